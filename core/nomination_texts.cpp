@@ -1,0 +1,21 @@
+#include "core/nomination_texts.h"
+
+namespace nominator {
+
+std::string DiscussionText(std::string_view title, std::string_view reason) {
+    std::string text = "{{subst:afd2 | pg=";
+    text += title;
+    text += "| text=";
+    text += reason;
+    text += "}} ~~~~";
+    return text;
+}
+
+std::string LogLine(std::string_view title) {
+    std::string text = "{{subst:afd3 | pg=";
+    text += title;
+    text += "}}";
+    return text;
+}
+
+}  // namespace nominator

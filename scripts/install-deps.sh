@@ -1,0 +1,38 @@
+#!/usr/bin/env bash
+# Installs every Debian package that building, running and testing the tool needs.
+# Safe to run again: it only asks apt-get for packages that are not installed yet.
+set -euo pipefail
+
+packages=(
+  # toolchain
+  g++ make cmake pkg-config clang-format
+  # unit tests
+  googletest libgtest-dev libgmock-dev
+  # window: Qt 6 Widgets, Qt Test and WebEngine (Qt's CMake files also want OpenGL headers)
+  qt6-base-dev qt6-webengine-dev libgl-dev libglx-dev libegl-dev
+  # headless GUI tests and screenshots
+  xvfb xauth x11-utils imagemagick fonts-dejavu-core
+  # packaging checks
+  desktop-file-utils dpkg-dev file
+)
+
+missing=()
+for package in "${packages[@]}"; do
+  if ! dpkg-query -W -f='${Status}' "$package" 2>/dev/null | grep -q 'install ok installed'; then
+    missing+=("$package")
+  fi
+done
+
+if [ ${#missing[@]} -eq 0 ]; then
+  exit 0
+fi
+
+sudo=()
+if [ "$(id -u)" -ne 0 ]; then
+  sudo=(sudo)
+fi
+
+echo "Installing: ${missing[*]}" >&2
+export DEBIAN_FRONTEND=noninteractive
+"${sudo[@]}" apt-get update
+"${sudo[@]}" apt-get install -y --no-install-recommends "${missing[@]}"

@@ -1,0 +1,68 @@
+#pragma once
+
+#include <array>
+#include <string_view>
+
+#include "core/nomination_texts.h"
+
+namespace nominator {
+
+// Form1's layout as designed, in twips (1/1440 inch). At 96 dpi 15 twips make one
+// device-independent pixel, and every value here divides exactly.
+inline constexpr int kTwipsPerPixel = 15;
+
+enum class ControlKind { TextBox, PushButton, TabContainer, BrowserPane, ClickableLabel };
+
+struct TwipsRect {
+    int left;
+    int top;
+    int width;
+    int height;
+};
+
+struct ControlLayout {
+    std::string_view name;
+    ControlKind kind;
+    // From the client area's top-left corner; for browser panes, from Tabby's.
+    TwipsRect rect;
+    std::string_view initialText;
+    bool shownAtStart;
+};
+
+inline constexpr std::string_view kFormCaption = "Form1";
+inline constexpr int kClientWidthTwips = 7890;
+inline constexpr int kClientHeightTwips = 6915;
+inline constexpr std::array<std::string_view, 3> kTabCaptions = {"Tab 0", "Tab 1", "Tab 2"};
+
+// In tab order: a control's index here is its tab index. Browser panes show with their tab.
+inline constexpr std::array<ControlLayout, 11> kForm1Layout = {{
+    {"Text1", ControlKind::TextBox, {240, 120, 2055, 375}, "Word", true},
+    {"Command1", ControlKind::PushButton, {3000, 600, 735, 375}, "AFD", true},
+    {"Text2", ControlKind::TextBox, {360, 840, 975, 375}, ArticleTag, false},
+    {"Text3", ControlKind::TextBox, {360, 1320, 3615, 375}, "Text3", false},
+    {"Reason", ControlKind::TextBox, {2520, 120, 3615, 375}, "Reason", true},
+    {"Text5", ControlKind::TextBox, {360, 1800, 3615, 375}, "Text5", false},
+    {"Tabby", ControlKind::TabContainer, {360, 2280, 7215, 4455}, "", false},
+    {"Browser", ControlKind::BrowserPane, {120, 480, 6975, 3855}, "", true},
+    {"Browser2", ControlKind::BrowserPane, {120, 480, 6975, 3855}, "", true},
+    {"Browser3", ControlKind::BrowserPane, {120, 480, 6975, 3855}, "", true},
+    {"DayPlus", ControlKind::ClickableLabel, {6480, 1800, 855, 255}, "Next Day ->", true},
+}};
+
+constexpr int TwipsToPixels(int twips) { return twips / kTwipsPerPixel; }
+
+// A value that did not divide would place a control off its designed pixel.
+constexpr bool DividesIntoPixels(const TwipsRect& rect) {
+    return rect.left % kTwipsPerPixel == 0 && rect.top % kTwipsPerPixel == 0 &&
+           rect.width % kTwipsPerPixel == 0 && rect.height % kTwipsPerPixel == 0;
+}
+
+constexpr bool LayoutDividesIntoPixels() {
+    for (const ControlLayout& control : kForm1Layout) {
+        if (!DividesIntoPixels(control.rect)) return false;
+    }
+    return kClientWidthTwips % kTwipsPerPixel == 0 && kClientHeightTwips % kTwipsPerPixel == 0;
+}
+static_assert(LayoutDividesIntoPixels());
+
+}  // namespace nominator

@@ -1,0 +1,29 @@
+#pragma once
+
+#include <string>
+
+namespace nominator {
+
+// The text boxes of Form1 that the behaviour reads or writes.
+enum class Box { Text1, Reason, Text2, Text3, Text5 };
+
+// The controls that are hidden until the first nomination.
+enum class Control { Text2, Text3, Text5, Tabby };
+
+// The three browser panes: Browser on tab 0, Browser2 on tab 1, Browser3 on tab 2.
+enum class Pane { Browser, Browser2, Browser3 };
+
+// What Form1's behaviour needs from the window toolkit, in plain values. Texts are UTF-8.
+// An operation that fails throws; the failure ends the handler that called it.
+class NominationView {
+public:
+    virtual ~NominationView() = default;
+
+    virtual std::string text(Box box) const = 0;
+    virtual void setText(Box box, const std::string& text) = 0;
+    virtual void show(Control control) = 0;
+    // Starts loading the page at the already encoded address and returns without waiting.
+    virtual void navigate(Pane pane, const std::string& address) = 0;
+};
+
+}  // namespace nominator

@@ -1,0 +1,102 @@
+#include "window/qt/form1_widgets.h"
+
+#include <QLineEdit>
+#include <QPushButton>
+#include <QStringList>
+#include <limits>
+#include <stdexcept>
+
+#include "window/control_names.h"
+#include "window/form1_layout.h"
+#include "window/qt/clickable_label.h"
+#include "window/qt/tab_container.h"
+#include "window/qt/utf8.h"
+
+namespace nominator {
+namespace {
+
+QRect ToPixels(const TwipsRect& rect) {
+    return {TwipsToPixels(rect.left), TwipsToPixels(rect.top), TwipsToPixels(rect.width),
+            TwipsToPixels(rect.height)};
+}
+
+QRect BrowserPaneRect() {
+    for (const ControlLayout& layout : kForm1Layout) {
+        if (layout.kind == ControlKind::BrowserPane) return ToPixels(layout.rect);
+    }
+    throw std::logic_error("Form1's layout has no browser pane");
+}
+
+QWidget* CreateControl(const ControlLayout& layout, QWidget* parent) {
+    const QString text = ToQString(layout.initialText);
+    switch (layout.kind) {
+        case ControlKind::TextBox: {
+            auto* box = new QLineEdit(text, parent);
+            // The default limit of 32767 characters would cut long pasted titles and reasons.
+            box->setMaxLength(std::numeric_limits<int>::max());
+            return box;
+        }
+        case ControlKind::PushButton: {
+            auto* button = new QPushButton(text, parent);
+            // Enter in a text box must not start a nomination.
+            button->setAutoDefault(false);
+            button->setDefault(false);
+            return button;
+        }
+        case ControlKind::ClickableLabel:
+            return new ClickableLabel(text, parent);
+        case ControlKind::TabContainer: {
+            QStringList captions;
+            for (std::string_view caption : kTabCaptions) captions << ToQString(caption);
+            return new TabContainer(captions, BrowserPaneRect(), parent);
+        }
+        case ControlKind::BrowserPane:
+            return nullptr;
+    }
+    return nullptr;
+}
+
+}  // namespace
+
+Form1Widgets::Form1Widgets(QWidget* parent) : QWidget(parent) {
+    setWindowTitle(ToQString(kFormCaption));
+    // Nothing moves the controls, so the window keeps the size they were placed for.
+    setFixedSize(TwipsToPixels(kClientWidthTwips), TwipsToPixels(kClientHeightTwips));
+
+    QWidget* previous = nullptr;
+    for (const ControlLayout& layout : kForm1Layout) {
+        QWidget* widget = CreateControl(layout, this);
+        if (widget == nullptr) continue;
+        widget->setObjectName(ToQString(layout.name));
+        widget->setGeometry(ToPixels(layout.rect));
+        if (layout.kind == ControlKind::ClickableLabel) {
+            // The designed width was measured in another system font; the caption is never cut.
+            widget->resize(widget->size().expandedTo(widget->sizeHint()));
+        }
+        if (!layout.shownAtStart) widget->hide();
+        if (previous != nullptr) setTabOrder(previous, widget);
+        previous = widget;
+    }
+    box(Box::Text1)->setFocus();
+}
+
+template <typename Widget>
+Widget* Form1Widgets::named(std::string_view name) const {
+    auto* widget = findChild<Widget*>(ToQString(name), Qt::FindDirectChildrenOnly);
+    if (widget == nullptr) {
+        throw std::logic_error("Form1 has no control " + std::string(name));
+    }
+    return widget;
+}
+
+QLineEdit* Form1Widgets::box(Box box) const { return named<QLineEdit>(NameOf(box)); }
+
+QWidget* Form1Widgets::control(Control control) const { return named<QWidget>(NameOf(control)); }
+
+QPushButton* Form1Widgets::command1() const { return named<QPushButton>("Command1"); }
+
+ClickableLabel* Form1Widgets::dayPlus() const { return named<ClickableLabel>("DayPlus"); }
+
+TabContainer* Form1Widgets::tabby() const { return named<TabContainer>("Tabby"); }
+
+}  // namespace nominator

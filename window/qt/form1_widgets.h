@@ -1,0 +1,35 @@
+#pragma once
+
+#include <QWidget>
+#include <string_view>
+
+#include "window/nomination_view.h"
+
+class QLineEdit;
+class QPushButton;
+
+namespace nominator {
+
+class ClickableLabel;
+class TabContainer;
+
+// Form1's controls, built from its layout table, with no behaviour and no browser in them: the
+// tab container starts without panes, which are added once the browser engine is up.
+class Form1Widgets : public QWidget {
+    Q_OBJECT
+
+public:
+    explicit Form1Widgets(QWidget* parent = nullptr);
+
+    QLineEdit* box(Box box) const;
+    QWidget* control(Control control) const;
+    QPushButton* command1() const;
+    ClickableLabel* dayPlus() const;
+    TabContainer* tabby() const;
+
+private:
+    template <typename Widget>
+    Widget* named(std::string_view name) const;
+};
+
+}  // namespace nominator

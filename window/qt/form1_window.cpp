@@ -1,0 +1,57 @@
+#include "window/qt/form1_window.h"
+
+#include <QLineEdit>
+#include <QPushButton>
+#include <QTimer>
+#include <QUrl>
+#include <QWebEngineView>
+#include <stdexcept>
+#include <utility>
+
+#include "window/qt/clickable_label.h"
+#include "window/qt/handler_guard.h"
+#include "window/qt/tab_container.h"
+#include "window/qt/utf8.h"
+
+namespace nominator {
+
+Form1Window::Form1Window(Form1::Clock clock, QWidget* parent)
+    : Form1Widgets(parent), form_(*this, std::move(clock)), panes_(*tabby()) {
+    connect(command1(), &QPushButton::clicked, this,
+            [this] { RunHandler(this, [this] { form_.Command1_Click(); }); });
+    connect(dayPlus(), &ClickableLabel::clicked, this,
+            [this] { RunHandler(this, [this] { form_.DayPlus_Click(); }); });
+}
+
+bool Form1Window::load() {
+    return RunHandler(this, [this] { form_.Form_Load(); });
+}
+
+std::string Form1Window::text(Box box) const { return ToUtf8(Form1Widgets::box(box)->text()); }
+
+void Form1Window::setText(Box box, const std::string& text) {
+    Form1Widgets::box(box)->setText(ToQString(text));
+}
+
+void Form1Window::show(Control control) { Form1Widgets::control(control)->show(); }
+
+void Form1Window::navigate(Pane pane, const std::string& address) {
+    // The address is already encoded: strict parsing hands it on byte for byte or refuses it.
+    const QUrl url = QUrl::fromEncoded(QByteArray::fromStdString(address), QUrl::StrictMode);
+    if (!url.isValid()) {
+        throw std::invalid_argument("not a valid address: " + address + " (" +
+                                    ToUtf8(url.errorString()) + ")");
+    }
+    panes_.view(pane).load(url);
+}
+
+void Form1Window::paintEvent(QPaintEvent* event) {
+    // The window appears first; the browser engine starts right after, before the first click.
+    if (!panesScheduled_) {
+        panesScheduled_ = true;
+        QTimer::singleShot(0, this, [this] { panes_.create(); });
+    }
+    Form1Widgets::paintEvent(event);
+}
+
+}  // namespace nominator

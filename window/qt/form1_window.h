@@ -1,0 +1,41 @@
+#pragma once
+
+#include <chrono>
+
+#include "window/form1.h"
+#include "window/nomination_view.h"
+#include "window/qt/browser_panes.h"
+#include "window/qt/form1_widgets.h"
+
+namespace nominator {
+
+// Form1 on screen: the widgets, the browser panes, and Form1's behaviour bound to them. It only
+// forwards the toolkit's events to the behaviour and performs the view operations it asks for.
+class Form1Window : public Form1Widgets, public NominationView {
+    Q_OBJECT
+
+public:
+    explicit Form1Window(Form1::Clock clock = std::chrono::system_clock::now,
+                         QWidget* parent = nullptr);
+
+    // Runs the load handler; false when it failed, after the failure has been reported.
+    bool load();
+
+    // The view's show(Control) would otherwise hide the window's own show().
+    using Form1Widgets::show;
+
+    std::string text(Box box) const override;
+    void setText(Box box, const std::string& text) override;
+    void show(Control control) override;
+    void navigate(Pane pane, const std::string& address) override;
+
+protected:
+    void paintEvent(QPaintEvent* event) override;
+
+private:
+    Form1 form_;
+    BrowserPanes panes_;
+    bool panesScheduled_ = false;
+};
+
+}  // namespace nominator
