@@ -22,7 +22,10 @@ void Form1::Command1_Click() {
     view_.show(Control::Text5);
     view_.show(Control::Tabby);
 
-    view_.setText(Box::Text3, DiscussionText(view_.text(Box::Text1), view_.text(Box::Reason)));
+    // Named first: the order in which function arguments are evaluated is unspecified.
+    const std::string title = view_.text(Box::Text1);
+    const std::string reason = view_.text(Box::Reason);
+    view_.setText(Box::Text3, DiscussionText(title, reason));
     view_.setText(Box::Text5, LogLine(view_.text(Box::Text1)));
 
     view_.navigate(Pane::Browser, ArticleEditUrl(view_.text(Box::Text1)));

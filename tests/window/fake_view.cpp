@@ -1,0 +1,39 @@
+#include "tests/window/fake_view.h"
+
+#include <stdexcept>
+
+#include "window/control_names.h"
+
+namespace nominator {
+
+FakeView::FakeView()
+    : texts_{{Box::Text1, "Word"},
+             {Box::Reason, "Reason"},
+             {Box::Text2, "{{subst:afd}}"},
+             {Box::Text3, "Text3"},
+             {Box::Text5, "Text5"}} {}
+
+void FakeView::record(std::string operation) const {
+    if (failOn_ && operation.starts_with(*failOn_)) {
+        throw std::runtime_error("failed: " + operation);
+    }
+    operations_.push_back(std::move(operation));
+}
+
+std::string FakeView::text(Box box) const {
+    record("read " + std::string(NameOf(box)));
+    return texts_.at(box);
+}
+
+void FakeView::setText(Box box, const std::string& text) {
+    record("set " + std::string(NameOf(box)) + " " + text);
+    texts_[box] = text;
+}
+
+void FakeView::show(Control control) { record("show " + std::string(NameOf(control))); }
+
+void FakeView::navigate(Pane pane, const std::string& address) {
+    record("navigate " + std::string(NameOf(pane)) + " " + address);
+}
+
+}  // namespace nominator

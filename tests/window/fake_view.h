@@ -1,0 +1,38 @@
+#pragma once
+
+#include <map>
+#include <optional>
+#include <string>
+#include <vector>
+
+#include "window/nomination_view.h"
+
+namespace nominator {
+
+// A NominationView that keeps the boxes' texts and records every operation as a readable line,
+// so a test can compare a handler's whole sequence at once. It can be told to fail one operation.
+class FakeView : public NominationView {
+public:
+    FakeView();
+
+    std::string text(Box box) const override;
+    void setText(Box box, const std::string& text) override;
+    void show(Control control) override;
+    void navigate(Pane pane, const std::string& address) override;
+
+    // The operation whose record line starts with this prefix throws instead of happening.
+    void failOn(std::string recordPrefix) { failOn_ = std::move(recordPrefix); }
+    const std::vector<std::string>& operations() const { return operations_; }
+    void clearOperations() { operations_.clear(); }
+    // Sets a box as the user would type it, without recording.
+    void type(Box box, std::string text) { texts_[box] = std::move(text); }
+
+private:
+    void record(std::string operation) const;
+
+    std::map<Box, std::string> texts_;
+    std::optional<std::string> failOn_;
+    mutable std::vector<std::string> operations_;
+};
+
+}  // namespace nominator
