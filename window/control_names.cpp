@@ -4,30 +4,42 @@ namespace nominator {
 
 std::string_view NameOf(Box box) {
     switch (box) {
-        case Box::Text1: return "Text1";
-        case Box::Reason: return "Reason";
-        case Box::Text2: return "Text2";
-        case Box::Text3: return "Text3";
-        case Box::Text5: return "Text5";
+        case Box::Text1:
+            return "Text1";
+        case Box::Reason:
+            return "Reason";
+        case Box::Text2:
+            return "Text2";
+        case Box::Text3:
+            return "Text3";
+        case Box::Text5:
+            return "Text5";
     }
     return "";
 }
 
 std::string_view NameOf(Control control) {
     switch (control) {
-        case Control::Text2: return "Text2";
-        case Control::Text3: return "Text3";
-        case Control::Text5: return "Text5";
-        case Control::Tabby: return "Tabby";
+        case Control::Text2:
+            return "Text2";
+        case Control::Text3:
+            return "Text3";
+        case Control::Text5:
+            return "Text5";
+        case Control::Tabby:
+            return "Tabby";
     }
     return "";
 }
 
 std::string_view NameOf(Pane pane) {
     switch (pane) {
-        case Pane::Browser: return "Browser";
-        case Pane::Browser2: return "Browser2";
-        case Pane::Browser3: return "Browser3";
+        case Pane::Browser:
+            return "Browser";
+        case Pane::Browser2:
+            return "Browser2";
+        case Pane::Browser3:
+            return "Browser3";
     }
     return "";
 }

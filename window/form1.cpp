@@ -10,9 +10,7 @@ namespace nominator {
 
 Form1::Form1(NominationView& view, Clock clock) : view_(view), clock_(std::move(clock)) {}
 
-void Form1::Form_Load() {
-    view_.setText(Box::Text5, LogLine(view_.text(Box::Text1)));
-}
+void Form1::Form_Load() { view_.setText(Box::Text5, LogLine(view_.text(Box::Text1))); }
 
 void Form1::Command1_Click() {
     CurDate = FormatLogDate(UtcToday(clock_()));

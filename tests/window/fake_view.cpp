@@ -14,7 +14,7 @@ FakeView::FakeView()
              {Box::Text5, "Text5"}} {}
 
 void FakeView::record(std::string operation) const {
-    if (failOn_ && operation.starts_with(*failOn_)) {
+    if (failAt_ == operations_.size()) {
         throw std::runtime_error("failed: " + operation);
     }
     operations_.push_back(std::move(operation));

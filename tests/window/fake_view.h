@@ -20,8 +20,8 @@ public:
     void show(Control control) override;
     void navigate(Pane pane, const std::string& address) override;
 
-    // The operation whose record line starts with this prefix throws instead of happening.
-    void failOn(std::string recordPrefix) { failOn_ = std::move(recordPrefix); }
+    // The operation that would be recorded at this position throws instead of happening.
+    void failAt(std::size_t position) { failAt_ = position; }
     const std::vector<std::string>& operations() const { return operations_; }
     void clearOperations() { operations_.clear(); }
     // Sets a box as the user would type it, without recording.
@@ -31,7 +31,7 @@ private:
     void record(std::string operation) const;
 
     std::map<Box, std::string> texts_;
-    std::optional<std::string> failOn_;
+    std::optional<std::size_t> failAt_;
     mutable std::vector<std::string> operations_;
 };
 

@@ -15,12 +15,12 @@ namespace {
 
 using std::chrono::sys_days;
 using namespace std::chrono_literals;
+using testing::Contains;
 using testing::ElementsAre;
 using testing::ElementsAreArray;
 using testing::IsEmpty;
 using testing::Not;
 using testing::StartsWith;
-using testing::Contains;
 
 // One second before the new year in UTC: today and tomorrow fall in different months and years.
 const auto kNewYearsEve = sys_days{std::chrono::year{2026} / 12 / 31} + 23h + 59min + 59s;
@@ -77,17 +77,16 @@ TEST_F(Form1Test, EveryNominationRebuildsFromTheCurrentTextsAndNeverWritesTheTag
     view.clearOperations();
     form.Command1_Click();
     EXPECT_THAT(view.operations(), Contains("set Text3 {{subst:afd2 | pg=AT&T| text=}} ~~~~"));
-    EXPECT_THAT(view.operations(),
-                Contains("navigate Browser https://en.wikipedia.org/w/"
-                         "index.php?title=AT%26T&action=edit"));
+    EXPECT_THAT(view.operations(), Contains("navigate Browser https://en.wikipedia.org/w/"
+                                            "index.php?title=AT%26T&action=edit"));
     EXPECT_THAT(view.operations(), Not(Contains(StartsWith("set Text2"))));
 }
 
 TEST_F(Form1Test, NextDayAlwaysCountsFromTodayAndTouchesOnlyTheLogPane) {
     form.DayPlus_Click();
     form.DayPlus_Click();
-    EXPECT_THAT(view.operations(),
-                ElementsAre("navigate Browser3 " + kTomorrowsLog, "navigate Browser3 " + kTomorrowsLog));
+    EXPECT_THAT(view.operations(), ElementsAre("navigate Browser3 " + kTomorrowsLog,
+                                               "navigate Browser3 " + kTomorrowsLog));
     EXPECT_EQ(form.CurDate, "2027_January_1");
 }
 
@@ -110,26 +109,24 @@ TEST_F(Form1Test, TheClockIsReadAtEveryClick) {
 
 // A failing view operation ends the handler right there: nothing after it is attempted.
 TEST_F(Form1Test, AFailingOperationEndsTheNominationThere) {
-    view.type(Box::Text1, "Sample");
-    view.type(Box::Reason, "Not notable");
     for (std::size_t failing = 0; failing < kSampleNomination.size(); ++failing) {
         SCOPED_TRACE("failing: " + kSampleNomination[failing]);
         FakeView failingView;
         failingView.type(Box::Text1, "Sample");
         failingView.type(Box::Reason, "Not notable");
-        failingView.failOn(kSampleNomination[failing]);
+        failingView.failAt(failing);
         Form1 failingForm{failingView, [] { return kNewYearsEve; }};
 
         EXPECT_THROW(failingForm.Command1_Click(), std::runtime_error);
-        const std::vector<std::string> before(kSampleNomination.begin(),
-                                              kSampleNomination.begin() +
-                                                  static_cast<std::ptrdiff_t>(failing));
+        const std::vector<std::string> before(
+            kSampleNomination.begin(),
+            kSampleNomination.begin() + static_cast<std::ptrdiff_t>(failing));
         EXPECT_THAT(failingView.operations(), ElementsAreArray(before));
     }
 }
 
 TEST_F(Form1Test, AFailingNavigationEndsNextDay) {
-    view.failOn("navigate Browser3");
+    view.failAt(0);
     EXPECT_THROW(form.DayPlus_Click(), std::runtime_error);
     EXPECT_THAT(view.operations(), IsEmpty());
 }

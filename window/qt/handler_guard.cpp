@@ -9,8 +9,9 @@ namespace nominator {
 namespace {
 
 void ReportAndEnd(QWidget* window, const QString& failure) {
-    QMessageBox::critical(window, QStringLiteral("Form1"),
-                          QStringLiteral("An unexpected error stopped the program:\n\n%1").arg(failure));
+    QMessageBox::critical(
+        window, QStringLiteral("Form1"),
+        QStringLiteral("An unexpected error stopped the program:\n\n%1").arg(failure));
     QCoreApplication::exit(EXIT_FAILURE);
 }
 
