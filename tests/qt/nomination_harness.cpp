@@ -1,0 +1,65 @@
+#include "tests/qt/nomination_harness.h"
+
+#include <QApplication>
+#include <QClipboard>
+#include <QLineEdit>
+#include <QPushButton>
+#include <QTest>
+#include <QWebEnginePage>
+#include <QWebEngineView>
+
+#include "window/control_names.h"
+#include "window/qt/clickable_label.h"
+#include "window/qt/utf8.h"
+
+namespace nominator {
+namespace {
+
+constexpr int kEngineStartTimeoutMs = 60000;
+constexpr int kRequestTimeoutMs = 30000;
+
+}  // namespace
+
+NominationHarness::NominationHarness(std::chrono::system_clock::time_point now)
+    : window_([now] { return now; }) {}
+
+bool NominationHarness::start() {
+    if (!window_.load()) return false;
+    window_.show();
+    if (!QTest::qWaitForWindowExposed(&window_)) return false;
+    for (const Pane pane : {Pane::Browser, Pane::Browser2, Pane::Browser3}) {
+        const QString name = ToQString(NameOf(pane));
+        if (!QTest::qWaitFor([&] { return window_.findChild<QWebEngineView*>(name) != nullptr; },
+                             kEngineStartTimeoutMs)) {
+            return false;
+        }
+        recorders_.push_back(std::make_unique<RequestRecorder>(ToUtf8(name), requests_));
+        window_.findChild<QWebEngineView*>(name)->page()->setUrlRequestInterceptor(
+            recorders_.back().get());
+    }
+    return true;
+}
+
+void NominationHarness::type(Box box, const QString& text) {
+    QLineEdit* edit = window_.box(box);
+    QTest::keyClick(edit, Qt::Key_A, Qt::ControlModifier);
+    QTest::keyClick(edit, Qt::Key_Delete);
+    QTest::keyClicks(edit, text);
+}
+
+void NominationHarness::paste(Box box, const QString& text) {
+    QLineEdit* edit = window_.box(box);
+    QApplication::clipboard()->setText(text);
+    QTest::keyClick(edit, Qt::Key_A, Qt::ControlModifier);
+    QTest::keyClick(edit, Qt::Key_V, Qt::ControlModifier);
+}
+
+void NominationHarness::clickNominate() { QTest::mouseClick(window_.command1(), Qt::LeftButton); }
+
+void NominationHarness::clickNextDay() { QTest::mouseClick(window_.dayPlus(), Qt::LeftButton); }
+
+bool NominationHarness::waitForRequests(std::size_t count) {
+    return QTest::qWaitFor([&] { return requests_.size() >= count; }, kRequestTimeoutMs);
+}
+
+}  // namespace nominator
