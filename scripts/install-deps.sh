@@ -11,9 +11,11 @@ packages=(
   # window: Qt 6 Widgets, Qt Test and WebEngine (Qt's CMake files also want OpenGL headers)
   qt6-base-dev qt6-webengine-dev libgl-dev libglx-dev libegl-dev
   # headless GUI tests and screenshots
-  xvfb xauth x11-utils imagemagick fonts-dejavu-core
+  xvfb xauth x11-utils xdotool imagemagick fonts-dejavu-core
   # packaging checks
   desktop-file-utils dpkg-dev file
+  # benchmark: X client that clicks (XTest) and a loopback TLS stand-in for the wiki
+  libxcb1-dev libxcb-xtest0-dev libssl-dev
 )
 
 missing=()

@@ -37,7 +37,17 @@ bool NominationHarness::start() {
         window_.findChild<QWebEngineView*>(name)->page()->setUrlRequestInterceptor(
             recorders_.back().get());
     }
-    return true;
+    // A click while the panes still open their empty start page may reach the engine's network
+    // side in another order; a user cannot click that fast, and the order is what is checked.
+    return QTest::qWaitFor(
+        [&] {
+            for (QWebEngineView* view : window_.findChildren<QWebEngineView*>()) {
+                if (view->page()->isLoading() || view->page()->renderProcessPid() == 0)
+                    return false;
+            }
+            return true;
+        },
+        kEngineStartTimeoutMs);
 }
 
 void NominationHarness::type(Box box, const QString& text) {

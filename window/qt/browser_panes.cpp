@@ -1,5 +1,6 @@
 #include "window/qt/browser_panes.h"
 
+#include <QUrl>
 #include <QWebEnginePage>
 #include <QWebEngineProfile>
 #include <QWebEngineView>
@@ -32,6 +33,10 @@ void BrowserPanes::create() {
         view->setObjectName(ToQString(NameOf(pane)));
         view->setPage(new QWebEnginePage(profile_.get(), view.get()));
         tabs_.addPane(view.get());
+        // The empty page fetches nothing; it makes the engine start each pane's page now, so
+        // that the first nomination opens as fast as any later one. Xvfb also showed that the
+        // first load into a hidden pane otherwise takes the focus out of the window.
+        view->setUrl(QUrl(QStringLiteral("about:blank")));
         QWidget::setTabOrder(previous, view.get());
         previous = view.get();
         views_.at(static_cast<std::size_t>(pane)) = std::move(view);

@@ -30,6 +30,9 @@ TabContainer::TabContainer(const QStringList& tabCaptions, const QRect& paneRect
 
 void TabContainer::addPane(QWidget* pane) {
     panes_->addWidget(pane);
+    // The stack sizes only the pane on screen; a page loading behind another tab gets the
+    // pane's real size from the start, not the default one.
+    pane->resize(panes_->size());
     panes_->setCurrentIndex(tabBar_->currentIndex());
 }
 

@@ -1,0 +1,33 @@
+#!/usr/bin/env bash
+# Takes the README's picture: the window right after a nomination, under a virtual display.
+# The panes are cut off from the network, so they show the engine's own "can't reach" page.
+set -euo pipefail
+build_dir=${1:?usage: screenshot.sh BUILD_DIR OUTPUT.png}
+output=${2:?usage: screenshot.sh BUILD_DIR OUTPUT.png}
+
+if [ -z "${DISPLAY_READY:-}" ]; then
+  exec env DISPLAY_READY=1 xvfb-run -a -s "-screen 0 560x500x24" "$0" "$@"
+fi
+
+scratch=$(mktemp -d)
+trap 'kill "${pid:-}" 2>/dev/null || true; rm -rf "$scratch"' EXIT
+export XDG_DATA_HOME=$scratch/data XDG_CACHE_HOME=$scratch/cache
+export QTWEBENGINE_CHROMIUM_FLAGS="--host-resolver-rules=MAP * ~NOTFOUND"
+[ "$(id -u)" -ne 0 ] || export QTWEBENGINE_DISABLE_SANDBOX=1
+
+"$build_dir/app/afd-nominator" 2>/dev/null &
+pid=$!
+window=$(xdotool search --sync --onlyvisible --name '^Form1$' | head -n 1)
+xdotool windowmove "$window" 0 0
+sleep 2
+
+# Title, reason, then a click on "AFD" (the button's centre in the window's client area).
+xdotool mousemove --window "$window" 80 20 click --repeat 3 1
+xdotool type --delay 20 "Sample page"
+xdotool mousemove --window "$window" 288 20 click --repeat 3 1
+xdotool type --delay 20 "Not notable"
+xdotool mousemove --window "$window" 224 52 click 1
+sleep 3
+
+import -window "$window" "$output"
+echo "wrote $output" >&2

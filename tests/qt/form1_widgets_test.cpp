@@ -1,0 +1,320 @@
+// Form1's real widgets as a user meets them: where they sit, what they say, what shows when,
+// where the keyboard focus goes, and that long texts come through whole.
+#include <gmock/gmock.h>
+#include <gtest/gtest.h>
+
+#include <QApplication>
+#include <QClipboard>
+#include <QLineEdit>
+#include <QPushButton>
+#include <QSignalSpy>
+#include <QTabBar>
+#include <QTest>
+#include <QWebEnginePage>
+#include <QWebEngineProfile>
+#include <QWebEngineUrlRequestInterceptor>
+#include <QWebEngineView>
+#include <array>
+#include <chrono>
+#include <ostream>
+#include <set>
+#include <string>
+#include <vector>
+
+#include "window/form1_layout.h"
+#include "window/qt/clickable_label.h"
+#include "window/qt/form1_window.h"
+#include "window/qt/tab_container.h"
+#include "window/qt/utf8.h"
+
+// Readable failure messages instead of raw bytes.
+void PrintTo(const QRect& rect, std::ostream* out) {
+    *out << rect.x() << "," << rect.y() << " " << rect.width() << "x" << rect.height();
+}
+void PrintTo(const QString& text, std::ostream* out) { *out << '"' << text.toStdString() << '"'; }
+
+namespace nominator {
+namespace {
+
+using namespace std::chrono_literals;
+using testing::ElementsAre;
+
+constexpr int kEngineStartTimeoutMs = 60000;
+const auto kNoonOnMarch7 = std::chrono::sys_days{std::chrono::year{2026} / 3 / 7} + 12h;
+constexpr std::array<const char*, 3> kPanesInTabOrder = {"Browser", "Browser2", "Browser3"};
+
+QRect ToPixels(const TwipsRect& rect) {
+    return {TwipsToPixels(rect.left), TwipsToPixels(rect.top), TwipsToPixels(rect.width),
+            TwipsToPixels(rect.height)};
+}
+
+// These tests look at widgets, not pages: no request may leave, whatever the host name rules.
+class BlockAllRequests : public QWebEngineUrlRequestInterceptor {
+public:
+    void interceptRequest(QWebEngineUrlRequestInfo& info) override { info.block(true); }
+};
+
+class Form1WindowTest : public testing::Test {
+protected:
+    void SetUp() override {
+        window.show();
+        ASSERT_TRUE(QTest::qWaitForWindowExposed(&window));
+        ASSERT_TRUE(
+            QTest::qWaitFor([&] { return pane("Browser3") != nullptr; }, kEngineStartTimeoutMs))
+            << "the browser panes never appeared";
+        pane("Browser")->page()->profile()->setUrlRequestInterceptor(&blocker);
+    }
+
+    QWebEngineView* pane(const char* name) { return window.findChild<QWebEngineView*>(name); }
+
+    QRect paneRect(const char* name) {
+        QWebEngineView* view = pane(name);
+        return {view->mapTo(window.tabby(), QPoint(0, 0)), view->size()};
+    }
+
+    [[nodiscard]] bool activate() {
+        window.activateWindow();
+        QApplication::setActiveWindow(&window);
+        return QTest::qWaitForWindowActive(&window);
+    }
+
+    void nominate() { QTest::mouseClick(window.command1(), Qt::LeftButton); }
+
+    void clickTab(int index) {
+        QTabBar* bar = window.tabby()->tabBar();
+        QTest::mouseClick(bar, Qt::LeftButton, {}, bar->tabRect(index).center());
+    }
+
+    // Where each press of Tab puts the focus, by control name.
+    std::vector<std::string> tabPresses(int count) {
+        std::vector<std::string> stops;
+        for (int i = 0; i < count; ++i) {
+            QTest::keyClick(QApplication::focusWidget(), Qt::Key_Tab);
+            QWidget* focus = QApplication::focusWidget();
+            if (focus == nullptr) {
+                stops.emplace_back("<nothing>");
+            } else if (focus == window.tabby()->tabBar()) {
+                stops.emplace_back("Tabby's tab bar");
+            } else {
+                stops.push_back(ToUtf8(focus->objectName()));
+            }
+        }
+        return stops;
+    }
+
+    // Declared first: the window's profile uses it until the window is gone.
+    BlockAllRequests blocker;
+    Form1Window window{[] { return kNoonOnMarch7; }};
+};
+
+TEST_F(Form1WindowTest, EveryControlSitsWhereTheLayoutPutsIt) {
+    EXPECT_EQ(window.windowTitle(), "Form1");
+    for (const ControlLayout& layout : kForm1Layout) {
+        SCOPED_TRACE(std::string(layout.name));
+        QWidget* widget = window.findChild<QWidget*>(ToQString(layout.name));
+        ASSERT_NE(widget, nullptr);
+        const bool inTabby = layout.kind == ControlKind::BrowserPane;
+        QWidget* origin = inTabby ? window.tabby() : static_cast<QWidget*>(&window);
+        const QRect actual(widget->mapTo(origin, QPoint(0, 0)), widget->size());
+        const QRect designed = ToPixels(layout.rect);
+
+        if (layout.kind == ControlKind::ClickableLabel) {
+            EXPECT_EQ(actual.topLeft(), designed.topLeft());
+            EXPECT_GE(actual.width(), designed.width());
+            EXPECT_GE(actual.height(), designed.height());
+            EXPECT_GE(actual.width(), widget->sizeHint().width()) << "the caption is cut";
+        } else {
+            EXPECT_EQ(actual, designed);
+        }
+    }
+}
+
+TEST_F(Form1WindowTest, WindowKeepsItsSizeAndSomeControlsTheirPixels) {
+    EXPECT_EQ(window.box(Box::Text1)->geometry(), QRect(16, 8, 137, 25));
+    EXPECT_EQ(window.command1()->geometry(), QRect(200, 40, 49, 25));
+    EXPECT_EQ(window.tabby()->geometry(), QRect(24, 152, 481, 297));
+
+    const QSize designed(TwipsToPixels(kClientWidthTwips), TwipsToPixels(kClientHeightTwips));
+    ASSERT_EQ(designed, QSize(526, 461));
+    EXPECT_EQ(window.size(), designed);
+
+    window.resize(700, 600);
+    EXPECT_EQ(window.size(), designed);
+    EXPECT_EQ(window.minimumSize(), designed);
+    EXPECT_EQ(window.maximumSize(), designed);
+}
+
+TEST_F(Form1WindowTest, InitialTextsAndTheLogLineAfterLoading) {
+    const std::vector<std::pair<Box, QString>> expected = {{Box::Text1, "Word"},
+                                                           {Box::Reason, "Reason"},
+                                                           {Box::Text2, "{{subst:afd}}"},
+                                                           {Box::Text3, "Text3"},
+                                                           {Box::Text5, "Text5"}};
+    for (const auto& [box, text] : expected) EXPECT_EQ(window.box(box)->text(), text);
+    EXPECT_EQ(window.command1()->text(), "AFD");
+    EXPECT_EQ(window.dayPlus()->text(), "Next Day ->");
+    QTabBar* bar = window.tabby()->tabBar();
+    ASSERT_EQ(bar->count(), 3);
+    for (int i = 0; i < 3; ++i) EXPECT_EQ(bar->tabText(i), QStringLiteral("Tab %1").arg(i));
+    EXPECT_EQ(bar->currentIndex(), 0);
+
+    ASSERT_TRUE(window.load());
+    EXPECT_EQ(window.box(Box::Text5)->text(), "{{subst:afd3 | pg=Word}}");
+}
+
+TEST_F(Form1WindowTest, NominationShowsTheHiddenControlsAndTheSelectedTabsPane) {
+    const std::set<std::string_view> shownAtStart = {"Text1", "Reason", "Command1", "DayPlus"};
+    for (const ControlLayout& layout : kForm1Layout) {
+        if (layout.kind == ControlKind::BrowserPane) continue;
+        SCOPED_TRACE(std::string(layout.name));
+        EXPECT_EQ(window.findChild<QWidget*>(ToQString(layout.name))->isVisible(),
+                  shownAtStart.count(layout.name) == 1);
+    }
+
+    nominate();
+    for (Control control : {Control::Text2, Control::Text3, Control::Text5, Control::Tabby}) {
+        EXPECT_TRUE(window.control(control)->isVisible())
+            << ToUtf8(window.control(control)->objectName());
+    }
+    EXPECT_TRUE(pane("Browser")->isVisible());
+    EXPECT_FALSE(pane("Browser2")->isVisible());
+    EXPECT_FALSE(pane("Browser3")->isVisible());
+}
+
+TEST_F(Form1WindowTest, ClickingATabShowsOnlyItsPaneAndANominationKeepsTheTab) {
+    nominate();
+    for (int tab : {1, 2, 0, 2}) {
+        SCOPED_TRACE("tab " + std::to_string(tab));
+        clickTab(tab);
+        EXPECT_EQ(window.tabby()->tabBar()->currentIndex(), tab);
+        for (int i = 0; i < 3; ++i) {
+            const char* name = kPanesInTabOrder.at(static_cast<std::size_t>(i));
+            EXPECT_EQ(pane(name)->isVisible(), i == tab) << name;
+            if (i == tab) {
+                EXPECT_EQ(paneRect(name), QRect(8, 32, 465, 257)) << name;
+            }
+        }
+    }
+
+    nominate();
+    EXPECT_EQ(window.tabby()->tabBar()->currentIndex(), 2);
+    EXPECT_TRUE(pane("Browser3")->isVisible());
+    EXPECT_FALSE(pane("Browser")->isVisible());
+}
+
+TEST_F(Form1WindowTest, TabSkipsHiddenControlsAndTheLabel) {
+    ASSERT_TRUE(activate());
+    EXPECT_EQ(QApplication::focusWidget(), window.box(Box::Text1));
+    EXPECT_THAT(tabPresses(3), ElementsAre("Command1", "Reason", "Text1"));
+
+    nominate();
+    // Loading the hidden panes deactivates the window; a test below covers that on its own.
+    ASSERT_TRUE(activate());
+    QTest::mouseClick(window.box(Box::Text1), Qt::LeftButton);
+    ASSERT_EQ(QApplication::focusWidget(), window.box(Box::Text1));
+    EXPECT_THAT(tabPresses(6),
+                ElementsAre("Command1", "Text2", "Text3", "Reason", "Text5", "Tabby's tab bar"));
+}
+
+TEST_F(Form1WindowTest, ClickingTheLabelLeavesTheFocusWhereItWas) {
+    // Every pane loads a page once first, so that only the label's own effect is seen.
+    nominate();
+    for (int tab : {1, 2, 0}) clickTab(tab);
+    ASSERT_TRUE(activate());
+    QTest::mouseClick(window.box(Box::Reason), Qt::LeftButton);
+    ASSERT_EQ(QApplication::focusWidget(), window.box(Box::Reason));
+
+    QSignalSpy clicks(window.dayPlus(), &ClickableLabel::clicked);
+    QTest::mouseClick(window.dayPlus(), Qt::LeftButton);
+    EXPECT_EQ(clicks.count(), 1);
+    EXPECT_EQ(QApplication::focusWidget(), window.box(Box::Reason));
+}
+
+// The first clicks of a session load pages into panes that are not on screen.
+TEST_F(Form1WindowTest, FirstNextDayKeepsTheWindowActiveAndTheFocusInIt) {
+    ASSERT_TRUE(activate());
+    QTest::mouseClick(window.dayPlus(), Qt::LeftButton);
+    EXPECT_EQ(QApplication::activeWindow(), &window);
+    EXPECT_EQ(QApplication::focusWidget(), window.box(Box::Text1));
+}
+
+TEST_F(Form1WindowTest, FirstNominationKeepsTheWindowActiveAndTheFocusInIt) {
+    ASSERT_TRUE(activate());
+    nominate();
+    EXPECT_EQ(QApplication::activeWindow(), &window);
+    EXPECT_EQ(QApplication::focusWidget(), window.command1());
+}
+
+TEST_F(Form1WindowTest, EnterInATextBoxDoesNotNominate) {
+    ASSERT_TRUE(activate());
+    QSignalSpy clicks(window.command1(), &QPushButton::clicked);
+    for (Box box : {Box::Text1, Box::Reason}) {
+        for (Qt::Key key : {Qt::Key_Return, Qt::Key_Enter}) {
+            QTest::mouseClick(window.box(box), Qt::LeftButton);
+            QTest::keyClick(window.box(box), key);
+        }
+    }
+    // A default button would click after a short animation: give it the chance to.
+    QTest::qWait(300);
+    EXPECT_EQ(clicks.count(), 0);
+    EXPECT_FALSE(window.box(Box::Text3)->isVisible());
+}
+
+TEST_F(Form1WindowTest, PressOnTheLabelReleasedOutsideIsNoClick) {
+    ClickableLabel* label = window.dayPlus();
+    QSignalSpy clicks(label, &ClickableLabel::clicked);
+    QTest::mousePress(label, Qt::LeftButton, {}, label->rect().center());
+    QTest::mouseRelease(label, Qt::LeftButton, {}, QPoint(label->width() + 20, -20));
+    EXPECT_EQ(clicks.count(), 0);
+}
+
+// Three times the old limit of 32767 characters, with a distinct end to show nothing was cut.
+QString LongText(const QString& piece) {
+    QString text = piece.repeated(100000 / piece.size());
+    text.replace(text.size() - 3, 3, QStringLiteral("END"));
+    return text;
+}
+
+TEST_F(Form1WindowTest, EveryBoxTakesAHundredThousandPastedCharacters) {
+    nominate();
+    const QString text = LongText(QStringLiteral("0123456789"));
+    ASSERT_EQ(text.size(), 100000);
+    for (Box box : {Box::Text1, Box::Reason, Box::Text2, Box::Text3, Box::Text5}) {
+        QLineEdit* edit = window.box(box);
+        SCOPED_TRACE(ToUtf8(edit->objectName()));
+        QApplication::clipboard()->setText(text);
+        QTest::keyClick(edit, Qt::Key_A, Qt::ControlModifier);
+        QTest::keyClick(edit, Qt::Key_V, Qt::ControlModifier);
+        EXPECT_EQ(edit->text().size(), text.size());
+        EXPECT_TRUE(edit->text() == text);
+    }
+}
+
+TEST_F(Form1WindowTest, DiscussionTextHoldsALongTitleAndReasonWhole) {
+    const QString title = LongText(QStringLiteral("Title "));
+    const QString reason = LongText(QStringLiteral("why "));
+    window.box(Box::Text1)->setText(title);
+    window.box(Box::Reason)->setText(reason);
+    nominate();
+
+    const QString expected = "{{subst:afd2 | pg=" + title + "| text=" + reason + "}} ~~~~";
+    EXPECT_EQ(window.box(Box::Text3)->text().size(), expected.size());
+    EXPECT_TRUE(window.box(Box::Text3)->text() == expected);
+}
+
+TEST_F(Form1WindowTest, RenominatingKeepsTheEditedTagAndRewritesTheOtherTexts) {
+    nominate();
+    for (Box box : {Box::Text2, Box::Text3, Box::Text5}) {
+        QTest::keyClick(window.box(box), Qt::Key_End);
+        QTest::keyClicks(window.box(box), " edited");
+    }
+    ASSERT_EQ(window.box(Box::Text3)->text(), "{{subst:afd2 | pg=Word| text=Reason}} ~~~~ edited");
+    nominate();
+
+    EXPECT_EQ(window.box(Box::Text2)->text(), "{{subst:afd}} edited");
+    EXPECT_EQ(window.box(Box::Text3)->text(), "{{subst:afd2 | pg=Word| text=Reason}} ~~~~");
+    EXPECT_EQ(window.box(Box::Text5)->text(), "{{subst:afd3 | pg=Word}}");
+}
+
+}  // namespace
+}  // namespace nominator
