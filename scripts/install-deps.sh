@@ -12,6 +12,8 @@ packages=(
   qt6-base-dev qt6-webengine-dev libgl-dev libglx-dev libegl-dev
   # headless GUI tests and screenshots
   xvfb xauth x11-utils xdotool imagemagick fonts-dejavu-core
+  # non-English locales, to show that log date keys stay English under them
+  locales
   # packaging checks
   desktop-file-utils dpkg-dev file
   # benchmark: X client that clicks (XTest) and a loopback TLS stand-in for the wiki
@@ -25,16 +27,20 @@ for package in "${packages[@]}"; do
   fi
 done
 
-if [ ${#missing[@]} -eq 0 ]; then
-  exit 0
-fi
-
 sudo=()
 if [ "$(id -u)" -ne 0 ]; then
   sudo=(sudo)
 fi
 
-echo "Installing: ${missing[*]}" >&2
-export DEBIAN_FRONTEND=noninteractive
-"${sudo[@]}" apt-get update
-"${sudo[@]}" apt-get install -y --no-install-recommends "${missing[@]}"
+if [ ${#missing[@]} -gt 0 ]; then
+  echo "Installing: ${missing[*]}" >&2
+  export DEBIAN_FRONTEND=noninteractive
+  "${sudo[@]}" apt-get update
+  "${sudo[@]}" apt-get install -y --no-install-recommends "${missing[@]}"
+fi
+
+for locale in de_DE fr_FR ru_RU; do
+  if ! locale -a 2>/dev/null | grep -qi "^${locale}\.utf-\?8$"; then
+    "${sudo[@]}" localedef -i "$locale" -f UTF-8 "$locale.UTF-8"
+  fi
+done

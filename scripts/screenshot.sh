@@ -1,6 +1,6 @@
 #!/usr/bin/env bash
 # Takes the README's picture: the window right after a nomination, under a virtual display.
-# The panes are cut off from the network, so they show the engine's own "can't reach" page.
+# The panes are cut off from the network, so they show the engine's own error page.
 set -euo pipefail
 build_dir=${1:?usage: screenshot.sh BUILD_DIR OUTPUT.png}
 output=${2:?usage: screenshot.sh BUILD_DIR OUTPUT.png}
@@ -12,10 +12,11 @@ fi
 scratch=$(mktemp -d)
 trap 'kill "${pid:-}" 2>/dev/null || true; rm -rf "$scratch"' EXIT
 export XDG_DATA_HOME=$scratch/data XDG_CACHE_HOME=$scratch/cache
-export QTWEBENGINE_CHROMIUM_FLAGS="--host-resolver-rules=MAP * ~NOTFOUND"
+# A proxy on a closed loopback port: nothing leaves the machine.
+export QTWEBENGINE_CHROMIUM_FLAGS=--proxy-server=http://127.0.0.1:9
 [ "$(id -u)" -ne 0 ] || export QTWEBENGINE_DISABLE_SANDBOX=1
 
-"$build_dir/app/afd-nominator" 2>/dev/null &
+"$build_dir/app/afd-nominator" 2>"$scratch/stderr" &
 pid=$!
 window=$(xdotool search --sync --onlyvisible --name '^Form1$' | head -n 1)
 xdotool windowmove "$window" 0 0
@@ -29,5 +30,6 @@ xdotool type --delay 20 "Not notable"
 xdotool mousemove --window "$window" 224 52 click 1
 sleep 3
 
-import -window "$window" "$output"
+kill -0 "$pid" || { cat "$scratch/stderr" >&2; exit 1; }
+import -window root -crop 526x461+0+0 "$output"
 echo "wrote $output" >&2

@@ -34,6 +34,7 @@ QWidget* CreateControl(const ControlLayout& layout, QWidget* parent) {
             auto* box = new QLineEdit(text, parent);
             // The default limit of 32767 characters would cut long pasted titles and reasons.
             box->setMaxLength(std::numeric_limits<int>::max());
+            box->setCursorPosition(0);
             return box;
         }
         case ControlKind::PushButton: {

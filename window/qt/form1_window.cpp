@@ -30,7 +30,10 @@ bool Form1Window::load() {
 std::string Form1Window::text(Box box) const { return ToUtf8(Form1Widgets::box(box)->text()); }
 
 void Form1Window::setText(Box box, const std::string& text) {
-    Form1Widgets::box(box)->setText(ToQString(text));
+    QLineEdit* edit = Form1Widgets::box(box);
+    edit->setText(ToQString(text));
+    // Long texts show their start, where the template's name is.
+    edit->setCursorPosition(0);
 }
 
 void Form1Window::show(Control control) { Form1Widgets::control(control)->show(); }
