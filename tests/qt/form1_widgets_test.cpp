@@ -23,6 +23,7 @@
 
 #include "window/form1_layout.h"
 #include "window/qt/clickable_label.h"
+#include "window/qt/form1_widgets.h"
 #include "window/qt/form1_window.h"
 #include "window/qt/tab_container.h"
 #include "window/qt/utf8.h"
@@ -42,11 +43,6 @@ using testing::ElementsAre;
 constexpr int kEngineStartTimeoutMs = 60000;
 const auto kNoonOnMarch7 = std::chrono::sys_days{std::chrono::year{2026} / 3 / 7} + 12h;
 constexpr std::array<const char*, 3> kPanesInTabOrder = {"Browser", "Browser2", "Browser3"};
-
-QRect ToPixels(const TwipsRect& rect) {
-    return {TwipsToPixels(rect.left), TwipsToPixels(rect.top), TwipsToPixels(rect.width),
-            TwipsToPixels(rect.height)};
-}
 
 // These tests look at widgets, not pages: no request may leave, whatever the host name rules.
 class BlockAllRequests : public QWebEngineUrlRequestInterceptor {

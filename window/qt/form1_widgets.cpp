@@ -15,11 +15,6 @@
 namespace nominator {
 namespace {
 
-QRect ToPixels(const TwipsRect& rect) {
-    return {TwipsToPixels(rect.left), TwipsToPixels(rect.top), TwipsToPixels(rect.width),
-            TwipsToPixels(rect.height)};
-}
-
 QRect BrowserPaneRect() {
     for (const ControlLayout& layout : kForm1Layout) {
         if (layout.kind == ControlKind::BrowserPane) return ToPixels(layout.rect);
@@ -58,6 +53,11 @@ QWidget* CreateControl(const ControlLayout& layout, QWidget* parent) {
 }
 
 }  // namespace
+
+QRect ToPixels(const TwipsRect& rect) {
+    return {TwipsToPixels(rect.left), TwipsToPixels(rect.top), TwipsToPixels(rect.width),
+            TwipsToPixels(rect.height)};
+}
 
 Form1Widgets::Form1Widgets(QWidget* parent) : QWidget(parent) {
     setWindowTitle(ToQString(kFormCaption));

@@ -1,5 +1,6 @@
 #pragma once
 
+#include <QRect>
 #include <QWidget>
 #include <string_view>
 
@@ -12,6 +13,10 @@ namespace nominator {
 
 class ClickableLabel;
 class TabContainer;
+struct TwipsRect;
+
+// A rectangle of the layout in device-independent pixels, which scale with the screen.
+QRect ToPixels(const TwipsRect& rect);
 
 // Form1's controls, built from its layout table, with no behaviour and no browser in them: the
 // tab container starts without panes, which are added once the browser engine is up.
