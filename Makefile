@@ -6,7 +6,7 @@ JOBS ?= $(shell nproc)
 # CI builds with warnings as errors; a developer's build only shows them.
 CMAKE_FLAGS ?= $(if $(CI),-DWARNINGS_AS_ERRORS=ON)
 
-.PHONY: deps configure build run test format screenshot
+.PHONY: deps configure build run test format screenshot bench
 
 deps:
 	./scripts/install-deps.sh
@@ -23,8 +23,24 @@ run: build
 test: build
 	ctest --test-dir $(BUILD_DIR) --output-on-failure --no-tests=error --parallel $(JOBS)
 
+# Start-up, click-to-request and memory, measured from outside under Xvfb; not part of `test`.
+bench: build
+	./bench/run_bench.sh $(BUILD_DIR)
+
 format:
 	git ls-files '*.cpp' '*.h' | xargs clang-format -i
 
 screenshot: build
 	./scripts/screenshot.sh $(BUILD_DIR) docs/form1.png
+
+# The whole suite again, everything built with AddressSanitizer and UndefinedBehaviorSanitizer
+# in build-sanitize/. The test preset sets the sanitizers' options and the leak suppressions.
+.PHONY: test-sanitize package
+test-sanitize: deps
+	cmake --preset sanitize $(CMAKE_FLAGS)
+	cmake --build --preset sanitize --parallel $(JOBS)
+	ctest --preset sanitize --parallel $(JOBS)
+
+# The Debian package of the everyday build, written to $(BUILD_DIR)/packages/.
+package: build
+	cpack -G DEB --config $(BUILD_DIR)/CPackConfig.cmake -B $(BUILD_DIR)/packages

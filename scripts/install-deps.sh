@@ -15,7 +15,7 @@ packages=(
   # non-English locales, to show that log date keys stay English under them
   locales
   # packaging checks
-  desktop-file-utils dpkg-dev file
+  desktop-file-utils dpkg-dev file libxml2-utils
   # benchmark: X client that clicks (XTest) and a loopback TLS stand-in for the wiki
   libxcb1-dev libxcb-xtest0-dev libssl-dev
 )

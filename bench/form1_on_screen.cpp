@@ -1,0 +1,63 @@
+// Form1's controls in pixels; see form1_on_screen.h.
+#include "bench/form1_on_screen.h"
+
+#include <stdexcept>
+#include <string>
+
+#include "window/form1_layout.h"
+
+namespace bench {
+namespace {
+
+using nominator::ControlKind;
+using nominator::TwipsToPixels;
+
+PixelRect ToPixels(const nominator::TwipsRect& rect) {
+    return {TwipsToPixels(rect.left), TwipsToPixels(rect.top), TwipsToPixels(rect.width),
+            TwipsToPixels(rect.height)};
+}
+
+bool Overlap(const PixelRect& a, const PixelRect& b) {
+    return a.x < b.x + b.width && b.x < a.x + a.width && a.y < b.y + b.height &&
+           b.y < a.y + a.height;
+}
+
+// Three by three, so that a stipple left by an unpainted window cannot pass for one colour.
+constexpr int kSample = 3;
+
+}  // namespace
+
+DrawnCheck Form1DrawnCheck() {
+    const int width = TwipsToPixels(nominator::kClientWidthTwips);
+    const int height = TwipsToPixels(nominator::kClientHeightTwips);
+    DrawnCheck check;
+    // The four corners and a point in the middle of the empty right half.
+    for (const auto& [x, y] : {std::pair{2, 2}, std::pair{width - 5, 2}, std::pair{2, height - 5},
+                               std::pair{width - 5, height - 5}, std::pair{width - 60, 60}}) {
+        check.background.push_back({x, y, kSample, kSample});
+    }
+    for (const nominator::ControlLayout& control : nominator::kForm1Layout) {
+        // Panes are placed inside the tab container, which is hidden at start.
+        if (control.kind == ControlKind::BrowserPane) continue;
+        const PixelRect rect = ToPixels(control.rect);
+        for (const PixelRect& sample : check.background) {
+            if (Overlap(rect, sample)) {
+                throw std::logic_error("a background sample falls on " + std::string(control.name));
+            }
+        }
+        if (control.shownAtStart) check.controls.push_back(rect);
+    }
+    return check;
+}
+
+Point Command1Centre() {
+    for (const nominator::ControlLayout& control : nominator::kForm1Layout) {
+        if (control.name == "Command1") {
+            const PixelRect rect = ToPixels(control.rect);
+            return {rect.x + rect.width / 2, rect.y + rect.height / 2};
+        }
+    }
+    throw std::logic_error("Form1 has no Command1");
+}
+
+}  // namespace bench

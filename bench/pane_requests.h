@@ -1,0 +1,36 @@
+// Which pane's engine asked for what, told apart by address, and how long after a click each
+// of the three panes' requests reached the stand-in wiki.
+#pragma once
+
+#include <array>
+#include <optional>
+#include <string_view>
+
+#include "bench/clock.h"
+#include "bench/stub_wiki_server.h"
+
+namespace bench {
+
+// In the order a click on Command1 navigates them.
+inline constexpr std::array<std::string_view, 3> kPaneNames = {"Browser", "Browser3", "Browser2"};
+
+// The pane (index into kPaneNames) whose address the request target is, if any.
+std::optional<std::size_t> PaneOf(std::string_view target);
+
+struct PaneTimes {
+    // From the click's release to each pane's request arriving, in milliseconds.
+    std::array<double, 3> millis{};
+    // From the click to the engine opening the connection that carried each request: the
+    // rest up to `millis` is the TLS handshake and the request's own sending.
+    std::array<double, 3> connectMillis{};
+    // The last of the three answers, after which the pages can finish loading.
+    TimePoint lastAnswered;
+
+    double allThree() const;
+};
+
+// Waits for one request from each pane that arrived after the click.
+std::optional<PaneTimes> WaitForPaneRequests(const StubWikiServer& server, TimePoint click,
+                                             TimePoint deadline);
+
+}  // namespace bench

@@ -1,0 +1,79 @@
+// See session.h.
+#include "bench/session.h"
+
+#include <sys/stat.h>
+
+#include <fstream>
+#include <iterator>
+#include <stdexcept>
+
+#include "bench/form1_on_screen.h"
+
+namespace bench {
+namespace {
+
+constexpr auto kStartTimeout = std::chrono::seconds(30);
+
+std::filesystem::path MakeRunDirectory(const std::filesystem::path& scratch) {
+    static int runs = 0;
+    const std::filesystem::path dir = scratch / ("run-" + std::to_string(++runs));
+    for (const char* sub : {"data", "cache", "config", "runtime"}) {
+        std::filesystem::create_directories(dir / sub);
+    }
+    // Qt wants the runtime folder private.
+    chmod((dir / "runtime").c_str(), 0700);
+    return dir;
+}
+
+Environment WithProfile(Environment environment, const std::filesystem::path& dir) {
+    environment["XDG_DATA_HOME"] = dir / "data";
+    environment["XDG_CACHE_HOME"] = dir / "cache";
+    environment["XDG_CONFIG_HOME"] = dir / "config";
+    environment["XDG_RUNTIME_DIR"] = dir / "runtime";
+    return environment;
+}
+
+}  // namespace
+
+Session::Session(const std::string& program, const Environment& environment, XMapWatcher& watcher,
+                 XWindowProbe& probe, const std::filesystem::path& scratch)
+    : dir_(MakeRunDirectory(scratch)),
+      watcher_(watcher),
+      probe_(probe),
+      child_({program}, WithProfile(environment, dir_), dir_ / "output.log") {
+    watcher_.watch(child_.pid());
+}
+
+Session::~Session() {
+    child_.terminate();
+    std::error_code ignored;
+    std::filesystem::remove_all(dir_, ignored);
+}
+
+bool Session::waitForFirstFrame() {
+    const TimePoint deadline = child_.started() + kStartTimeout;
+    const std::optional<MapChange> window = watcher_.waitForMapped(deadline);
+    if (!window) return false;
+    mapped_ = window->at;
+    const std::optional<TimePoint> drawn =
+        probe_.waitForDrawn(window->window, Form1DrawnCheck(), deadline);
+    if (!drawn) return false;
+    firstFrame_ = *drawn;
+    return true;
+}
+
+TimePoint Session::clickCommand1() {
+    const std::optional<xcb_window_t> window = watcher_.onScreen();
+    if (!window) throw std::runtime_error("Form1 is not on screen");
+    const Point centre = Command1Centre();
+    return probe_.click(*window, centre.x, centre.y);
+}
+
+std::string Session::logTail() const {
+    std::ifstream in(dir_ / "output.log");
+    const std::string all{std::istreambuf_iterator<char>(in), std::istreambuf_iterator<char>()};
+    constexpr std::size_t kTail = 2000;
+    return all.size() > kTail ? all.substr(all.size() - kTail) : all;
+}
+
+}  // namespace bench

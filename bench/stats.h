@@ -1,0 +1,23 @@
+// Medians and ranges: start-up and click times have a long tail (a run that met the page cache
+// cold or a busy core), so the median is the figure to compare and min-max shows the spread.
+#pragma once
+
+#include <cstddef>
+#include <string>
+#include <vector>
+
+namespace bench {
+
+struct Summary {
+    double median = 0;
+    double min = 0;
+    double max = 0;
+    std::size_t count = 0;
+};
+
+Summary Summarize(std::vector<double> values);
+
+// "123.4 [110.2-140.1]", or "-" with no values.
+std::string Format(const Summary& summary, int decimals = 1);
+
+}  // namespace bench

@@ -1,0 +1,55 @@
+// Looks at a window the way a user's eyes would and clicks it the way a hand would. Pixels are
+// read back from the X server, so a frame counts once it is on screen, whatever the program
+// believes it has painted; clicks are fake hardware input (XTest), so they take the same road
+// through the server and the toolkit as a real mouse's.
+#pragma once
+
+#include <xcb/xcb.h>
+
+#include <optional>
+#include <vector>
+
+#include "bench/clock.h"
+
+namespace bench {
+
+struct PixelRect {
+    int x;
+    int y;
+    int width;
+    int height;
+};
+
+// What "drawn" means: every control's rectangle holds some pixel of another colour than the
+// window's background, sampled where no control is. An unpainted window is all one colour
+// (or shows what lay beneath it, which then fails the samples' agreement).
+struct DrawnCheck {
+    std::vector<PixelRect> background;
+    std::vector<PixelRect> controls;
+};
+
+class XWindowProbe {
+public:
+    // Connects to $DISPLAY.
+    XWindowProbe();
+    ~XWindowProbe();
+
+    XWindowProbe(const XWindowProbe&) = delete;
+    XWindowProbe& operator=(const XWindowProbe&) = delete;
+
+    // When the window was first seen to pass the check, polling its pixels until the deadline.
+    std::optional<TimePoint> waitForDrawn(xcb_window_t window, const DrawnCheck& check,
+                                          TimePoint deadline);
+    // A left click at a point of the window's client area. Returns the time of the release,
+    // which is when a push button fires.
+    TimePoint click(xcb_window_t window, int x, int y);
+
+private:
+    bool passes(xcb_window_t window, const DrawnCheck& check);
+    void sync();
+
+    xcb_connection_t* connection_;
+    xcb_window_t root_;
+};
+
+}  // namespace bench
