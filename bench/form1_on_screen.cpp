@@ -12,11 +12,6 @@ namespace {
 using nominator::ControlKind;
 using nominator::TwipsToPixels;
 
-PixelRect ToPixels(const nominator::TwipsRect& rect) {
-    return {TwipsToPixels(rect.left), TwipsToPixels(rect.top), TwipsToPixels(rect.width),
-            TwipsToPixels(rect.height)};
-}
-
 bool Overlap(const PixelRect& a, const PixelRect& b) {
     return a.x < b.x + b.width && b.x < a.x + a.width && a.y < b.y + b.height &&
            b.y < a.y + a.height;
@@ -39,7 +34,7 @@ DrawnCheck Form1DrawnCheck() {
     for (const nominator::ControlLayout& control : nominator::kForm1Layout) {
         // Panes are placed inside the tab container, which is hidden at start.
         if (control.kind == ControlKind::BrowserPane) continue;
-        const PixelRect rect = ToPixels(control.rect);
+        const PixelRect rect = TwipsToPixels(control.rect);
         for (const PixelRect& sample : check.background) {
             if (Overlap(rect, sample)) {
                 throw std::logic_error("a background sample falls on " + std::string(control.name));
@@ -53,7 +48,7 @@ DrawnCheck Form1DrawnCheck() {
 Point Command1Centre() {
     for (const nominator::ControlLayout& control : nominator::kForm1Layout) {
         if (control.name == "Command1") {
-            const PixelRect rect = ToPixels(control.rect);
+            const PixelRect rect = TwipsToPixels(control.rect);
             return {rect.x + rect.width / 2, rect.y + rect.height / 2};
         }
     }

@@ -10,15 +10,11 @@
 #include <vector>
 
 #include "bench/clock.h"
+#include "window/form1_layout.h"
 
 namespace bench {
 
-struct PixelRect {
-    int x;
-    int y;
-    int width;
-    int height;
-};
+using nominator::PixelRect;
 
 // What "drawn" means: every control's rectangle holds some pixel of another colour than the
 // window's background, sampled where no control is. An unpainted window is all one colour

@@ -51,6 +51,18 @@ inline constexpr std::array<ControlLayout, 11> kForm1Layout = {{
 
 constexpr int TwipsToPixels(int twips) { return twips / kTwipsPerPixel; }
 
+struct PixelRect {
+    int x;
+    int y;
+    int width;
+    int height;
+};
+
+constexpr PixelRect TwipsToPixels(const TwipsRect& rect) {
+    return {TwipsToPixels(rect.left), TwipsToPixels(rect.top), TwipsToPixels(rect.width),
+            TwipsToPixels(rect.height)};
+}
+
 // A value that did not divide would place a control off its designed pixel.
 constexpr bool DividesIntoPixels(const TwipsRect& rect) {
     return rect.left % kTwipsPerPixel == 0 && rect.top % kTwipsPerPixel == 0 &&

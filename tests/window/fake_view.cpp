@@ -3,15 +3,18 @@
 #include <stdexcept>
 
 #include "window/control_names.h"
+#include "window/form1_layout.h"
 
 namespace nominator {
 
-FakeView::FakeView()
-    : texts_{{Box::Text1, "Word"},
-             {Box::Reason, "Reason"},
-             {Box::Text2, "{{subst:afd}}"},
-             {Box::Text3, "Text3"},
-             {Box::Text5, "Text5"}} {}
+FakeView::FakeView() {
+    // The boxes start with their design texts, as the real window's do.
+    for (const Box box : {Box::Text1, Box::Reason, Box::Text2, Box::Text3, Box::Text5}) {
+        for (const ControlLayout& layout : kForm1Layout) {
+            if (layout.name == NameOf(box)) texts_[box] = std::string(layout.initialText);
+        }
+    }
+}
 
 void FakeView::record(std::string operation) const {
     if (failAt_ == operations_.size()) {

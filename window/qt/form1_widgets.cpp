@@ -55,8 +55,8 @@ QWidget* CreateControl(const ControlLayout& layout, QWidget* parent) {
 }  // namespace
 
 QRect ToPixels(const TwipsRect& rect) {
-    return {TwipsToPixels(rect.left), TwipsToPixels(rect.top), TwipsToPixels(rect.width),
-            TwipsToPixels(rect.height)};
+    const PixelRect pixels = TwipsToPixels(rect);
+    return {pixels.x, pixels.y, pixels.width, pixels.height};
 }
 
 Form1Widgets::Form1Widgets(QWidget* parent) : QWidget(parent) {
