@@ -18,7 +18,7 @@ build: configure
 	cmake --build $(BUILD_DIR) --parallel $(JOBS)
 
 run: build
-	./scripts/run.sh $(BUILD_DIR)/app/afd-nominator
+	./scripts/run.sh $(BUILD_DIR)/bin/afd-nominator
 
 test: build
 	ctest --test-dir $(BUILD_DIR) --output-on-failure --no-tests=error --parallel $(JOBS)

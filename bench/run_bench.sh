@@ -6,5 +6,5 @@
 set -euo pipefail
 build_dir=${1:-build}
 exec xvfb-run -a -s "-screen 0 1280x1024x24 -nolisten tcp" \
-  "$build_dir/bench/afd_bench" "${BENCH_PROGRAM:-$build_dir/app/afd-nominator}" \
-  "$build_dir/bench/form1_baseline"
+  "$build_dir/bin/afd_bench" "${BENCH_PROGRAM:-$build_dir/bin/afd-nominator}" \
+  "$build_dir/bin/form1_baseline"

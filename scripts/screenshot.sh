@@ -16,7 +16,7 @@ export XDG_DATA_HOME=$scratch/data XDG_CACHE_HOME=$scratch/cache
 export QTWEBENGINE_CHROMIUM_FLAGS=--proxy-server=http://127.0.0.1:9
 [ "$(id -u)" -ne 0 ] || export QTWEBENGINE_DISABLE_SANDBOX=1
 
-"$build_dir/app/afd-nominator" 2>"$scratch/stderr" &
+"$build_dir/bin/afd-nominator" 2>"$scratch/stderr" &
 pid=$!
 window=$(xdotool search --sync --onlyvisible --name '^Form1$' | head -n 1)
 xdotool windowmove "$window" 0 0

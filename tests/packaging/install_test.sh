@@ -17,9 +17,11 @@ failures=0
 fail() { echo "FAIL: $*" >&2; failures=$((failures + 1)); }
 
 program=$root/bin/afd-nominator
+engine=$root/lib/afd-nominator/libafd_browser_engine.so
 entry=$root/share/applications/afd-nominator.desktop
 icon=$root/share/icons/hicolor/scalable/apps/afd-nominator.svg
 [ -f "$program" ] && [ -x "$program" ] || fail "no executable program at ${program#"$scratch"}"
+[ -f "$engine" ] || fail "no browser engine module at ${engine#"$scratch"}"
 [ -f "$entry" ] || fail "no desktop entry at ${entry#"$scratch"}"
 [ -f "$icon" ] || fail "no icon at ${icon#"$scratch"}"
 
@@ -49,4 +51,4 @@ if [ "$failures" -ne 0 ]; then
   (cd "$scratch" && find . -type f | sort) >&2
   exit 1
 fi
-echo "installed: ${program#"$scratch"} ${entry#"$scratch"} ${icon#"$scratch"}"
+echo "installed: ${program#"$scratch"} ${engine#"$scratch"} ${entry#"$scratch"} ${icon#"$scratch"}"

@@ -38,7 +38,8 @@ for needed in libqt6webenginewidgets6 libqt6widgets6 libc6; do
 done
 
 contents=$(dpkg-deb -c "$deb" | awk '{print $NF}')
-for path in ./usr/bin/afd-nominator ./usr/share/applications/afd-nominator.desktop \
+for path in ./usr/bin/afd-nominator ./usr/lib/afd-nominator/libafd_browser_engine.so \
+            ./usr/share/applications/afd-nominator.desktop \
             ./usr/share/icons/hicolor/scalable/apps/afd-nominator.svg; do
   grep -qx "$path" <<<"$contents" || fail "the package lacks $path"
 done

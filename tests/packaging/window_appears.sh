@@ -1,8 +1,10 @@
 #!/usr/bin/env bash
 # Starts PROGRAM (no arguments) on the current X display and succeeds once it shows a top-level
-# window named exactly "Form1", then ends it. Fails if the program exits first or the window
-# does not appear within TIMEOUT seconds (default 120: the browser engine starts slowly,
-# slower still under a sanitizer).
+# window named exactly "Form1" and its browser engine has started a helper process, then ends
+# it. The engine is a module the program loads after showing the window, so the window alone
+# does not show that the module was found. Fails if the program exits first or either does not
+# happen within TIMEOUT seconds (default 120: the engine starts slowly, slower still under a
+# sanitizer).
 set -euo pipefail
 program=${1:?usage: window_appears.sh PROGRAM}
 timeout_s=${TIMEOUT:-120}
@@ -43,3 +45,14 @@ while [ -z "$window" ]; do
   [ -n "$window" ] || sleep 0.5
 done
 echo "window $window \"$(xdotool getwindowname "$window")\" shown by $program (pid $pid)"
+
+# A program that cannot load the engine reports it in a dialog and starts no helper.
+until pgrep -P "$pid" -f QtWebEngineProcess >/dev/null; do
+  if ! kill -0 "$pid" 2>/dev/null || [ "$SECONDS" -ge "$deadline" ]; then
+    echo "FAIL: $program showed its window but started no browser engine; its output:" >&2
+    cat "$log" >&2
+    exit 1
+  fi
+  sleep 0.2
+done
+echo "browser engine started by $program: $(pgrep -P "$pid" -f QtWebEngineProcess | head -n 1)"

@@ -1,38 +1,43 @@
 #pragma once
 
+#include <QString>
 #include <array>
 #include <memory>
 
 #include "window/nomination_view.h"
+#include "window/qt/browser_engine.h"
 
-class QWebEngineProfile;
-class QWebEngineView;
+class QUrl;
+class QWidget;
 
 namespace nominator {
 
 class TabContainer;
 
-// The three browser panes and the one persistent profile they share, so that logging in to the
-// wiki in one pane logs in all three, and still holds after a restart. Starting the browser
-// engine takes a while, so the panes are created on request, not with the window.
+// The three browser panes, which share the engine's one persistent profile, so that logging in
+// to the wiki in one pane logs in all three, and still holds after a restart. Starting the
+// browser engine takes a while, so the panes are created on request, not with the window.
 class BrowserPanes {
 public:
-    explicit BrowserPanes(TabContainer& tabs);
+    BrowserPanes(TabContainer& tabs, QString engineModule);
     ~BrowserPanes();
 
     BrowserPanes(const BrowserPanes&) = delete;
     BrowserPanes& operator=(const BrowserPanes&) = delete;
 
-    // Starts the engine and puts one pane on each tab; does nothing the second time.
+    // Loads the engine; does nothing the second time. Throws std::runtime_error when it cannot.
+    void loadEngine();
+    // Loads the engine if need be and puts one pane on each tab; does nothing the second time.
     void create();
-    // The pane, created first if need be.
-    QWebEngineView& view(Pane pane);
+    // Opens the address in the pane, created first if need be.
+    void load(Pane pane, const QUrl& address);
 
 private:
     TabContainer& tabs_;
+    QString engineModule_;
     // Declared before the views so that it outlives every page that uses it.
-    std::unique_ptr<QWebEngineProfile> profile_;
-    std::array<std::unique_ptr<QWebEngineView>, 3> views_;
+    std::unique_ptr<BrowserEngine> engine_;
+    std::array<std::unique_ptr<QWidget>, 3> views_;
 };
 
 }  // namespace nominator

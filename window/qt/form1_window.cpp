@@ -4,7 +4,6 @@
 #include <QPushButton>
 #include <QTimer>
 #include <QUrl>
-#include <QWebEngineView>
 #include <stdexcept>
 #include <utility>
 
@@ -15,8 +14,10 @@
 
 namespace nominator {
 
-Form1Window::Form1Window(Form1::Clock clock, QWidget* parent)
-    : Form1Widgets(parent), form_(*this, std::move(clock)), panes_(*tabby()) {
+Form1Window::Form1Window(Form1::Clock clock, QString engineModule, QWidget* parent)
+    : Form1Widgets(parent),
+      form_(*this, std::move(clock)),
+      panes_(*tabby(), std::move(engineModule)) {
     connect(command1(), &QPushButton::clicked, this,
             [this] { RunHandler(this, [this] { form_.Command1_Click(); }); });
     connect(dayPlus(), &ClickableLabel::clicked, this,
@@ -45,14 +46,22 @@ void Form1Window::navigate(Pane pane, const std::string& address) {
         throw std::invalid_argument("not a valid address: " + address + " (" +
                                     ToUtf8(url.errorString()) + ")");
     }
-    panes_.view(pane).load(url);
+    panes_.load(pane, url);
 }
 
 void Form1Window::paintEvent(QPaintEvent* event) {
     // The window appears first; the browser engine starts right after, before the first click.
+    // The panes join in a later turn of the event loop: adding them makes Qt re-create the
+    // window's native window, and what was clicked or typed while the engine loaded must reach
+    // the old one first, or it would be lost with it.
     if (!panesScheduled_) {
         panesScheduled_ = true;
-        QTimer::singleShot(0, this, [this] { panes_.create(); });
+        QTimer::singleShot(0, this, [this] {
+            if (RunHandler(this, [this] { panes_.loadEngine(); })) {
+                QTimer::singleShot(0, this,
+                                   [this] { RunHandler(this, [this] { panes_.create(); }); });
+            }
+        });
     }
     Form1Widgets::paintEvent(event);
 }

@@ -4,6 +4,7 @@
 
 #include "window/form1.h"
 #include "window/nomination_view.h"
+#include "window/qt/browser_engine_loader.h"
 #include "window/qt/browser_panes.h"
 #include "window/qt/form1_widgets.h"
 
@@ -16,6 +17,7 @@ class Form1Window : public Form1Widgets, public NominationView {
 
 public:
     explicit Form1Window(Form1::Clock clock = std::chrono::system_clock::now,
+                         QString engineModule = InstalledBrowserEngineModule(),
                          QWidget* parent = nullptr);
 
     // Runs the load handler; false when it failed, after the failure has been reported.
