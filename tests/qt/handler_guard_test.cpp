@@ -3,8 +3,6 @@
 #include <gtest/gtest.h>
 
 #include <QApplication>
-#include <QMessageBox>
-#include <QTest>
 #include <QTimer>
 #include <QWidget>
 #include <cstdlib>
@@ -12,6 +10,7 @@
 #include <stdexcept>
 #include <string>
 
+#include "tests/qt/modal_report.h"
 #include "window/qt/handler_guard.h"
 
 namespace nominator {
@@ -20,14 +19,10 @@ namespace {
 // Exit statuses of our own, distinct from EXIT_FAILURE.
 constexpr int kLoopStillRunning = 7;
 constexpr int kExceptionEscaped = 8;
-constexpr int kGaveUp = 9;
 constexpr int kGiveUpMs = 30000;
 
-struct GuardedRun {
+struct GuardedRun : ReportedRun {
     bool returned = false;
-    QString report;
-    bool timedOut = false;
-    int exitStatus = -1;
 };
 
 GuardedRun RunInEventLoop(const std::function<void()>& handler) {
@@ -37,36 +32,20 @@ GuardedRun RunInEventLoop(const std::function<void()>& handler) {
     QWidget window;
     window.show();
 
-    QTimer::singleShot(0, &window, [&] {
-        try {
-            run.returned = RunHandler(&window, handler);
-        } catch (...) {
-            QCoreApplication::exit(kExceptionEscaped);
-            return;
-        }
-        // A handler that ran through must leave the application running.
-        if (run.returned) {
-            QTimer::singleShot(0, &window, [] { QCoreApplication::exit(kLoopStillRunning); });
-        }
-    });
-
-    QTimer closer;
-    closer.setInterval(20);
-    QObject::connect(&closer, &QTimer::timeout, [&] {
-        auto* box = qobject_cast<QMessageBox*>(QApplication::activeModalWidget());
-        if (box == nullptr || !run.report.isEmpty()) return;
-        run.report = box->text();
-        QTest::keyClick(box, Qt::Key_Return);
-    });
-    closer.start();
-
-    QTimer::singleShot(kGiveUpMs, &window, [&] {
-        run.timedOut = true;
-        if (QWidget* modal = QApplication::activeModalWidget()) modal->close();
-        QCoreApplication::exit(kGaveUp);
-    });
-
-    run.exitStatus = QApplication::exec();
+    static_cast<ReportedRun&>(run) = ExecClosingTheReport(
+        [&] {
+            try {
+                run.returned = RunHandler(&window, handler);
+            } catch (...) {
+                QCoreApplication::exit(kExceptionEscaped);
+                return;
+            }
+            // A handler that ran through must leave the application running.
+            if (run.returned) {
+                QTimer::singleShot(0, &window, [] { QCoreApplication::exit(kLoopStillRunning); });
+            }
+        },
+        kGiveUpMs);
     return run;
 }
 

@@ -47,10 +47,15 @@ std::unique_ptr<BrowserEngine> LoadBrowserEngine(const QString& modulePath) {
     ProvideShareContext();
     // The module stays loaded until the program ends; QLibrary only unloads when asked.
     QLibrary module(modulePath);
+    if (!module.load()) {
+        throw std::runtime_error("cannot load the browser engine: " + ToUtf8(module.errorString()));
+    }
     const auto newEngine =
         reinterpret_cast<NewBrowserEngineFunction>(module.resolve(kNewBrowserEngineSymbol));
     if (!newEngine) {
-        throw std::runtime_error("cannot load the browser engine: " + ToUtf8(module.errorString()));
+        // QLibrary gives no reason here.
+        throw std::runtime_error("cannot load the browser engine: " + ToUtf8(modulePath) +
+                                 " has no function " + kNewBrowserEngineSymbol);
     }
     return std::unique_ptr<BrowserEngine>(newEngine());
 }

@@ -1,0 +1,121 @@
+// The browser engine is a module that the window loads once it is on screen: a module that
+// cannot be loaded is reported, and what the user does while it loads is not lost.
+#include <gmock/gmock.h>
+#include <gtest/gtest.h>
+
+#include <QApplication>
+#include <QLibraryInfo>
+#include <QLineEdit>
+#include <QPushButton>
+#include <QTest>
+#include <chrono>
+#include <cstdlib>
+#include <functional>
+#include <optional>
+#include <stdexcept>
+#include <thread>
+#include <utility>
+
+#include "tests/qt/modal_report.h"
+#include "tests/qt/x_input.h"
+#include "window/qt/browser_engine_loader.h"
+#include "window/qt/form1_window.h"
+#include "window/qt/tab_container.h"
+
+namespace nominator {
+namespace {
+
+using namespace std::chrono_literals;
+using testing::HasSubstr;
+
+const auto kNoonOnMarch7 = std::chrono::sys_days{std::chrono::year{2026} / 3 / 7} + 12h;
+const QString kMissingModule = QStringLiteral("/nonexistent/libafd_browser_engine.so");
+constexpr int kGiveUpMs = 30000;
+
+// Runs an action when the watched widget is first painted, before the paint itself.
+class OnFirstPaint : public QObject {
+public:
+    explicit OnFirstPaint(std::function<void()> action) : action_(std::move(action)) {}
+
+protected:
+    bool eventFilter(QObject* watched, QEvent* event) override {
+        if (event->type() == QEvent::Paint && action_) std::exchange(action_, nullptr)();
+        return QObject::eventFilter(watched, event);
+    }
+
+private:
+    std::function<void()> action_;
+};
+
+struct UnloadableModule {
+    const char* name;
+    QString path;
+    const char* reason;  // what the error must name
+};
+
+TEST(LoadBrowserEngineTest, AModuleThatCannotBeUsedIsReportedWithWhereAndWhy) {
+    const UnloadableModule modules[] = {
+        {"no such file", kMissingModule, "/nonexistent/libafd_browser_engine.so"},
+        {"a library without the entry point",
+         QLibraryInfo::path(QLibraryInfo::LibrariesPath) + QStringLiteral("/libQt6Core.so.6"),
+         kNewBrowserEngineSymbol},
+    };
+    for (const UnloadableModule& module : modules) {
+        SCOPED_TRACE(module.name);
+        try {
+            LoadBrowserEngine(module.path);
+            ADD_FAILURE() << "an engine came from " << module.path.toStdString();
+        } catch (const std::runtime_error& error) {
+            EXPECT_THAT(error.what(), HasSubstr("cannot load the browser engine"));
+            EXPECT_THAT(error.what(), HasSubstr(module.reason));
+        }
+    }
+}
+
+TEST(Form1WindowEngineTest, AMissingEngineIsReportedAndEndsTheProgramWithFailure) {
+    Form1Window window([] { return kNoonOnMarch7; }, kMissingModule);
+    ASSERT_TRUE(window.load());
+    const ReportedRun run = ExecClosingTheReport([&] { window.show(); }, kGiveUpMs);
+    ASSERT_FALSE(run.timedOut) << "no report appeared or it could not be closed";
+    EXPECT_THAT(run.report.toStdString(), HasSubstr("cannot load the browser engine"));
+    EXPECT_THAT(run.report.toStdString(), HasSubstr(kMissingModule.toStdString()));
+    EXPECT_EQ(run.exitStatus, EXIT_FAILURE);
+}
+
+// Adding the panes makes Qt re-create the window's native window; input still queued for the
+// old one would be lost with it. The stand-in engine takes a second to load, and the input is
+// sent as real X events while it loads.
+TEST(Form1WindowEngineTest, WhatIsTypedAndClickedWhileTheEngineLoadsTakesEffect) {
+    XInput input;
+    ASSERT_TRUE(input.connected()) << "no X display";
+    Form1Window window([] { return kNoonOnMarch7; }, QStringLiteral(SLOW_TEST_ENGINE));
+    ASSERT_TRUE(window.load());
+
+    std::optional<std::jthread> user;
+    // The engine starts loading right after the first frame; the input goes out meanwhile.
+    OnFirstPaint sendInput([&] {
+        const QPoint text1 = window.box(Box::Text1)->mapToGlobal(QPoint(4, 4));
+        const QPoint command1 = window.command1()->mapToGlobal(window.command1()->rect().center());
+        user.emplace([&input, text1, command1] {
+            std::this_thread::sleep_for(300ms);
+            input.moveTo(text1);
+            input.type('x');
+            input.moveTo(command1);
+            input.clickLeft();
+            input.sync();
+        });
+    });
+    window.installEventFilter(&sendInput);
+    window.show();
+    ASSERT_TRUE(QTest::qWaitFor([&] { return window.tabby()->isVisible(); }, kGiveUpMs))
+        << "the click on Command1 was lost";
+    user.reset();
+    EXPECT_EQ(window.box(Box::Text1)->text(), QStringLiteral("xWord"));
+    const QWidget* browser = window.findChild<QWidget*>(QStringLiteral("Browser"));
+    ASSERT_NE(browser, nullptr);
+    EXPECT_THAT(browser->property("openedAddress").toString().toStdString(),
+                HasSubstr("title=xWord&"));
+}
+
+}  // namespace
+}  // namespace nominator

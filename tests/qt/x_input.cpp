@@ -1,0 +1,68 @@
+#include "tests/qt/x_input.h"
+
+#include <xcb/xcb.h>
+#include <xcb/xtest.h>
+
+#include <cstdlib>
+#include <memory>
+
+namespace nominator {
+
+namespace {
+
+constexpr xcb_button_t kLeftButton = 1;
+
+xcb_keycode_t KeycodeOf(xcb_connection_t* xcb, xcb_keysym_t keysym) {
+    const xcb_setup_t* setup = xcb_get_setup(xcb);
+    const int count = setup->max_keycode - setup->min_keycode + 1;
+    std::unique_ptr<xcb_get_keyboard_mapping_reply_t, decltype(&std::free)> mapping(
+        xcb_get_keyboard_mapping_reply(
+            xcb, xcb_get_keyboard_mapping(xcb, setup->min_keycode, static_cast<uint8_t>(count)),
+            nullptr),
+        &std::free);
+    if (!mapping) return 0;
+    const xcb_keysym_t* keysyms = xcb_get_keyboard_mapping_keysyms(mapping.get());
+    const int perKeycode = mapping->keysyms_per_keycode;
+    for (int key = 0; key < count; ++key) {
+        if (keysyms[key * perKeycode] == keysym) {
+            return static_cast<xcb_keycode_t>(setup->min_keycode + key);
+        }
+    }
+    return 0;
+}
+
+}  // namespace
+
+XInput::XInput() : xcb_(xcb_connect(nullptr, nullptr)) {
+    if (xcb_connection_has_error(xcb_) == 0) {
+        root_ = xcb_setup_roots_iterator(xcb_get_setup(xcb_)).data->root;
+    }
+}
+
+XInput::~XInput() { xcb_disconnect(xcb_); }
+
+bool XInput::connected() const { return root_ != XCB_NONE; }
+
+void XInput::moveTo(QPoint screenPosition) {
+    xcb_test_fake_input(xcb_, XCB_MOTION_NOTIFY, 0, XCB_CURRENT_TIME, root_,
+                        static_cast<int16_t>(screenPosition.x()),
+                        static_cast<int16_t>(screenPosition.y()), 0);
+}
+
+void XInput::type(char character) {
+    // Latin-1 characters are their own keysyms.
+    const xcb_keycode_t key = KeycodeOf(xcb_, static_cast<unsigned char>(character));
+    xcb_test_fake_input(xcb_, XCB_KEY_PRESS, key, XCB_CURRENT_TIME, XCB_NONE, 0, 0, 0);
+    xcb_test_fake_input(xcb_, XCB_KEY_RELEASE, key, XCB_CURRENT_TIME, XCB_NONE, 0, 0, 0);
+}
+
+void XInput::clickLeft() {
+    xcb_test_fake_input(xcb_, XCB_BUTTON_PRESS, kLeftButton, XCB_CURRENT_TIME, XCB_NONE, 0, 0, 0);
+    xcb_test_fake_input(xcb_, XCB_BUTTON_RELEASE, kLeftButton, XCB_CURRENT_TIME, XCB_NONE, 0, 0, 0);
+}
+
+void XInput::sync() {
+    std::free(xcb_get_input_focus_reply(xcb_, xcb_get_input_focus(xcb_), nullptr));
+}
+
+}  // namespace nominator
