@@ -3,7 +3,6 @@
 #include <gmock/gmock.h>
 #include <gtest/gtest.h>
 
-#include <QApplication>
 #include <QLibraryInfo>
 #include <QLineEdit>
 #include <QPushButton>
