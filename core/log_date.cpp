@@ -30,8 +30,7 @@ std::chrono::year_month_day UtcToday(std::chrono::system_clock::time_point now) 
 }
 
 std::chrono::year_month_day UtcTomorrow(std::chrono::system_clock::time_point now) {
-    return std::chrono::year_month_day{std::chrono::sys_days{UtcToday(now)} +
-                                       std::chrono::days{1}};
+    return std::chrono::year_month_day{std::chrono::sys_days{UtcToday(now)} + std::chrono::days{1}};
 }
 
 }  // namespace nominator

@@ -21,9 +21,7 @@ std::string EditorUrl(std::string_view pageTitlePrefix, std::string_view encoded
 
 }  // namespace
 
-std::string ArticleEditUrl(std::string_view title) {
-    return EditorUrl("", PercentEncode(title));
-}
+std::string ArticleEditUrl(std::string_view title) { return EditorUrl("", PercentEncode(title)); }
 
 std::string LogEditUrl(std::string_view key) {
     return EditorUrl(kLogTitleStem, PercentEncode(key));
