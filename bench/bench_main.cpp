@@ -12,10 +12,12 @@
 #include <string>
 #include <thread>
 
-#include "bench/child_process.h"
 #include "bench/report.h"
 #include "bench/session.h"
-#include "bench/stub_wiki_server.h"
+#include "bench/shared_helpers.h"
+#include "tests/support/child_process.h"
+#include "tests/support/engine_environment.h"
+#include "tests/support/stub_wiki_server.h"
 
 namespace bench {
 namespace {
@@ -43,24 +45,12 @@ struct Programs {
     std::string baseline;
 };
 
-// The engine never reaches a name server or any address but the stand-in: the wiki's host maps
-// to the loopback port, every other name fails to resolve, only loopback is left alone, and no
-// proxy from the environment may carry a request elsewhere. QtWebEngine splits these flags at
-// spaces unless an argument is quoted from its start.
-// AFD_BENCH_CHROMIUM_FLAGS adds flags, to measure an engine setting before building it in.
-Environment EngineEnvironment(uint16_t port) {
-    std::string flags =
-        "\"--host-resolver-rules=MAP en.wikipedia.org 127.0.0.1:" + std::to_string(port) +
-        ", MAP * ~NOTFOUND, EXCLUDE 127.0.0.1\" --no-proxy-server"
-        " --ignore-certificate-errors";
+// The engine reaches nothing but the stand-in. AFD_BENCH_CHROMIUM_FLAGS adds flags, to measure
+// an engine setting before building it in.
+Environment BenchEnvironment(uint16_t port) {
+    Environment environment = EngineEnvironment(port);
     if (const char* extra = std::getenv("AFD_BENCH_CHROMIUM_FLAGS"); extra != nullptr) {
-        flags += std::string(" ") + extra;
-    }
-    Environment environment{{"QTWEBENGINE_DISABLE_SANDBOX", "1"},
-                            {"QTWEBENGINE_CHROMIUM_FLAGS", flags}};
-    for (const char* proxy :
-         {"http_proxy", "https_proxy", "all_proxy", "HTTP_PROXY", "HTTPS_PROXY", "ALL_PROXY"}) {
-        environment[proxy] = "";
+        environment["QTWEBENGINE_CHROMIUM_FLAGS"] += std::string(" ") + extra;
     }
     return environment;
 }
@@ -74,7 +64,7 @@ public:
     Bench(Programs programs, const std::filesystem::path& scratch)
         : programs_(std::move(programs)),
           scratch_(scratch),
-          environment_(EngineEnvironment(server_.port())) {}
+          environment_(BenchEnvironment(server_.port())) {}
 
     Results run() {
         const TimePoint began = Clock::now();

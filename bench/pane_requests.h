@@ -6,8 +6,9 @@
 #include <optional>
 #include <string_view>
 
-#include "bench/clock.h"
-#include "bench/stub_wiki_server.h"
+#include "bench/shared_helpers.h"
+#include "tests/support/clock.h"
+#include "tests/support/stub_wiki_server.h"
 
 namespace bench {
 

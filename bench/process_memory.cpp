@@ -5,7 +5,8 @@
 #include <fstream>
 #include <sstream>
 
-#include "bench/process_tree.h"
+#include "bench/shared_helpers.h"
+#include "tests/support/process_tree.h"
 
 namespace bench {
 namespace {

@@ -9,11 +9,12 @@
 #include <string>
 #include <vector>
 
-#include "bench/child_process.h"
-#include "bench/clock.h"
 #include "bench/process_memory.h"
-#include "bench/x_map_watcher.h"
+#include "bench/shared_helpers.h"
 #include "bench/x_window_probe.h"
+#include "tests/support/child_process.h"
+#include "tests/support/clock.h"
+#include "tests/support/x_map_watcher.h"
 
 namespace bench {
 

@@ -3,15 +3,13 @@
 // round trip; one look a millisecond is light next to a program starting up.
 #include "bench/x_window_probe.h"
 
-#include <xcb/xtest.h>
-
 #include <cstdint>
 #include <cstdlib>
 #include <cstring>
 #include <stdexcept>
 #include <thread>
 
-#include "bench/x_reply.h"
+#include "tests/support/x_reply.h"
 
 namespace bench {
 namespace {
@@ -36,10 +34,9 @@ std::vector<uint32_t> Pixels(const xcb_get_image_reply_t* reply, const PixelRect
 XWindowProbe::XWindowProbe()
     : connection_(Connect()),
       root_(xcb_setup_roots_iterator(xcb_get_setup(connection_)).data->root) {
-    const xcb_query_extension_reply_t* xtest = xcb_get_extension_data(connection_, &xcb_test_id);
-    if (xtest == nullptr || xtest->present == 0) {
+    if (!input_.connected()) {
         xcb_disconnect(connection_);
-        throw std::runtime_error("X: the server has no XTest extension");
+        throw std::runtime_error("X: cannot send input through XTest");
     }
 }
 
@@ -63,17 +60,16 @@ TimePoint XWindowProbe::click(xcb_window_t window, int x, int y) {
                                   static_cast<int16_t>(y)),
         nullptr));
     if (!onRoot) throw std::runtime_error("X: the window to click is gone");
-    xcb_test_fake_input(connection_, XCB_MOTION_NOTIFY, 0, XCB_CURRENT_TIME, root_, onRoot->dst_x,
-                        onRoot->dst_y, 0);
-    sync();
+    input_.moveTo(onRoot->dst_x, onRoot->dst_y);
+    input_.sync();
     // A hand rests on the button for a moment; the button fires on the release, timed below.
     std::this_thread::sleep_for(std::chrono::milliseconds(20));
-    xcb_test_fake_input(connection_, XCB_BUTTON_PRESS, 1, XCB_CURRENT_TIME, XCB_NONE, 0, 0, 0);
-    sync();
+    input_.pressLeft();
+    input_.sync();
     std::this_thread::sleep_for(std::chrono::milliseconds(60));
     const TimePoint released = Clock::now();
-    xcb_test_fake_input(connection_, XCB_BUTTON_RELEASE, 1, XCB_CURRENT_TIME, XCB_NONE, 0, 0, 0);
-    sync();
+    input_.releaseLeft();
+    input_.sync();
     return released;
 }
 
@@ -114,11 +110,6 @@ bool XWindowProbe::passes(xcb_window_t window, const DrawnCheck& check) {
         if (!differs) drawn = false;
     }
     return drawn;
-}
-
-void XWindowProbe::sync() {
-    const Reply<xcb_get_input_focus_reply_t> reply(
-        xcb_get_input_focus_reply(connection_, xcb_get_input_focus(connection_), nullptr));
 }
 
 }  // namespace bench

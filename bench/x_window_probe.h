@@ -9,7 +9,9 @@
 #include <optional>
 #include <vector>
 
-#include "bench/clock.h"
+#include "bench/shared_helpers.h"
+#include "tests/support/clock.h"
+#include "tests/support/x_input.h"
 #include "window/form1_layout.h"
 
 namespace bench {
@@ -42,10 +44,10 @@ public:
 
 private:
     bool passes(xcb_window_t window, const DrawnCheck& check);
-    void sync();
 
     xcb_connection_t* connection_;
     xcb_window_t root_;
+    support::XInput input_;
 };
 
 }  // namespace bench

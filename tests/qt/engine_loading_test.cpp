@@ -16,7 +16,7 @@
 #include <utility>
 
 #include "tests/qt/modal_report.h"
-#include "tests/qt/x_input.h"
+#include "tests/support/x_input.h"
 #include "window/qt/browser_engine_loader.h"
 #include "window/qt/form1_window.h"
 #include "window/qt/tab_container.h"
@@ -85,7 +85,7 @@ TEST(Form1WindowEngineTest, AMissingEngineIsReportedAndEndsTheProgramWithFailure
 // old one would be lost with it. The stand-in engine takes a second to load, and the input is
 // sent as real X events while it loads.
 TEST(Form1WindowEngineTest, WhatIsTypedAndClickedWhileTheEngineLoadsTakesEffect) {
-    XInput input;
+    support::XInput input;
     ASSERT_TRUE(input.connected()) << "no X display";
     Form1Window window([] { return kNoonOnMarch7; }, QStringLiteral(SLOW_TEST_ENGINE));
     ASSERT_TRUE(window.load());
@@ -97,9 +97,9 @@ TEST(Form1WindowEngineTest, WhatIsTypedAndClickedWhileTheEngineLoadsTakesEffect)
         const QPoint command1 = window.command1()->mapToGlobal(window.command1()->rect().center());
         user.emplace([&input, text1, command1] {
             std::this_thread::sleep_for(300ms);
-            input.moveTo(text1);
+            input.moveTo(text1.x(), text1.y());
             input.type('x');
-            input.moveTo(command1);
+            input.moveTo(command1.x(), command1.y());
             input.clickLeft();
             input.sync();
         });

@@ -9,7 +9,7 @@
 #include <string>
 #include <string_view>
 
-namespace bench {
+namespace support {
 
 struct FreeDeleter {
     void operator()(void* pointer) const { std::free(pointer); }
@@ -34,4 +34,4 @@ inline xcb_connection_t* Connect() {
     return connection;
 }
 
-}  // namespace bench
+}  // namespace support

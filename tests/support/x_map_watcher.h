@@ -14,9 +14,9 @@
 #include <thread>
 #include <vector>
 
-#include "bench/clock.h"
+#include "tests/support/clock.h"
 
-namespace bench {
+namespace support {
 
 struct MapChange {
     xcb_window_t window;
@@ -64,4 +64,4 @@ private:
     std::thread thread_;
 };
 
-}  // namespace bench
+}  // namespace support

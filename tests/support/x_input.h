@@ -1,11 +1,10 @@
 #pragma once
 
-#include <QPoint>
 #include <cstdint>
 
 struct xcb_connection_t;
 
-namespace nominator {
+namespace support {
 
 // Real X input, sent by a client of its own through the XTEST extension, so that it travels
 // through the X server and the toolkit's event queue as a user's would.
@@ -18,9 +17,12 @@ public:
     XInput& operator=(const XInput&) = delete;
 
     bool connected() const;
-    void moveTo(QPoint screenPosition);
+    // To a point of the screen, in pixels.
+    void moveTo(int x, int y);
     // Presses and releases the key that types the Latin-1 character.
     void type(char character);
+    void pressLeft();
+    void releaseLeft();
     void clickLeft();
     // Sends everything so far and waits until the server has processed it.
     void sync();
@@ -30,4 +32,4 @@ private:
     std::uint32_t root_ = 0;  // no root window: not connected
 };
 
-}  // namespace nominator
+}  // namespace support

@@ -1,7 +1,7 @@
 // A stand-in for the wiki on the loopback interface, serving HTTPS: the engine's requests for
-// en.wikipedia.org are mapped here, and each request's arrival is stamped on the bench's clock.
-// It answers every page with a small HTML page that no cache may keep, so that each click's
-// three requests reach it.
+// en.wikipedia.org are mapped here (see engine_environment.h), and each request's arrival is
+// stamped on the steady clock. By default it answers every page with a small HTML page that no
+// cache may keep, so that each click's three requests reach it; a test can answer otherwise.
 #pragma once
 
 #include <openssl/ssl.h>
@@ -9,15 +9,18 @@
 #include <atomic>
 #include <condition_variable>
 #include <cstdint>
+#include <functional>
 #include <mutex>
 #include <string>
+#include <string_view>
 #include <thread>
+#include <utility>
 #include <vector>
 
-#include "bench/clock.h"
-#include "bench/tls_context.h"
+#include "tests/support/clock.h"
+#include "tests/support/tls_context.h"
 
-namespace bench {
+namespace support {
 
 struct ArrivedRequest {
     // When the TCP connection that carried it was accepted.
@@ -26,9 +29,24 @@ struct ArrivedRequest {
     TimePoint arrived;
     // The request target, such as "/wiki/Main_Page".
     std::string target;
+    // The request line and headers, as sent.
+    std::string head;
     // When the last byte of the answer was written.
     TimePoint answered;
 };
+
+struct StubAnswer {
+    int status = 200;
+    std::string contentType = "text/html; charset=utf-8";
+    // Further header lines, each ending in "\r\n", such as "Set-Cookie: a=b\r\n".
+    std::string extraHeaders;
+    std::string body;
+    // Holds the connection open without a word until the server ends.
+    bool never = false;
+};
+
+// The value of the request's header, names compared without case; empty when it has none.
+std::string HeaderOf(const ArrivedRequest& request, std::string_view name);
 
 class StubWikiServer {
 public:
@@ -40,6 +58,9 @@ public:
     StubWikiServer& operator=(const StubWikiServer&) = delete;
 
     uint16_t port() const { return port_; }
+    // Answers the requests whose target starts with the prefix with what `answer` gives; the
+    // prefix set last that matches wins. Safe to call while the server runs.
+    void answer(std::string prefix, std::function<StubAnswer(const ArrivedRequest&)> answer);
     // Every request answered so far, in the order they were answered.
     std::vector<ArrivedRequest> requests() const;
     // Waits until `done` holds for the requests, or the deadline passes; says which.
@@ -52,6 +73,7 @@ public:
 private:
     void acceptLoop();
     void serve(int socket, TimePoint connected);
+    StubAnswer answerFor(const ArrivedRequest& request);
 
     SslContext context_;
     int listener_ = -1;
@@ -61,10 +83,11 @@ private:
     mutable std::mutex mutex_;
     mutable std::condition_variable changed_;
     std::vector<ArrivedRequest> requests_;
+    std::vector<std::pair<std::string, std::function<StubAnswer(const ArrivedRequest&)>>> answers_;
     std::vector<int> openSockets_;
     std::vector<std::thread> connections_;
     std::atomic<bool> stopping_{false};
     std::thread acceptor_;
 };
 
-}  // namespace bench
+}  // namespace support

@@ -7,7 +7,7 @@
 #include <string>
 #include <vector>
 
-namespace bench {
+namespace support {
 
 // Every live process below root, parents before their children.
 std::vector<pid_t> Descendants(pid_t root);
@@ -21,4 +21,4 @@ std::vector<std::string> CommandLine(pid_t pid);
 // The names of its threads.
 std::vector<std::string> ThreadNames(pid_t pid);
 
-}  // namespace bench
+}  // namespace support

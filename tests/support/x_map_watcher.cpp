@@ -1,6 +1,6 @@
 // See x_map_watcher.h. With no window manager, top-level windows are the root's children, so
 // listening to the root's substructure sees every top-level map, unmap and destroy.
-#include "bench/x_map_watcher.h"
+#include "tests/support/x_map_watcher.h"
 
 #include <fcntl.h>
 #include <poll.h>
@@ -11,9 +11,9 @@
 #include <stdexcept>
 #include <system_error>
 
-#include "bench/x_reply.h"
+#include "tests/support/x_reply.h"
 
-namespace bench {
+namespace support {
 
 XMapWatcher::XMapWatcher(std::string title)
     : title_(std::move(title)),
@@ -152,4 +152,4 @@ std::string XMapWatcher::title(xcb_window_t window) {
     return {};
 }
 
-}  // namespace bench
+}  // namespace support

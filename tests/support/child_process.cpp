@@ -1,7 +1,7 @@
 // Fork and exec with everything that allocates done before the fork: the bench runs threads, so
 // the child may only make async-signal-safe calls until exec. The fork of the small bench
 // process costs well under a millisecond and is the same for program and baseline.
-#include "bench/child_process.h"
+#include "tests/support/child_process.h"
 
 #include <fcntl.h>
 #include <signal.h>
@@ -14,11 +14,11 @@
 #include <system_error>
 #include <thread>
 
-#include "bench/process_tree.h"
+#include "tests/support/process_tree.h"
 
 extern char** environ;
 
-namespace bench {
+namespace support {
 namespace {
 
 std::vector<std::string> MergedEnvironment(const Environment& overrides) {
@@ -83,8 +83,21 @@ ChildProcess::~ChildProcess() { terminate(); }
 
 bool ChildProcess::running() {
     if (reaped_) return false;
-    if (waitpid(pid_, nullptr, WNOHANG) == pid_) reaped_ = true;
+    if (waitpid(pid_, &status_, WNOHANG) == pid_) reaped_ = true;
     return !reaped_;
+}
+
+void ChildProcess::signal(int number) {
+    if (!reaped_) kill(pid_, number);
+}
+
+std::optional<int> ChildProcess::waitForEnd(std::chrono::milliseconds timeout) {
+    const TimePoint deadline = Clock::now() + timeout;
+    while (running()) {
+        if (Clock::now() >= deadline) return std::nullopt;
+        std::this_thread::sleep_for(std::chrono::milliseconds(10));
+    }
+    return WIFSIGNALED(status_) ? -WTERMSIG(status_) : WEXITSTATUS(status_);
 }
 
 void ChildProcess::terminate() {
@@ -108,4 +121,4 @@ void ChildProcess::terminate() {
 
 void BecomeSubreaper() { prctl(PR_SET_CHILD_SUBREAPER, 1L, 0L, 0L, 0L); }
 
-}  // namespace bench
+}  // namespace support

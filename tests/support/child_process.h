@@ -6,12 +6,13 @@
 
 #include <filesystem>
 #include <map>
+#include <optional>
 #include <string>
 #include <vector>
 
-#include "bench/clock.h"
+#include "tests/support/clock.h"
 
-namespace bench {
+namespace support {
 
 // Variables set on top of the bench's own environment.
 using Environment = std::map<std::string, std::string>;
@@ -30,6 +31,11 @@ public:
     TimePoint started() const { return started_; }
     // False once the program has ended by itself (crashed or quit).
     bool running();
+    // Sends the signal to the program alone, as `kill` does.
+    void signal(int number);
+    // Waits up to the timeout for the program to end. Its exit status, or minus the number of
+    // the signal that killed it; nothing when it is still running.
+    std::optional<int> waitForEnd(std::chrono::milliseconds timeout);
     // Kills the program, its process group and every process below it, and reaps them.
     void terminate();
 
@@ -37,9 +43,10 @@ private:
     pid_t pid_ = -1;
     TimePoint started_;
     bool reaped_ = false;
+    int status_ = 0;
 };
 
 // Makes the bench adopt orphaned helper processes, so terminate() can reap them too.
 void BecomeSubreaper();
 
-}  // namespace bench
+}  // namespace support

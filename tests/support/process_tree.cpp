@@ -1,5 +1,5 @@
 // Reads the process tree from /proc; see process_tree.h.
-#include "bench/process_tree.h"
+#include "tests/support/process_tree.h"
 
 #include <cctype>
 #include <filesystem>
@@ -8,7 +8,7 @@
 #include <map>
 #include <sstream>
 
-namespace bench {
+namespace support {
 namespace {
 
 std::string ReadFile(const std::filesystem::path& path) {
@@ -88,4 +88,4 @@ std::vector<std::string> ThreadNames(pid_t pid) {
     return names;
 }
 
-}  // namespace bench
+}  // namespace support

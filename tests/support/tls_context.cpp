@@ -1,12 +1,12 @@
 // See tls_context.h. An EC P-256 key: the quickest handshake for the engine and the stub.
-#include "bench/tls_context.h"
+#include "tests/support/tls_context.h"
 
 #include <openssl/evp.h>
 #include <openssl/x509.h>
 
 #include <stdexcept>
 
-namespace bench {
+namespace support {
 namespace {
 
 struct KeyDeleter {
@@ -49,4 +49,4 @@ SslContext MakeSelfSignedServerContext(const std::string& host) {
     return context;
 }
 
-}  // namespace bench
+}  // namespace support

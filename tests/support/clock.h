@@ -4,7 +4,7 @@
 
 #include <chrono>
 
-namespace bench {
+namespace support {
 
 using Clock = std::chrono::steady_clock;
 using TimePoint = Clock::time_point;
@@ -13,4 +13,4 @@ inline double MillisBetween(TimePoint from, TimePoint to) {
     return std::chrono::duration<double, std::milli>(to - from).count();
 }
 
-}  // namespace bench
+}  // namespace support

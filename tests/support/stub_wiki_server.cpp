@@ -1,7 +1,7 @@
 // See stub_wiki_server.h. One thread per connection keeps it simple; a click opens three.
 // Every answer closes its connection, so each click's requests come on new connections and
 // the first click is not put at a disadvantage by sockets the second could reuse.
-#include "bench/stub_wiki_server.h"
+#include "tests/support/stub_wiki_server.h"
 
 #include <arpa/inet.h>
 #include <fcntl.h>
@@ -16,27 +16,59 @@
 #include <stdexcept>
 #include <system_error>
 
-namespace bench {
+namespace support {
 namespace {
 
 constexpr std::string_view kPage =
     "<!DOCTYPE html><html><head><meta charset=\"utf-8\"><title>Stub</title></head>"
     "<body><p>A stand-in page served by the benchmark.</p></body></html>";
 
-std::string Answer(std::string_view method, std::string_view target) {
+StubAnswer DefaultAnswer(std::string_view target) {
     const bool page = target.starts_with("/w/index.php?") || target.starts_with("/wiki/");
-    const std::string_view body = page && method == "GET" ? kPage : "";
-    std::string answer = page ? "HTTP/1.1 200 OK\r\n" : "HTTP/1.1 404 Not Found\r\n";
-    answer += "Content-Type: text/html; charset=utf-8\r\n";
-    answer += "Content-Length: " + std::to_string(body.size()) + "\r\n";
-    answer += "Cache-Control: no-store\r\nConnection: close\r\n\r\n";
-    answer += body;
+    StubAnswer answer;
+    answer.status = page ? 200 : 404;
+    if (page) answer.body = kPage;
     return answer;
+}
+
+std::string Encode(const StubAnswer& answer, std::string_view method) {
+    std::string encoded = "HTTP/1.1 " + std::to_string(answer.status) +
+                          (answer.status < 400 ? " OK\r\n" : " Error\r\n");
+    const std::string_view body = method == "HEAD" ? "" : std::string_view(answer.body);
+    encoded += "Content-Type: " + answer.contentType + "\r\n";
+    encoded += "Content-Length: " + std::to_string(body.size()) + "\r\n";
+    encoded += answer.extraHeaders;
+    encoded += "Cache-Control: no-store\r\nConnection: close\r\n\r\n";
+    encoded += body;
+    return encoded;
+}
+
+char Lower(char c) { return c >= 'A' && c <= 'Z' ? static_cast<char>(c - 'A' + 'a') : c; }
+
+bool SameIgnoringCase(std::string_view a, std::string_view b) {
+    return a.size() == b.size() && std::equal(a.begin(), a.end(), b.begin(),
+                                              [](char x, char y) { return Lower(x) == Lower(y); });
 }
 
 void Fail(const char* what) { throw std::system_error(errno, std::generic_category(), what); }
 
 }  // namespace
+
+std::string HeaderOf(const ArrivedRequest& request, std::string_view name) {
+    std::string_view rest(request.head);
+    for (auto end = rest.find("\r\n"); end != std::string_view::npos; end = rest.find("\r\n")) {
+        const std::string_view line = rest.substr(0, end);
+        rest.remove_prefix(end + 2);
+        const auto colon = line.find(':');
+        if (colon == std::string_view::npos || !SameIgnoringCase(line.substr(0, colon), name)) {
+            continue;
+        }
+        std::string_view value = line.substr(colon + 1);
+        while (value.starts_with(' ')) value.remove_prefix(1);
+        return std::string(value);
+    }
+    return {};
+}
 
 StubWikiServer::StubWikiServer() : context_(MakeSelfSignedServerContext("en.wikipedia.org")) {
     listener_ = socket(AF_INET, SOCK_STREAM | SOCK_CLOEXEC, 0);
@@ -73,6 +105,23 @@ StubWikiServer::~StubWikiServer() {
     close(listener_);
     close(wakeRead_);
     close(wakeWrite_);
+}
+
+void StubWikiServer::answer(std::string prefix,
+                            std::function<StubAnswer(const ArrivedRequest&)> answer) {
+    const std::lock_guard lock(mutex_);
+    answers_.emplace_back(std::move(prefix), std::move(answer));
+}
+
+StubAnswer StubWikiServer::answerFor(const ArrivedRequest& request) {
+    std::function<StubAnswer(const ArrivedRequest&)> chosen;
+    {
+        const std::lock_guard lock(mutex_);
+        for (const auto& [prefix, answer] : answers_) {
+            if (request.target.starts_with(prefix)) chosen = answer;
+        }
+    }
+    return chosen ? chosen(request) : DefaultAnswer(request.target);
 }
 
 std::vector<ArrivedRequest> StubWikiServer::requests() const {
@@ -118,13 +167,26 @@ void StubWikiServer::serve(int socket, TimePoint connected) {
         const auto secondSpace = head.find(' ', firstSpace + 1);
         if (arrived && lineEnd != std::string::npos && secondSpace < lineEnd) {
             const std::string method = head.substr(0, firstSpace);
-            std::string target = head.substr(firstSpace + 1, secondSpace - firstSpace - 1);
-            const std::string answer = Answer(method, target);
-            SSL_write(ssl, answer.data(), static_cast<int>(answer.size()));
-            const TimePoint answered = Clock::now();
+            ArrivedRequest request{connected,
+                                   *arrived,
+                                   head.substr(firstSpace + 1, secondSpace - firstSpace - 1),
+                                   head.substr(0, head.find("\r\n\r\n") + 2),
+                                   {}};
+            const StubAnswer answer = answerFor(request);
+            if (answer.never) {
+                // Until the server ends: its destructor shuts the socket down.
+                while (!stopping_) {
+                    const int got = SSL_read(ssl, buffer, sizeof buffer);
+                    if (got == 0 || (got < 0 && errno != EAGAIN && errno != EWOULDBLOCK)) break;
+                }
+            } else {
+                const std::string encoded = Encode(answer, method);
+                SSL_write(ssl, encoded.data(), static_cast<int>(encoded.size()));
+            }
+            request.answered = Clock::now();
             {
                 const std::lock_guard lock(mutex_);
-                requests_.push_back({connected, *arrived, std::move(target), answered});
+                requests_.push_back(std::move(request));
             }
             changed_.notify_all();
         }
@@ -138,4 +200,4 @@ void StubWikiServer::serve(int socket, TimePoint connected) {
     close(socket);
 }
 
-}  // namespace bench
+}  // namespace support

@@ -1,4 +1,4 @@
-#include "tests/qt/x_input.h"
+#include "tests/support/x_input.h"
 
 #include <xcb/xcb.h>
 #include <xcb/xtest.h>
@@ -6,7 +6,7 @@
 #include <cstdlib>
 #include <memory>
 
-namespace nominator {
+namespace support {
 
 namespace {
 
@@ -43,10 +43,9 @@ XInput::~XInput() { xcb_disconnect(xcb_); }
 
 bool XInput::connected() const { return root_ != XCB_NONE; }
 
-void XInput::moveTo(QPoint screenPosition) {
+void XInput::moveTo(int x, int y) {
     xcb_test_fake_input(xcb_, XCB_MOTION_NOTIFY, 0, XCB_CURRENT_TIME, root_,
-                        static_cast<int16_t>(screenPosition.x()),
-                        static_cast<int16_t>(screenPosition.y()), 0);
+                        static_cast<int16_t>(x), static_cast<int16_t>(y), 0);
 }
 
 void XInput::type(char character) {
@@ -56,13 +55,21 @@ void XInput::type(char character) {
     xcb_test_fake_input(xcb_, XCB_KEY_RELEASE, key, XCB_CURRENT_TIME, XCB_NONE, 0, 0, 0);
 }
 
-void XInput::clickLeft() {
+void XInput::pressLeft() {
     xcb_test_fake_input(xcb_, XCB_BUTTON_PRESS, kLeftButton, XCB_CURRENT_TIME, XCB_NONE, 0, 0, 0);
+}
+
+void XInput::releaseLeft() {
     xcb_test_fake_input(xcb_, XCB_BUTTON_RELEASE, kLeftButton, XCB_CURRENT_TIME, XCB_NONE, 0, 0, 0);
+}
+
+void XInput::clickLeft() {
+    pressLeft();
+    releaseLeft();
 }
 
 void XInput::sync() {
     std::free(xcb_get_input_focus_reply(xcb_, xcb_get_input_focus(xcb_), nullptr));
 }
 
-}  // namespace nominator
+}  // namespace support

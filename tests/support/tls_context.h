@@ -7,7 +7,7 @@
 #include <memory>
 #include <string>
 
-namespace bench {
+namespace support {
 
 struct SslCtxDeleter {
     void operator()(SSL_CTX* context) const { SSL_CTX_free(context); }
@@ -18,4 +18,4 @@ using SslContext = std::unique_ptr<SSL_CTX, SslCtxDeleter>;
 // does the same network work as the first and the comparison measures the program alone.
 SslContext MakeSelfSignedServerContext(const std::string& host);
 
-}  // namespace bench
+}  // namespace support
