@@ -2,11 +2,14 @@
 
 #include <QLineEdit>
 #include <QPushButton>
+#include <QShortcut>
 #include <QStringList>
+#include <QTabBar>
 #include <limits>
 #include <stdexcept>
 
 #include "window/control_names.h"
+#include "window/form1_accessibility.h"
 #include "window/form1_layout.h"
 #include "window/qt/clickable_label.h"
 #include "window/qt/tab_container.h"
@@ -77,8 +80,22 @@ Form1Widgets::Form1Widgets(QWidget* parent) : QWidget(parent) {
         if (!layout.shownAtStart) widget->hide();
         if (previous != nullptr) setTabOrder(previous, widget);
         previous = widget;
+        DescribeForAssistiveTechnology(*widget);
     }
+    for (int tab = 0; tab < static_cast<int>(kTabDescriptions.size()); ++tab) {
+        tabby()->tabBar()->setTabToolTip(tab, ToQString(kTabDescriptions.at(tab)));
+    }
+    // Pressed from anywhere in the window, the pages included; a label cannot take the focus.
+    auto* nextDay = new QShortcut(QKeySequence(ToQString(kNextDayKey)), dayPlus());
+    connect(nextDay, &QShortcut::activated, dayPlus(), &ClickableLabel::click);
     box(Box::Text1)->setFocus();
+}
+
+void DescribeForAssistiveTechnology(QWidget& control) {
+    const AccessibleText* text = AccessibleTextOf(ToUtf8(control.objectName()));
+    if (text == nullptr) return;
+    control.setAccessibleName(ToQString(text->name));
+    control.setAccessibleDescription(ToQString(text->description));
 }
 
 template <typename Widget>

@@ -18,6 +18,9 @@ struct TwipsRect;
 // A rectangle of the layout in device-independent pixels, which scale with the screen.
 QRect ToPixels(const TwipsRect& rect);
 
+// Gives the control, known by its layout name, the name and description a screen reader says.
+void DescribeForAssistiveTechnology(QWidget& control);
+
 // Form1's controls, built from its layout table, with no behaviour and no browser in them: the
 // tab container starts without panes, which are added once the browser engine is up.
 class Form1Widgets : public QWidget {

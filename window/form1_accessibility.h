@@ -1,0 +1,46 @@
+#pragma once
+
+#include <array>
+#include <string_view>
+
+namespace nominator {
+
+// What assistive technology says of each control: the layout's names (Text1, Text5, ...) mean
+// nothing to a listener, and boxes without a name cannot be told apart.
+struct AccessibleText {
+    std::string_view control;
+    std::string_view name;
+    std::string_view description;
+};
+
+// The key that presses "Next Day ->" from anywhere in the window. Text boxes and the wiki's
+// pages give F8 no meaning, and the browser keys leave it alone.
+inline constexpr std::string_view kNextDayKey = "F8";
+
+inline constexpr std::array<AccessibleText, 11> kForm1AccessibleTexts = {{
+    {"Text1", "Article title", "The title of the article to nominate for deletion"},
+    {"Command1", "AFD",
+     "Nominate the article: fill in the three texts to copy and open the three pages"},
+    {"Text2", "Article tag to copy", "Paste it at the top of the article in the article editor"},
+    {"Text3", "Discussion text to copy", "Paste it into the deletion discussion page"},
+    {"Reason", "Reason for deletion", "Why the article should be deleted"},
+    {"Text5", "Log line to copy", "Paste it into the day's deletion log"},
+    {"Tabby", "Pages to edit", "The article editor, the deletion discussion and the day's log"},
+    {"Browser", "Article editor", "The article in the wiki's editor"},
+    {"Browser2", "Deletion discussion", "The article's deletion discussion page"},
+    {"Browser3", "Day's log editor", "The day's deletion log in the wiki's editor"},
+    {"DayPlus", "Next day's log", "Opens tomorrow's deletion log in the log tab (F8)"},
+}};
+
+constexpr const AccessibleText* AccessibleTextOf(std::string_view control) {
+    for (const AccessibleText& text : kForm1AccessibleTexts) {
+        if (text.control == control) return &text;
+    }
+    return nullptr;
+}
+
+// What each tab holds, in tab order; the captions themselves stay "Tab 0" to "Tab 2".
+inline constexpr std::array<std::string_view, 3> kTabDescriptions = {
+    "Article editor", "Deletion discussion", "Day's log editor"};
+
+}  // namespace nominator
