@@ -64,6 +64,11 @@ ChildProcess::ChildProcess(const std::vector<std::string>& argv, const Environme
     started_ = Clock::now();
     pid_ = fork();
     if (pid_ == 0) {
+        // The program starts as from a shell: SIGPIPE as the system sets it, even where the
+        // caller ignores it for the wiki stand-in.
+        struct sigaction defaultAction {};
+        defaultAction.sa_handler = SIG_DFL;
+        sigaction(SIGPIPE, &defaultAction, nullptr);
         setpgid(0, 0);
         dup2(nullFd, STDIN_FILENO);
         dup2(logFd, STDOUT_FILENO);

@@ -7,6 +7,7 @@
 #include <fcntl.h>
 #include <netinet/in.h>
 #include <poll.h>
+#include <signal.h>
 #include <sys/socket.h>
 #include <unistd.h>
 
@@ -71,6 +72,9 @@ std::string HeaderOf(const ArrivedRequest& request, std::string_view name) {
 }
 
 StubWikiServer::StubWikiServer() : context_(MakeSelfSignedServerContext("en.wikipedia.org")) {
+    // A program that ends while an answer is on its way closes the connection; writing the rest
+    // must fail there, not end the process that serves it.
+    signal(SIGPIPE, SIG_IGN);
     listener_ = socket(AF_INET, SOCK_STREAM | SOCK_CLOEXEC, 0);
     if (listener_ < 0) Fail("socket");
     sockaddr_in address{};

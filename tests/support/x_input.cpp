@@ -5,6 +5,7 @@
 
 #include <cstdlib>
 #include <memory>
+#include <stdexcept>
 
 namespace support {
 
@@ -66,6 +67,20 @@ void XInput::releaseLeft() {
 void XInput::clickLeft() {
     pressLeft();
     releaseLeft();
+}
+
+void XInput::clickIn(std::uint32_t window, int x, int y) {
+    std::unique_ptr<xcb_translate_coordinates_reply_t, decltype(&std::free)> onRoot(
+        xcb_translate_coordinates_reply(
+            xcb_,
+            xcb_translate_coordinates(xcb_, window, root_, static_cast<int16_t>(x),
+                                      static_cast<int16_t>(y)),
+            nullptr),
+        &std::free);
+    if (!onRoot) throw std::runtime_error("X: the window to click is gone");
+    moveTo(onRoot->dst_x, onRoot->dst_y);
+    clickLeft();
+    sync();
 }
 
 void XInput::sync() {

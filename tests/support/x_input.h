@@ -24,6 +24,8 @@ public:
     void pressLeft();
     void releaseLeft();
     void clickLeft();
+    // Moves to a point of a window's client area, in pixels, and clicks there.
+    void clickIn(std::uint32_t window, int x, int y);
     // Sends everything so far and waits until the server has processed it.
     void sync();
 

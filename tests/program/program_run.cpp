@@ -1,0 +1,106 @@
+#include "tests/program/program_run.h"
+
+#include <sys/stat.h>
+#include <unistd.h>
+
+#include <cstdlib>
+#include <fstream>
+#include <iterator>
+#include <stdexcept>
+#include <system_error>
+#include <thread>
+
+#include "tests/support/form1_points.h"
+#include "window/form1_layout.h"
+
+namespace nominator {
+namespace {
+
+using namespace std::chrono_literals;
+
+support::Environment WithProfile(support::Environment environment,
+                                 const std::filesystem::path& profile) {
+    for (const char* sub : {"data", "cache", "config", "runtime"}) {
+        std::filesystem::create_directories(profile / sub);
+    }
+    // Qt wants the runtime folder private.
+    chmod((profile / "runtime").c_str(), 0700);
+    environment.try_emplace("XDG_DATA_HOME", profile / "data");
+    environment.try_emplace("XDG_CACHE_HOME", profile / "cache");
+    environment.try_emplace("XDG_CONFIG_HOME", profile / "config");
+    environment.try_emplace("XDG_RUNTIME_DIR", profile / "runtime");
+    return environment;
+}
+
+}  // namespace
+
+std::vector<support::ArrivedRequest> PaneRequests(
+    const std::vector<support::ArrivedRequest>& requests, std::size_t first) {
+    std::vector<support::ArrivedRequest> panes;
+    for (std::size_t i = first; i < requests.size(); ++i) {
+        const std::string& target = requests[i].target;
+        if (target.starts_with("/w/index.php?") || target.starts_with("/wiki/")) {
+            panes.push_back(requests[i]);
+        }
+    }
+    return panes;
+}
+
+bool WaitForThreePanes(const support::StubWikiServer& wiki, std::size_t first) {
+    return wiki.waitFor(
+        [first](const std::vector<support::ArrivedRequest>& requests) {
+            return PaneRequests(requests, first).size() >= 3;
+        },
+        support::Clock::now() + kEngineGiveUp);
+}
+
+ScratchFolder::ScratchFolder() {
+    std::string pattern = (std::filesystem::temp_directory_path() / "afd-program-XXXXXX").string();
+    if (mkdtemp(pattern.data()) == nullptr) {
+        throw std::system_error(errno, std::generic_category(), "mkdtemp");
+    }
+    path_ = pattern;
+}
+
+ScratchFolder::~ScratchFolder() {
+    std::error_code ignored;
+    std::filesystem::remove_all(path_, ignored);
+}
+
+ProgramRun::ProgramRun(const std::filesystem::path& profile,
+                       const support::Environment& environment, const std::filesystem::path& log)
+    : log_(log),
+      watcher_(std::string(kFormCaption)),
+      process_({AFD_NOMINATOR}, WithProfile(environment, profile), log) {
+    watcher_.watch(process_.pid());
+}
+
+std::optional<xcb_window_t> ProgramRun::waitForWindow() {
+    const std::optional<support::MapChange> mapped =
+        watcher_.waitForMapped(process_.started() + kEngineGiveUp);
+    if (!mapped) return std::nullopt;
+    return window();
+}
+
+void ProgramRun::clickAfd() {
+    const std::optional<xcb_window_t> form1 = window();
+    if (!form1) throw std::runtime_error("Form1 is not on screen");
+    const support::PixelPoint command1 = support::CentreOf("Command1");
+    input_.clickIn(*form1, command1.x, command1.y);
+}
+
+bool ProgramRun::waitUntilWindowGone() {
+    const support::TimePoint deadline = support::Clock::now() + kEngineGiveUp;
+    while (window() && process_.running()) {
+        if (support::Clock::now() >= deadline) return false;
+        std::this_thread::sleep_for(5ms);
+    }
+    return true;
+}
+
+std::string ProgramRun::output() const {
+    std::ifstream in(log_);
+    return {std::istreambuf_iterator<char>(in), std::istreambuf_iterator<char>()};
+}
+
+}  // namespace nominator

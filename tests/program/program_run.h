@@ -1,0 +1,75 @@
+// The real program started as a user starts it, on a profile folder of the test's choosing,
+// with its browser engine pointed at the loopback stand-in for the wiki.
+#pragma once
+
+#include <xcb/xcb.h>
+
+#include <chrono>
+#include <cstddef>
+#include <filesystem>
+#include <optional>
+#include <string>
+#include <vector>
+
+#include "tests/support/child_process.h"
+#include "tests/support/stub_wiki_server.h"
+#include "tests/support/x_input.h"
+#include "tests/support/x_map_watcher.h"
+
+namespace nominator {
+
+// Waiting for the engine: it starts slowly under the sanitizers.
+inline constexpr std::chrono::seconds kEngineGiveUp{60};
+// A clean end takes well under a second; this only keeps a hung program from hanging a test.
+inline constexpr std::chrono::seconds kEndsWithin{15};
+
+// The requests of the three panes among the stand-in's requests from index `first` on: what a
+// nomination opens, not what its pages then ask for.
+std::vector<support::ArrivedRequest> PaneRequests(
+    const std::vector<support::ArrivedRequest>& requests, std::size_t first = 0);
+
+// Waits until the three panes have loaded their pages, counting from request `first` on.
+bool WaitForThreePanes(const support::StubWikiServer& wiki, std::size_t first = 0);
+
+// A folder of its own under the system's temporary folder, removed with everything in it.
+class ScratchFolder {
+public:
+    ScratchFolder();
+    ~ScratchFolder();
+
+    ScratchFolder(const ScratchFolder&) = delete;
+    ScratchFolder& operator=(const ScratchFolder&) = delete;
+
+    const std::filesystem::path& path() const { return path_; }
+
+private:
+    std::filesystem::path path_;
+};
+
+class ProgramRun {
+public:
+    // The program keeps its profile, cache and settings in `profile` (created if need be) and
+    // writes what it prints, stdout and stderr together, to `log`.
+    ProgramRun(const std::filesystem::path& profile, const support::Environment& environment,
+               const std::filesystem::path& log);
+
+    support::ChildProcess& process() { return process_; }
+    // Form1 on screen, once it is, waiting for it until the deadline.
+    std::optional<xcb_window_t> waitForWindow();
+    // Form1 as it is on screen now: the window is re-created once when the panes join.
+    std::optional<xcb_window_t> window() const { return watcher_.onScreen(); }
+    // Clicks AFD with real X input, as a user's hand would.
+    void clickAfd();
+    // Waits until Form1 has left the screen or the program has ended.
+    bool waitUntilWindowGone();
+    // Everything the program has printed so far.
+    std::string output() const;
+
+private:
+    std::filesystem::path log_;
+    support::XMapWatcher watcher_;
+    support::XInput input_;
+    support::ChildProcess process_;
+};
+
+}  // namespace nominator

@@ -1,0 +1,18 @@
+// Where Form1's controls are on screen, from the window's own layout table, so that tests and
+// the bench click the controls the program actually places.
+#pragma once
+
+#include <string_view>
+
+namespace support {
+
+struct PixelPoint {
+    int x;
+    int y;
+};
+
+// The centre of the named control, in pixels from the client area's top-left corner. Throws
+// std::logic_error for a name the layout does not have.
+PixelPoint CentreOf(std::string_view control);
+
+}  // namespace support
