@@ -38,7 +38,12 @@ const NameCase kSpaces[] = {
     {"SpacesOnly", "   ", ""},
     {"UnderscoresAndSpacesOnly", " _ _ ", ""},
     {"OtherWhitespaceIsNotASpace", "a\tb\nc", "A\tb\nc"},
-    {"NoBreakSpaceIsNotASpace", "a\u00A0b", "A\u00A0b"},
+    {"NoBreakSpaceIsASpace", "a\u00A0b\u00A0", "A b"},
+    {"IdeographicAndThinSpaces", "\u3000a\u2009 _b", "A b"},
+    {"NarrowNoBreakSpaceInARun", "a \u202F_b", "A b"},
+    {"DirectionMarksDropped", "\u200Ea\u200Fb\u202Ac\u202E", "Abc"},
+    {"DirectionMarkBetweenSpaces", "a \u200E b", "A b"},
+    {"ZeroWidthSpaceIsNotASpace", "a\u200Bb", "A\u200Bb"},
 };
 
 const NameCase kFirstLetters[] = {
@@ -58,6 +63,7 @@ const NameCase kFirstLetters[] = {
     {"Digit", "2001 odyssey", "2001 odyssey"},
     {"Punctuation", "(sample)", "(sample)"},
     {"NoCase", "日本", "日本"},
+    {"GeorgianKeepsItsLetter", "თბილისი", "თბილისი"},
     {"Emoji", "😀 smile", "😀 smile"},
     {"SingleLetter", "x", "X"},
     {"EmbeddedNul", "a\0b"sv, "A\0b"sv},
