@@ -6,6 +6,8 @@ set -euo pipefail
 packages=(
   # toolchain
   g++ make cmake pkg-config clang-format
+  # core: Unicode case mapping (ICU) and reading the wiki API's JSON answers
+  libicu-dev nlohmann-json3-dev
   # unit tests
   googletest libgtest-dev libgmock-dev
   # window: Qt 6 Widgets, Qt Test and WebEngine (Qt's CMake files also want OpenGL headers)

@@ -28,6 +28,8 @@ std::string_view NameOf(Control control) {
             return "Text5";
         case Control::Tabby:
             return "Tabby";
+        case Control::Status:
+            return "Status";
     }
     return "";
 }

@@ -2,6 +2,7 @@
 
 #include <chrono>
 #include <functional>
+#include <optional>
 #include <string>
 
 #include "window/nomination_view.h"
@@ -10,8 +11,9 @@ namespace nominator {
 
 // The behaviour of the tool's one window. The toolkit delivers three events: the window has
 // loaded, the nomination button Command1 was clicked, the label DayPlus ("Next Day ->") was
-// clicked. Each handler reads the boxes when it needs them, builds the texts and addresses with
-// the core, and writes them back through the view; the view's widgets hold all other state.
+// clicked; and the outcome of each nomination check that a click asked the view for. Each
+// handler reads the boxes when it needs them, builds the texts and addresses with the core, and
+// writes them back through the view; the view's widgets hold all other state.
 // Exceptions from the view are not caught here: they end the handler and reach the toolkit side.
 class Form1 {
 public:
@@ -21,17 +23,39 @@ public:
 
     // Fills the still hidden log line for the title the window opens with.
     void Form_Load();
-    // Shows the three texts and the tabs, fills them and opens today's three pages.
+    // Shows the three texts and the tabs, fills them for a first nomination, opens today's three
+    // pages, and asks the wiki whether the article was nominated before.
     void Command1_Click();
     // Points the log pane at tomorrow's log; it always counts from today.
     void DayPlus_Click();
+
+    // The wiki's answer to the latest click's check: the status line says what it found, and a
+    // renomination rewrites the tag, the log line and the discussion pane. Any other ticket's
+    // outcome is stale and changes nothing.
+    void NominationCheckAnswered(int ticket, const std::string& body);
+    // The latest click's check got no usable answer: only the status line says so.
+    void NominationCheckFailed(int ticket, const std::string& reason);
 
     // The log date key computed last, by either click; empty until then.
     std::string CurDate;
 
 private:
+    // The check that the latest click asked for and that has not been answered yet. The answer
+    // is about the name asked for, whatever the title box holds by the time it arrives.
+    struct PendingCheck {
+        int ticket;
+        std::string name;
+    };
+
+    std::optional<std::string> takePendingName(int ticket);
+    void restoreArticleTag();
+
     NominationView& view_;
     Clock clock_;
+    int lastTicket_ = 0;
+    std::optional<PendingCheck> pending_;
+    // The renomination tag last written into Text2, until a click puts the first one back.
+    std::optional<std::string> writtenTag_;
 };
 
 }  // namespace nominator

@@ -11,7 +11,7 @@ namespace nominator {
 // device-independent pixel, and every value here divides exactly.
 inline constexpr int kTwipsPerPixel = 15;
 
-enum class ControlKind { TextBox, PushButton, TabContainer, BrowserPane, ClickableLabel };
+enum class ControlKind { TextBox, PushButton, TabContainer, BrowserPane, ClickableLabel, Label };
 
 struct TwipsRect {
     int left;
@@ -35,7 +35,8 @@ inline constexpr int kClientHeightTwips = 6915;
 inline constexpr std::array<std::string_view, 3> kTabCaptions = {"Tab 0", "Tab 1", "Tab 2"};
 
 // In tab order: a control's index here is its tab index. Browser panes show with their tab.
-inline constexpr std::array<ControlLayout, 11> kForm1Layout = {{
+// Status, a plain label that never takes the focus, comes last so that no tab index moves.
+inline constexpr std::array<ControlLayout, 12> kForm1Layout = {{
     {"Text1", ControlKind::TextBox, {240, 120, 2055, 375}, "Word", true},
     {"Command1", ControlKind::PushButton, {3000, 600, 735, 375}, "AFD", true},
     {"Text2", ControlKind::TextBox, {360, 840, 975, 375}, ArticleTag, false},
@@ -47,6 +48,7 @@ inline constexpr std::array<ControlLayout, 11> kForm1Layout = {{
     {"Browser2", ControlKind::BrowserPane, {120, 480, 6975, 3855}, "", true},
     {"Browser3", ControlKind::BrowserPane, {120, 480, 6975, 3855}, "", true},
     {"DayPlus", ControlKind::ClickableLabel, {6480, 1800, 855, 255}, "Next Day ->", true},
+    {"Status", ControlKind::Label, {3960, 660, 3615, 255}, "", false},
 }};
 
 constexpr int TwipsToPixels(int twips) { return twips / kTwipsPerPixel; }

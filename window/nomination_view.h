@@ -8,7 +8,7 @@ namespace nominator {
 enum class Box { Text1, Reason, Text2, Text3, Text5 };
 
 // The controls that are hidden until the first nomination.
-enum class Control { Text2, Text3, Text5, Tabby };
+enum class Control { Text2, Text3, Text5, Tabby, Status };
 
 // The three browser panes: Browser on tab 0, Browser2 on tab 1, Browser3 on tab 2.
 enum class Pane { Browser, Browser2, Browser3 };
@@ -24,6 +24,19 @@ public:
     virtual void show(Control control) = 0;
     // Starts loading the page at the already encoded address and returns without waiting.
     virtual void navigate(Pane pane, const std::string& address) = 0;
+
+    // The status line's text, its tool tip (empty for none), and whether it warns, which the
+    // window makes stand out and announces as it does the line's other changes.
+    virtual void setStatus(const std::string& text, const std::string& detail, bool warning) = 0;
+
+    // Starts a GET of the wiki API's address, already encoded, over the panes' network settings,
+    // and returns at once. Later, on the user-interface thread and never from inside this call,
+    // the window hands the outcome to Form1 exactly once, under the same ticket: the body of an
+    // answer with HTTP status 200 to Form1::NominationCheckAnswered, anything else (no
+    // connection, another status, no answer within a bounded time) to
+    // Form1::NominationCheckFailed with a short reason for the user. Requests of earlier tickets
+    // may still be answered; Form1 ignores them.
+    virtual void requestNominationCheck(int ticket, const std::string& address) = 0;
 };
 
 }  // namespace nominator

@@ -39,4 +39,13 @@ void FakeView::navigate(Pane pane, const std::string& address) {
     record("navigate " + std::string(NameOf(pane)) + " " + address);
 }
 
+void FakeView::setStatus(const std::string& text, const std::string& detail, bool warning) {
+    record("set Status " + std::string(warning ? "(warning) " : "") + text +
+           (detail.empty() ? "" : " | tip: " + detail));
+}
+
+void FakeView::requestNominationCheck(int ticket, const std::string& address) {
+    record("request " + std::to_string(ticket) + " " + address);
+}
+
 }  // namespace nominator

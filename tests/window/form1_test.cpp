@@ -4,6 +4,7 @@
 #include <gtest/gtest.h>
 
 #include <chrono>
+#include <ostream>
 #include <stdexcept>
 #include <string>
 #include <vector>
@@ -32,7 +33,21 @@ const std::string kTomorrowsLog =
     "https://en.wikipedia.org/w/index.php?title=Wikipedia:Articles_for_deletion/Log/"
     "2027_January_1&action=edit";
 
-const std::vector<std::string> kSampleNomination = {
+// The check that a click on the title Sample asks for.
+const std::string kSampleCheck =
+    "https://en.wikipedia.org/w/api.php?action=query&list=allpages&apnamespace=4"
+    "&apprefix=Articles%20for%20deletion/Sample&apfilterredir=nonredirects&aplimit=max"
+    "&titles=Sample&prop=info%7Ctemplates"
+    "&tltemplates=Template:Article%20for%20deletion/dated%7CTemplate:AfDM&format=json";
+
+std::vector<std::string> Joined(std::vector<std::string> first,
+                                const std::vector<std::string>& then) {
+    first.insert(first.end(), then.begin(), then.end());
+    return first;
+}
+
+// The seven steps of a nomination of Sample, as they have always run.
+const std::vector<std::string> kSampleSteps = {
     "show Text2",
     "show Text3",
     "show Text5",
@@ -49,8 +64,51 @@ const std::vector<std::string> kSampleNomination = {
     "navigate Browser2 https://en.wikipedia.org/wiki/Wikipedia:Articles_for_deletion/Sample",
 };
 
+// What follows them: the status line, and the check under the click's ticket.
+std::vector<std::string> SampleCheckSteps(int ticket) {
+    return {"show Status", "set Status Checking for earlier nominations...", "read Text1",
+            "request " + std::to_string(ticket) + " " + kSampleCheck};
+}
+
+const std::vector<std::string> kSampleNomination = Joined(kSampleSteps, SampleCheckSteps(1));
+
+// Answers of the wiki's API to the check, as it sends them in its default format.
+const std::string kFirstNominationAnswer =
+    R"({"batchcomplete":"","query":{"allpages":[],"pages":{"123":{"pageid":123,"ns":0,)"
+    R"("title":"Sample","contentmodel":"wikitext","lastrevid":1,"length":100}}}})";
+const std::string kThirdNominationAnswer =
+    R"({"batchcomplete":"","query":{"allpages":[)"
+    R"({"pageid":1,"ns":4,"title":"Wikipedia:Articles for deletion/Sample"},)"
+    R"j({"pageid":2,"ns":4,"title":"Wikipedia:Articles for deletion/Sample (2nd nomination)"},)j"
+    R"({"pageid":3,"ns":4,"title":"Wikipedia:Articles for deletion/Sample and more"}],)"
+    R"("pages":{"123":{"pageid":123,"ns":0,"title":"Sample"}}}})";
+const std::string kMissingSecondNominationAnswer =
+    R"({"query":{"allpages":[{"pageid":1,"ns":4,"title":"Wikipedia:Articles for deletion/Sample"}],)"
+    R"("pages":{"-1":{"ns":0,"title":"Sample","missing":""}}}})";
+const std::string kRedirectAnswer =
+    R"({"query":{"allpages":[],"pages":{"7":{"ns":0,"title":"Sample","redirect":""}}}})";
+const std::string kTaggedAnswer =
+    R"({"query":{"allpages":[],"pages":{"7":{"ns":0,"title":"Sample","templates":[)"
+    R"({"ns":10,"title":"Template:Article for deletion/dated"}]}}}})";
+
+// What a renomination answer for Sample writes: the third nomination's tag, log line and page.
+const std::vector<std::string> kThirdNominationWrites = {
+    "set Text2 {{subst:afdx|3rd}}",
+    "set Text5 {{subst:afd3 | pg=Sample (3rd nomination)}}",
+    "navigate Browser2 https://en.wikipedia.org/wiki/Wikipedia:Articles_for_deletion/"
+    "Sample%20(3rd%20nomination)",
+};
+
 class Form1Test : public testing::Test {
 protected:
+    // A nomination of Sample, its operations cleared so that a test sees only what follows.
+    void nominateSample() {
+        view.type(Box::Text1, "Sample");
+        view.type(Box::Reason, "Not notable");
+        form.Command1_Click();
+        view.clearOperations();
+    }
+
     FakeView view;
     Form1 form{view, [] { return kNewYearsEve; }};
 };
@@ -61,7 +119,7 @@ TEST_F(Form1Test, LoadFillsTheHiddenLogLineForTheDesignTitle) {
     EXPECT_THAT(form.CurDate, IsEmpty());
 }
 
-TEST_F(Form1Test, NominationShowsFillsAndNavigatesInOrder) {
+TEST_F(Form1Test, NominationShowsFillsNavigatesAndAsksInOrder) {
     view.type(Box::Text1, "Sample");
     view.type(Box::Reason, "Not notable");
     form.Command1_Click();
@@ -82,6 +140,169 @@ TEST_F(Form1Test, EveryNominationRebuildsFromTheCurrentTextsAndNeverWritesTheTag
     EXPECT_THAT(view.operations(), Not(Contains(StartsWith("set Text2"))));
 }
 
+TEST_F(Form1Test, ALowerCaseTitleNamesTheDiscussionUnderTheWikisName) {
+    view.type(Box::Text1, " sample__page ");
+    view.type(Box::Reason, "r");
+    form.Command1_Click();
+    EXPECT_THAT(view.operations(),
+                ElementsAreArray(std::vector<std::string>{
+                    "show Text2",
+                    "show Text3",
+                    "show Text5",
+                    "show Tabby",
+                    "read Text1",
+                    "read Reason",
+                    "set Text3 {{subst:afd2 | pg= sample__page | text=r}} ~~~~",
+                    "read Text1",
+                    "set Text5 {{subst:afd3 | pg=Sample page}}",
+                    "read Text1",
+                    "navigate Browser https://en.wikipedia.org/w/"
+                    "index.php?title=%20sample__page%20&action=edit",
+                    "navigate Browser3 " + kTodaysLog,
+                    "read Text1",
+                    "navigate Browser2 https://en.wikipedia.org/wiki/"
+                    "Wikipedia:Articles_for_deletion/Sample%20page",
+                    "show Status",
+                    "set Status Checking for earlier nominations...",
+                    "read Text1",
+                    "request 1 https://en.wikipedia.org/w/api.php?action=query&list=allpages"
+                    "&apnamespace=4&apprefix=Articles%20for%20deletion/Sample%20page"
+                    "&apfilterredir=nonredirects&aplimit=max&titles=Sample%20page"
+                    "&prop=info%7Ctemplates"
+                    "&tltemplates=Template:Article%20for%20deletion/dated%7CTemplate:AfDM"
+                    "&format=json",
+                }));
+}
+
+struct AnswerCase {
+    const char* name;
+    std::string body;
+    std::vector<std::string> operations;
+};
+
+void PrintTo(const AnswerCase& row, std::ostream* out) { *out << row.name; }
+
+class Form1AnswerTest : public Form1Test, public testing::WithParamInterface<AnswerCase> {};
+
+TEST_P(Form1AnswerTest, SetsTheStatusAndRewritesOnlyForARenomination) {
+    nominateSample();
+    form.NominationCheckAnswered(1, GetParam().body);
+    EXPECT_THAT(view.operations(), ElementsAreArray(GetParam().operations));
+}
+
+const AnswerCase kAnswers[] = {
+    {"FirstNomination", kFirstNominationAnswer, {"set Status First nomination"}},
+    {"ThirdNomination", kThirdNominationAnswer,
+     Joined(kThirdNominationWrites, {"set Status 3rd nomination: earlier discussions found"})},
+    {"MissingArticleWithAnEarlierNomination",
+     kMissingSecondNominationAnswer,
+     {"set Text2 {{subst:afdx|2nd}}", "set Text5 {{subst:afd3 | pg=Sample (2nd nomination)}}",
+      "navigate Browser2 https://en.wikipedia.org/wiki/Wikipedia:Articles_for_deletion/"
+      "Sample%20(2nd%20nomination)",
+      "set Status (warning) No article of this title on the wiki | tip: 2nd nomination: "
+      "earlier discussions found"}},
+    {"Redirect",
+     kRedirectAnswer,
+     {"set Status (warning) This title is a redirect | tip: First nomination"}},
+    {"AlreadyTagged",
+     kTaggedAnswer,
+     {"set Status (warning) Already nominated: the article carries a deletion tag | tip: First "
+      "nomination"}},
+    {"Html",
+     "<html><body>Bad gateway</body></html>",
+     {"set Status Could not check for earlier nominations | tip: the answer is not JSON"}},
+    {"ApiError",
+     R"({"error":{"code":"maxlag","info":"Waiting for a database server"}})",
+     {"set Status Could not check for earlier nominations | tip: the wiki answered with an "
+      "error: maxlag (Waiting for a database server)"}},
+};
+
+INSTANTIATE_TEST_SUITE_P(Answers, Form1AnswerTest, testing::ValuesIn(kAnswers),
+                         [](const auto& info) { return std::string(info.param.name); });
+
+TEST_F(Form1Test, AFailedCheckOnlySaysSoWithItsReason) {
+    nominateSample();
+    form.NominationCheckFailed(1, "the wiki answered with HTTP status 500");
+    EXPECT_THAT(view.operations(),
+                ElementsAre("set Status Could not check for earlier nominations | tip: the wiki "
+                            "answered with HTTP status 500"));
+}
+
+TEST_F(Form1Test, AnOutcomeForAnEarlierClickChangesNothing) {
+    nominateSample();
+    form.Command1_Click();
+    view.clearOperations();
+    form.NominationCheckAnswered(1, kThirdNominationAnswer);
+    form.NominationCheckFailed(1, "timed out");
+    EXPECT_THAT(view.operations(), IsEmpty());
+
+    form.NominationCheckAnswered(2, kThirdNominationAnswer);
+    EXPECT_THAT(view.operations(), Contains("set Text2 {{subst:afdx|3rd}}"));
+}
+
+TEST_F(Form1Test, OnlyTheFirstOutcomeOfACheckCounts) {
+    nominateSample();
+    form.NominationCheckFailed(1, "timed out");
+    view.clearOperations();
+    form.NominationCheckAnswered(1, kThirdNominationAnswer);
+    form.NominationCheckFailed(1, "timed out again");
+    EXPECT_THAT(view.operations(), IsEmpty());
+}
+
+TEST_F(Form1Test, AnOutcomeBeforeAnyClickChangesNothing) {
+    form.NominationCheckAnswered(0, kThirdNominationAnswer);
+    form.NominationCheckAnswered(1, kThirdNominationAnswer);
+    form.NominationCheckFailed(1, "timed out");
+    EXPECT_THAT(view.operations(), IsEmpty());
+}
+
+TEST_F(Form1Test, EveryClickAsksUnderANewTicket) {
+    nominateSample();
+    form.Command1_Click();
+    EXPECT_THAT(view.operations().back(), StartsWith("request 2 "));
+}
+
+// The answer is about the name that was asked for, even when the title box has changed since.
+TEST_F(Form1Test, TheAnswerNamesThePageOfTheTitleAskedFor) {
+    nominateSample();
+    view.type(Box::Text1, "Other");
+    form.NominationCheckAnswered(1, kThirdNominationAnswer);
+    EXPECT_THAT(view.operations(),
+                ElementsAreArray(Joined(kThirdNominationWrites,
+                                        {"set Status 3rd nomination: earlier discussions found"})));
+}
+
+TEST_F(Form1Test, TheNextClickPutsBackTheFirstNominationsTag) {
+    nominateSample();
+    form.NominationCheckAnswered(1, kThirdNominationAnswer);
+    view.clearOperations();
+    form.Command1_Click();
+
+    EXPECT_THAT(
+        view.operations(),
+        ElementsAreArray(Joined(Joined(kSampleSteps, {"read Text2", "set Text2 {{subst:afd}}"}),
+                                SampleCheckSteps(2))));
+
+    // Put back once, it is the design text again and later clicks leave Text2 alone.
+    view.clearOperations();
+    form.Command1_Click();
+    EXPECT_THAT(view.operations(), Not(Contains(testing::HasSubstr("Text2 "))));
+}
+
+TEST_F(Form1Test, ATagTheUserEditedStays) {
+    nominateSample();
+    form.NominationCheckAnswered(1, kThirdNominationAnswer);
+    view.type(Box::Text2, "{{subst:afdx|3rd}} ");
+    view.clearOperations();
+    form.Command1_Click();
+    EXPECT_THAT(view.operations(), Contains("read Text2"));
+    EXPECT_THAT(view.operations(), Not(Contains(StartsWith("set Text2"))));
+
+    view.clearOperations();
+    form.Command1_Click();
+    EXPECT_THAT(view.operations(), Not(Contains("read Text2")));
+}
+
 TEST_F(Form1Test, NextDayAlwaysCountsFromTodayAndTouchesOnlyTheLogPane) {
     form.DayPlus_Click();
     form.DayPlus_Click();
@@ -94,8 +315,13 @@ TEST_F(Form1Test, NominationAfterNextDayGoesBackToToday) {
     form.DayPlus_Click();
     form.Command1_Click();
     EXPECT_EQ(form.CurDate, "2026_December_31");
-    EXPECT_THAT(view.operations().back(), StartsWith("navigate Browser2 "));
-    EXPECT_THAT(view.operations(), Contains("navigate Browser3 " + kTodaysLog));
+    // The log pane's last navigation is to today's log.
+    std::vector<std::string> logNavigations;
+    for (const std::string& operation : view.operations()) {
+        if (operation.starts_with("navigate Browser3 ")) logNavigations.push_back(operation);
+    }
+    EXPECT_THAT(logNavigations, ElementsAre("navigate Browser3 " + kTomorrowsLog,
+                                            "navigate Browser3 " + kTodaysLog));
 }
 
 TEST_F(Form1Test, TheClockIsReadAtEveryClick) {

@@ -1,0 +1,20 @@
+#pragma once
+
+#include <string>
+#include <string_view>
+
+namespace nominator {
+
+// The templates that a deletion tag leaves on a nominated article: the first for a first
+// nomination, the second for a renomination.
+inline constexpr std::string_view kFirstNominationTemplate = "Template:Article for deletion/dated";
+inline constexpr std::string_view kRenominationTemplate = "Template:AfDM";
+
+// The one request to the wiki's API that checks a nomination of the article with this wiki
+// name: the pages of the project namespace that start with its discussion title (the earlier
+// nominations, redirects left out), and the article's namespace, existence, redirect state and
+// deletion templates. Every value is percent-encoded. A name holding "|", which the API would
+// otherwise split into several titles, is sent as one title, marked the API's way with U+001F.
+std::string NominationCheckUrl(std::string_view name);
+
+}  // namespace nominator
