@@ -9,6 +9,7 @@ namespace nominator {
 // nothing to a listener, and boxes without a name cannot be told apart.
 struct AccessibleText {
     std::string_view control;
+    // Empty: the control's own text is its name, and a screen reader hears each new one.
     std::string_view name;
     std::string_view description;
 };
@@ -17,7 +18,7 @@ struct AccessibleText {
 // pages give F8 no meaning, and the browser keys leave it alone.
 inline constexpr std::string_view kNextDayKey = "F8";
 
-inline constexpr std::array<AccessibleText, 11> kForm1AccessibleTexts = {{
+inline constexpr std::array<AccessibleText, 12> kForm1AccessibleTexts = {{
     {"Text1", "Article title", "The title of the article to nominate for deletion"},
     {"Command1", "AFD",
      "Nominate the article: fill in the three texts to copy and open the three pages"},
@@ -30,6 +31,7 @@ inline constexpr std::array<AccessibleText, 11> kForm1AccessibleTexts = {{
     {"Browser2", "Deletion discussion", "The article's deletion discussion page"},
     {"Browser3", "Day's log editor", "The day's deletion log in the wiki's editor"},
     {"DayPlus", "Next day's log", "Opens tomorrow's deletion log in the log tab (F8)"},
+    {"Status", "", "What the wiki said about earlier nominations of the article"},
 }};
 
 constexpr const AccessibleText* AccessibleTextOf(std::string_view control) {

@@ -1,5 +1,6 @@
 #include "window/qt/form1_widgets.h"
 
+#include <QLabel>
 #include <QLineEdit>
 #include <QPushButton>
 #include <QShortcut>
@@ -44,6 +45,8 @@ QWidget* CreateControl(const ControlLayout& layout, QWidget* parent) {
         }
         case ControlKind::ClickableLabel:
             return new ClickableLabel(text, parent);
+        case ControlKind::Label:
+            return new QLabel(text, parent);
         case ControlKind::TabContainer: {
             QStringList captions;
             for (std::string_view caption : kTabCaptions) captions << ToQString(caption);
@@ -94,7 +97,7 @@ Form1Widgets::Form1Widgets(QWidget* parent) : QWidget(parent) {
 void DescribeForAssistiveTechnology(QWidget& control) {
     const AccessibleText* text = AccessibleTextOf(ToUtf8(control.objectName()));
     if (text == nullptr) return;
-    control.setAccessibleName(ToQString(text->name));
+    if (!text->name.empty()) control.setAccessibleName(ToQString(text->name));
     control.setAccessibleDescription(ToQString(text->description));
 }
 
@@ -114,6 +117,8 @@ QWidget* Form1Widgets::control(Control control) const { return named<QWidget>(Na
 QPushButton* Form1Widgets::command1() const { return named<QPushButton>("Command1"); }
 
 ClickableLabel* Form1Widgets::dayPlus() const { return named<ClickableLabel>("DayPlus"); }
+
+QLabel* Form1Widgets::status() const { return named<QLabel>("Status"); }
 
 TabContainer* Form1Widgets::tabby() const { return named<TabContainer>("Tabby"); }
 

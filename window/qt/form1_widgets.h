@@ -6,6 +6,7 @@
 
 #include "window/nomination_view.h"
 
+class QLabel;
 class QLineEdit;
 class QPushButton;
 
@@ -33,6 +34,7 @@ public:
     QWidget* control(Control control) const;
     QPushButton* command1() const;
     ClickableLabel* dayPlus() const;
+    QLabel* status() const;
     TabContainer* tabby() const;
 
 private:

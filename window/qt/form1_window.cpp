@@ -1,5 +1,7 @@
 #include "window/qt/form1_window.h"
 
+#include <QAccessible>
+#include <QLabel>
 #include <QLineEdit>
 #include <QPushButton>
 #include <QTimer>
@@ -13,6 +15,12 @@
 #include "window/qt/utf8.h"
 
 namespace nominator {
+namespace {
+
+// A red that stands out from the window's text on the default light background.
+const QColor kWarningColour(0xC0, 0x10, 0x10);
+
+}  // namespace
 
 Form1Window::Form1Window(Form1::Clock clock, QString engineModule, QWidget* parent)
     : Form1Widgets(parent),
@@ -47,6 +55,21 @@ void Form1Window::navigate(Pane pane, const std::string& address) {
                                     ToUtf8(url.errorString()) + ")");
     }
     panes_.load(pane, url);
+}
+
+void Form1Window::setStatus(const std::string& text, const std::string& detail, bool warning) {
+    QLabel* line = status();
+    line->setText(ToQString(text));
+    line->setToolTip(ToQString(detail));
+    QPalette palette = line->palette();
+    palette.setColor(QPalette::WindowText, warning ? kWarningColour
+                                                  : this->palette().color(QPalette::WindowText));
+    line->setPalette(palette);
+    // The new text is announced as the label's new name; a warning is also an alert.
+    if (warning) {
+        QAccessibleEvent alert(line, QAccessible::Alert);
+        QAccessible::updateAccessibility(&alert);
+    }
 }
 
 void Form1Window::paintEvent(QPaintEvent* event) {
