@@ -1,6 +1,7 @@
 #include "window/qt/quick_panes_host.h"
 
 #include <QFocusEvent>
+#include <QGuiApplication>
 #include <QQuickItem>
 #include <QQuickView>
 #include <stdexcept>
@@ -31,8 +32,10 @@ QuickPanesHost::QuickPanesHost(QQuickView* view)
     // itself, and the container would pass the focus on to a neighbour unasked.
     setFocusPolicy(Qt::TabFocus);
     container_->setFocusPolicy(Qt::NoFocus);
-    connect(view_, &QQuickView::activeChanged, this, [this] {
-        if (view_->isActive() && entering_ != Qt::NoFocusReason) enterPage();
+    // A child window counts as active with its top level; only the focus window tells when
+    // the keys go to the page.
+    connect(qGuiApp, &QGuiApplication::focusWindowChanged, this, [this](QWindow* focus) {
+        if (focus == view_ && entering_ != Qt::NoFocusReason) enterPage();
     });
     connect(view_, &QQuickView::activeFocusItemChanged, this,
             &QuickPanesHost::onActiveFocusItemChanged);
@@ -50,7 +53,7 @@ void QuickPanesHost::focusInEvent(QFocusEvent* event) {
         entering_ = event->reason();
         park();
         view_->requestActivate();
-        if (view_->isActive()) enterPage();
+        if (QGuiApplication::focusWindow() == view_) enterPage();
     }
     QWidget::focusInEvent(event);
 }

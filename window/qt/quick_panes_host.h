@@ -42,7 +42,7 @@ private:
     QQuickItem* leaveBackward_;
     QQuickItem* leaveForward_;
     std::array<QQuickItem*, 3> panes_;
-    // Tab or Backtab while the Quick window is being activated to enter the page.
+    // Tab or Backtab while the Quick window is being given the focus to enter the page.
     Qt::FocusReason entering_ = Qt::NoFocusReason;
 };
 
