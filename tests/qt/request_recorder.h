@@ -1,6 +1,7 @@
 #pragma once
 
 #include <QObject>
+#include <ostream>
 #include <string>
 #include <vector>
 
@@ -15,6 +16,11 @@ struct RecordedRequest {
 
     bool operator==(const RecordedRequest&) const = default;
 };
+
+// Readable failure messages instead of raw bytes.
+inline void PrintTo(const RecordedRequest& request, std::ostream* out) {
+    *out << request.pane << " " << request.address;
+}
 
 // Listens to one pane: writes down every page navigation the engine starts there, in the order
 // the engine asks for them, and refuses it, so nothing reaches the network.
