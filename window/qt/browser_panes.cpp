@@ -6,6 +6,7 @@
 #include <utility>
 
 #include "window/qt/browser_engine_loader.h"
+#include "window/qt/engine_set_up_messages.h"
 #include "window/qt/tab_container.h"
 
 namespace nominator {
@@ -17,8 +18,11 @@ BrowserPanes::~BrowserPanes() = default;
 
 void BrowserPanes::create() {
     if (panes_) return;
-    if (!engine_) engine_ = LoadBrowserEngine(engineModule_);
-    panes_ = engine_->createPanes();
+    {
+        const EngineSetUpMessages quiet;
+        if (!engine_) engine_ = LoadBrowserEngine(engineModule_);
+        panes_ = engine_->createPanes();
+    }
     panes_->setObjectName(QStringLiteral("BrowserPanes"));
     tabs_.setPanes(panes_.get());
     QWidget::setTabOrder(&tabs_, panes_.get());
