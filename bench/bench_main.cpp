@@ -10,6 +10,7 @@
 #include <exception>
 #include <filesystem>
 #include <string>
+#include <string_view>
 #include <thread>
 
 #include "bench/report.h"
@@ -28,6 +29,10 @@ using std::chrono::seconds;
 constexpr int kStartupRuns = 15;
 constexpr int kClickRuns = 7;
 constexpr int kImmediateRuns = 5;
+constexpr int kTypingRuns = 7;
+// Typed into Text1 from the first frame on; the article's pane must ask for exactly this title.
+constexpr std::string_view kTypedTitle = "AT&T";
+constexpr std::string_view kTypedTitleRequest = "/w/index.php?title=AT%26T&action=edit";
 constexpr int kBaselineMemoryRuns = 3;
 // The engine starts right after the first frame; this long after it, it has settled.
 constexpr auto kSettle = milliseconds(2000);
@@ -92,6 +97,10 @@ public:
             Progress("click at the first frame", run, kImmediateRuns);
             immediateClick();
         }
+        for (int run = 1; run <= kTypingRuns; ++run) {
+            Progress("typing at the first frame", run, kTypingRuns);
+            typeAtFirstFrame();
+        }
         results_.elapsedSeconds = std::chrono::duration<double>(Clock::now() - began).count();
         return results_;
     }
@@ -154,7 +163,7 @@ private:
             return;
         }
         ++results_.clickRuns;
-        recordFlicker(session.windowChanges(), session.firstFrame());
+        recordFlicker(session);
         results_.firstClick.push_back(*first);
         results_.secondClick.push_back(*second);
         results_.programIdle.push_back(std::move(idle));
@@ -162,7 +171,10 @@ private:
     }
 
     // Every time the window left the screen after its first mapping, and for how long.
-    void recordFlicker(const std::vector<MapChange>& changes, TimePoint firstFrame) {
+    void recordFlicker(const Session& session) {
+        ++results_.watchedRuns;
+        const std::vector<MapChange> changes = session.windowChanges();
+        const TimePoint firstFrame = session.firstFrame();
         for (std::size_t index = 1; index < changes.size(); ++index) {
             if (changes[index].mapped) continue;
             results_.unmapsAfterFirstFrame.push_back(MillisBetween(firstFrame, changes[index].at));
@@ -181,12 +193,34 @@ private:
         }
         const TimePoint click = session.clickCommand1();
         const auto times = WaitForPaneRequests(server_, click, click + kLostClickTimeout);
+        recordFlicker(session);
         if (!times) {
             ++results_.lostImmediateClicks;
             std::fprintf(stderr, "[bench] the click at the first frame was lost\n");
             return;
         }
         results_.immediateClick.push_back(*times);
+    }
+
+    void typeAtFirstFrame() {
+        Session session(programs_.program, environment_, watcher_, probe_, scratch_);
+        if (!session.waitForFirstFrame()) {
+            failed(session, "no first frame");
+            return;
+        }
+        session.typeTitle(kTypedTitle);
+        const TimePoint click = session.clickCommand1();
+        const auto target = WaitForArticleRequest(server_, click, click + kLostClickTimeout);
+        ++results_.typingRuns;
+        recordFlicker(session);
+        if (target == kTypedTitleRequest) {
+            ++results_.wholeTitles;
+        } else {
+            std::fprintf(stderr,
+                         "[bench] typed %s from the first frame; the article's pane asked "
+                         "for %s\n",
+                         std::string(kTypedTitle).c_str(), target ? target->c_str() : "nothing");
+        }
     }
 
     Programs programs_;

@@ -45,14 +45,14 @@ DrawnCheck Form1DrawnCheck() {
     return check;
 }
 
-Point Command1Centre() {
+Point CentreOf(std::string_view name) {
     for (const nominator::ControlLayout& control : nominator::kForm1Layout) {
-        if (control.name == "Command1") {
+        if (control.name == name) {
             const PixelRect rect = TwipsToPixels(control.rect);
             return {rect.x + rect.width / 2, rect.y + rect.height / 2};
         }
     }
-    throw std::logic_error("Form1 has no Command1");
+    throw std::logic_error("Form1 has no " + std::string(name));
 }
 
 }  // namespace bench

@@ -2,6 +2,8 @@
 // the bench checks and clicks the controls the program actually places.
 #pragma once
 
+#include <string_view>
+
 #include "bench/x_window_probe.h"
 
 namespace bench {
@@ -10,11 +12,11 @@ namespace bench {
 // painted over a background that is one colour at points no control covers.
 DrawnCheck Form1DrawnCheck();
 
-// The centre of the button Command1 ("AFD").
+// The centre of a control of Form1, by its name in the layout, such as "Command1" ("AFD").
 struct Point {
     int x;
     int y;
 };
-Point Command1Centre();
+Point CentreOf(std::string_view control);
 
 }  // namespace bench

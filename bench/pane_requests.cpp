@@ -18,6 +18,23 @@ std::optional<std::size_t> PaneOf(std::string_view target) {
 
 double PaneTimes::allThree() const { return *std::max_element(millis.begin(), millis.end()); }
 
+std::optional<std::string> WaitForArticleRequest(const StubWikiServer& server, TimePoint click,
+                                                 TimePoint deadline) {
+    std::optional<std::string> target;
+    server.waitFor(
+        [&](const std::vector<ArrivedRequest>& requests) {
+            for (const ArrivedRequest& request : requests) {
+                if (request.arrived >= click && PaneOf(request.target) == 0) {
+                    target = request.target;
+                    return true;
+                }
+            }
+            return false;
+        },
+        deadline);
+    return target;
+}
+
 std::optional<PaneTimes> WaitForPaneRequests(const StubWikiServer& server, TimePoint click,
                                              TimePoint deadline) {
     std::optional<PaneTimes> times;

@@ -4,6 +4,7 @@
 
 #include <array>
 #include <optional>
+#include <string>
 #include <string_view>
 
 #include "bench/shared_helpers.h"
@@ -29,6 +30,11 @@ struct PaneTimes {
 
     double allThree() const;
 };
+
+// The target of the first request from the article's pane (Browser) that arrived after the
+// click, waiting for it until the deadline.
+std::optional<std::string> WaitForArticleRequest(const StubWikiServer& server, TimePoint click,
+                                                 TimePoint deadline);
 
 // Waits for one request from each pane that arrived after the click.
 std::optional<PaneTimes> WaitForPaneRequests(const StubWikiServer& server, TimePoint click,

@@ -200,12 +200,21 @@ void PrintReport(const Results& results, std::FILE* out) {
     std::fprintf(out, "  until the engine opened the connection:\n");
     PrintClickRow(out, "  first click (connect)", results.firstClick, true);
     PrintClickRow(out, "  second click (connect)", results.secondClick, true);
-    std::fprintf(out,
-                 "  Form1 left the screen %zu times in %d runs: at %s ms after its first frame, "
-                 "off for %s ms\n",
-                 results.unmapsAfterFirstFrame.size(), results.clickRuns,
-                 Format(Summarize(results.unmapsAfterFirstFrame)).c_str(),
-                 Format(Summarize(results.offScreen)).c_str());
+    const std::size_t unmaps = results.unmapsAfterFirstFrame.size();
+    std::fprintf(out, "  Form1 left the screen: %zu times in %d runs%s  target 0: %s\n", unmaps,
+                 results.watchedRuns, unmaps == 0 ? "" : " (see below)",
+                 unmaps == 0 ? "HOLDS" : "FAILS");
+    if (unmaps > 0) {
+        std::fprintf(out, "    at %s ms after its first frame, off for %s ms\n",
+                     Format(Summarize(results.unmapsAfterFirstFrame)).c_str(),
+                     Format(Summarize(results.offScreen)).c_str());
+    }
+    std::fprintf(
+        out,
+        "  \"AT&T\" typed into Text1 from the first frame arrived whole: %d of %d runs"
+        "  target all: %s\n",
+        results.wholeTitles, results.typingRuns,
+        results.typingRuns > 0 && results.wholeTitles == results.typingRuns ? "HOLDS" : "FAILS");
 
     PrintMemory(out, results);
 

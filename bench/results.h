@@ -28,8 +28,14 @@ struct Results {
     // Clicks at the first frame after which no pane asked for anything: the click was lost.
     int lostImmediateClicks = 0;
     int clickRuns = 0;
-    // Each time the window left the screen in those runs, in ms after its first frame, and how
-    // long it stayed off before it was mapped again.
+    // A title typed into Text1 from the first frame on, then Command1 clicked: the runs, and
+    // those in which the article's pane asked for exactly that title.
+    int typingRuns = 0;
+    int wholeTitles = 0;
+    // Runs of the program watched for its window leaving the screen: click, immediate-click and
+    // typing runs. Each time the window left the screen in those runs, in ms after its first
+    // frame, and how long it stayed off before it was mapped again.
+    int watchedRuns = 0;
     std::vector<double> unmapsAfterFirstFrame;
     std::vector<double> offScreen;
 

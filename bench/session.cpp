@@ -62,11 +62,24 @@ bool Session::waitForFirstFrame() {
     return true;
 }
 
-TimePoint Session::clickCommand1() {
-    const std::optional<xcb_window_t> window = watcher_.onScreen();
+namespace {
+
+xcb_window_t OnScreen(const XMapWatcher& watcher) {
+    const std::optional<xcb_window_t> window = watcher.onScreen();
     if (!window) throw std::runtime_error("Form1 is not on screen");
-    const Point centre = Command1Centre();
-    return probe_.click(*window, centre.x, centre.y);
+    return *window;
+}
+
+}  // namespace
+
+TimePoint Session::clickCommand1() {
+    const Point centre = CentreOf("Command1");
+    return probe_.click(OnScreen(watcher_), centre.x, centre.y);
+}
+
+void Session::typeTitle(std::string_view text) {
+    const Point centre = CentreOf("Text1");
+    probe_.typeOver(OnScreen(watcher_), centre.x, centre.y, text);
 }
 
 std::string Session::logTail() const {

@@ -7,6 +7,7 @@
 #include <filesystem>
 #include <optional>
 #include <string>
+#include <string_view>
 #include <vector>
 
 #include "bench/process_memory.h"
@@ -35,6 +36,8 @@ public:
 
     // Clicks Command1 in the window on screen; returns when the button was released.
     TimePoint clickCommand1();
+    // Clicks into Text1, selects all and types the text.
+    void typeTitle(std::string_view text);
     std::vector<ProcessMemory> memory() const { return MeasureProcessTree(child_.pid()); }
     // Each time Form1 came on or left the screen; it comes once unless the program remade it.
     std::vector<MapChange> windowChanges() const { return watcher_.changes(); }

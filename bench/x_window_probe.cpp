@@ -73,6 +73,13 @@ TimePoint XWindowProbe::click(xcb_window_t window, int x, int y) {
     return released;
 }
 
+void XWindowProbe::typeOver(xcb_window_t window, int x, int y, std::string_view text) {
+    click(window, x, y);
+    input_.key('a', support::XInput::Modifier::Control);
+    input_.type(text);
+    input_.sync();
+}
+
 bool XWindowProbe::passes(xcb_window_t window, const DrawnCheck& check) {
     // All requests go out before the first reply is awaited: one round trip per look.
     auto request = [&](const PixelRect& rect) {

@@ -7,6 +7,7 @@
 #include <xcb/xcb.h>
 
 #include <optional>
+#include <string_view>
 #include <vector>
 
 #include "bench/shared_helpers.h"
@@ -41,6 +42,8 @@ public:
     // A left click at a point of the window's client area. Returns the time of the release,
     // which is when a push button fires.
     TimePoint click(xcb_window_t window, int x, int y);
+    // Clicks into the text box at the point, selects all and types the text over it, at once.
+    void typeOver(xcb_window_t window, int x, int y, std::string_view text);
 
 private:
     bool passes(xcb_window_t window, const DrawnCheck& check);

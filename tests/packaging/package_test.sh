@@ -29,11 +29,14 @@ fail() { echo "FAIL: $*" >&2; failures=$((failures + 1)); }
 [ -n "$(dpkg-deb -f "$deb" Maintainer)" ] || fail "no Maintainer"
 [ -n "$(dpkg-deb -f "$deb" Section)" ] || fail "no Section"
 [ -n "$(dpkg-deb -f "$deb" Description)" ] || fail "no Description"
-# dpkg-shlibdeps names the packages of the libraries the program links; the browser pane's
-# library must be among them, as must the C library.
+# dpkg-shlibdeps names the packages of the libraries the program links; the browser panes'
+# library must be among them, as must the C library. The QML modules the panes load at run
+# time are named by hand.
 depends=$(dpkg-deb -f "$deb" Depends)
 depends_packages=$(tr ',|' '\n\n' <<<"$depends" | sed 's/^ *//; s/[ (].*//' | sort -u)
-for needed in libqt6webenginewidgets6 libqt6widgets6 libc6; do
+for needed in libqt6webenginequick6 libqt6widgets6 libc6 qml6-module-qtwebengine \
+              qml6-module-qtquick qml6-module-qtqml qml6-module-qtqml-models \
+              qml6-module-qtqml-workerscript; do
   grep -qx "$needed" <<<"$depends_packages" || fail "Depends lacks $needed: $depends"
 done
 

@@ -5,6 +5,7 @@
 
 #include <QLineEdit>
 #include <chrono>
+#include <vector>
 
 #include "tests/qt/nomination_harness.h"
 
@@ -13,6 +14,7 @@ namespace {
 
 using namespace std::chrono_literals;
 using testing::ElementsAre;
+using testing::UnorderedElementsAre;
 
 // Half past eleven at night in UTC: west of UTC it is still the 7th, east of it already the 8th.
 const auto kLateOnMarch7 = std::chrono::sys_days{std::chrono::year{2026} / 3 / 7} + 23h + 30min;
@@ -68,15 +70,23 @@ TEST_F(EndToEndTest, NextDayTwiceGivesTomorrowAndANominationGoesBackToToday) {
     harness.clickNominate();
     ASSERT_TRUE(harness.waitForRequests(5));
 
+    // The log pane has navigated before and the other two have not, so the engine may start
+    // the nomination's three requests in another order than they were asked for; what counts
+    // here is each pane's own sequence.
     EXPECT_THAT(harness.requests(),
-                ElementsAre(kTomorrowsLog, kTomorrowsLog,
-                            RecordedRequest{"Browser",
-                                            "https://en.wikipedia.org/w/"
-                                            "index.php?title=Word&action=edit"},
-                            kTodaysLog,
-                            RecordedRequest{"Browser2",
-                                            "https://en.wikipedia.org/wiki/"
-                                            "Wikipedia:Articles_for_deletion/Word"}));
+                UnorderedElementsAre(kTomorrowsLog, kTomorrowsLog,
+                                     RecordedRequest{"Browser",
+                                                     "https://en.wikipedia.org/w/"
+                                                     "index.php?title=Word&action=edit"},
+                                     kTodaysLog,
+                                     RecordedRequest{"Browser2",
+                                                     "https://en.wikipedia.org/wiki/"
+                                                     "Wikipedia:Articles_for_deletion/Word"}));
+    std::vector<RecordedRequest> logPane;
+    for (const RecordedRequest& request : harness.requests()) {
+        if (request.pane == "Browser3") logPane.push_back(request);
+    }
+    EXPECT_THAT(logPane, ElementsAre(kTomorrowsLog, kTomorrowsLog, kTodaysLog));
 }
 
 }  // namespace

@@ -9,12 +9,11 @@
 #include <QTest>
 #include <chrono>
 #include <cstdlib>
-#include <functional>
 #include <optional>
 #include <stdexcept>
 #include <thread>
-#include <utility>
 
+#include "tests/qt/first_event.h"
 #include "tests/qt/modal_report.h"
 #include "tests/support/x_input.h"
 #include "window/qt/browser_engine_loader.h"
@@ -30,21 +29,6 @@ using testing::HasSubstr;
 const auto kNoonOnMarch7 = std::chrono::sys_days{std::chrono::year{2026} / 3 / 7} + 12h;
 const QString kMissingModule = QStringLiteral("/nonexistent/libafd_browser_engine.so");
 constexpr int kGiveUpMs = 30000;
-
-// Runs an action when the watched widget is first painted, before the paint itself.
-class OnFirstPaint : public QObject {
-public:
-    explicit OnFirstPaint(std::function<void()> action) : action_(std::move(action)) {}
-
-protected:
-    bool eventFilter(QObject* watched, QEvent* event) override {
-        if (event->type() == QEvent::Paint && action_) std::exchange(action_, nullptr)();
-        return QObject::eventFilter(watched, event);
-    }
-
-private:
-    std::function<void()> action_;
-};
 
 struct UnloadableModule {
     const char* name;
@@ -81,9 +65,9 @@ TEST(Form1WindowEngineTest, AMissingEngineIsReportedAndEndsTheProgramWithFailure
     EXPECT_EQ(run.exitStatus, EXIT_FAILURE);
 }
 
-// Adding the panes makes Qt re-create the window's native window; input still queued for the
-// old one would be lost with it. The stand-in engine takes a second to load, and the input is
-// sent as real X events while it loads.
+// The engine loads on the user-interface thread, which meanwhile handles no input; what the user
+// does then must take effect afterwards. The stand-in engine takes a second to load, and the
+// input is sent as real X events while it loads.
 TEST(Form1WindowEngineTest, WhatIsTypedAndClickedWhileTheEngineLoadsTakesEffect) {
     support::XInput input;
     ASSERT_TRUE(input.connected()) << "no X display";
@@ -92,7 +76,7 @@ TEST(Form1WindowEngineTest, WhatIsTypedAndClickedWhileTheEngineLoadsTakesEffect)
 
     std::optional<std::jthread> user;
     // The engine starts loading right after the first frame; the input goes out meanwhile.
-    OnFirstPaint sendInput([&] {
+    FirstEvent sendInput(QEvent::Paint, [&] {
         const QPoint text1 = window.box(Box::Text1)->mapToGlobal(QPoint(4, 4));
         const QPoint command1 = window.command1()->mapToGlobal(window.command1()->rect().center());
         user.emplace([&input, text1, command1] {
@@ -110,9 +94,9 @@ TEST(Form1WindowEngineTest, WhatIsTypedAndClickedWhileTheEngineLoadsTakesEffect)
         << "the click on Command1 was lost";
     user.reset();
     EXPECT_EQ(window.box(Box::Text1)->text(), QStringLiteral("xWord"));
-    const QWidget* browser = window.findChild<QWidget*>(QStringLiteral("Browser"));
-    ASSERT_NE(browser, nullptr);
-    EXPECT_THAT(browser->property("openedAddress").toString().toStdString(),
+    const QWidget* panes = window.findChild<QWidget*>(QStringLiteral("BrowserPanes"));
+    ASSERT_NE(panes, nullptr);
+    EXPECT_THAT(panes->property("openedAddress0").toString().toStdString(),
                 HasSubstr("title=xWord&"));
 }
 

@@ -7,13 +7,14 @@
 #include <QClipboard>
 #include <QLineEdit>
 #include <QPushButton>
+#include <QQuickItem>
+#include <QQuickWebEngineProfile>
+#include <QQuickWindow>
 #include <QSignalSpy>
+#include <QStandardPaths>
 #include <QTabBar>
 #include <QTest>
-#include <QWebEnginePage>
-#include <QWebEngineProfile>
 #include <QWebEngineUrlRequestInterceptor>
-#include <QWebEngineView>
 #include <array>
 #include <chrono>
 #include <ostream>
@@ -21,6 +22,7 @@
 #include <string>
 #include <vector>
 
+#include "tests/qt/quick_panes.h"
 #include "window/form1_layout.h"
 #include "window/qt/clickable_label.h"
 #include "window/qt/form1_widgets.h"
@@ -58,14 +60,18 @@ protected:
         ASSERT_TRUE(
             QTest::qWaitFor([&] { return pane("Browser3") != nullptr; }, kEngineStartTimeoutMs))
             << "the browser panes never appeared";
-        pane("Browser")->page()->profile()->setUrlRequestInterceptor(&blocker);
+        ProfileOf(*pane("Browser"))->setUrlRequestInterceptor(&blocker);
     }
 
-    QWebEngineView* pane(const char* name) { return window.findChild<QWebEngineView*>(name); }
+    QQuickItem* pane(const char* name) { return FindPane(name); }
 
+    // The panes' widget in Tabby, and the part of it that the pane fills.
     QRect paneRect(const char* name) {
-        QWebEngineView* view = pane(name);
-        return {view->mapTo(window.tabby(), QPoint(0, 0)), view->size()};
+        const QWidget* panes = window.findChild<QWidget*>(QStringLiteral("BrowserPanes"));
+        const QQuickItem* item = pane(name);
+        if (panes == nullptr || item == nullptr) return {};
+        const QPointF inPanes = item->mapToScene(QPointF(0, 0));
+        return {panes->mapTo(window.tabby(), inPanes.toPoint()), item->size().toSize()};
     }
 
     [[nodiscard]] bool activate() {
@@ -105,14 +111,18 @@ protected:
 
 TEST_F(Form1WindowTest, EveryControlSitsWhereTheLayoutPutsIt) {
     EXPECT_EQ(window.windowTitle(), "Form1");
+    // The panes take their size once the tab container is first shown.
+    nominate();
     for (const ControlLayout& layout : kForm1Layout) {
         SCOPED_TRACE(std::string(layout.name));
+        const QRect designed = ToPixels(layout.rect);
+        if (layout.kind == ControlKind::BrowserPane) {
+            EXPECT_EQ(paneRect(std::string(layout.name).c_str()), designed);
+            continue;
+        }
         QWidget* widget = window.findChild<QWidget*>(ToQString(layout.name));
         ASSERT_NE(widget, nullptr);
-        const bool inTabby = layout.kind == ControlKind::BrowserPane;
-        QWidget* origin = inTabby ? window.tabby() : static_cast<QWidget*>(&window);
-        const QRect actual(widget->mapTo(origin, QPoint(0, 0)), widget->size());
-        const QRect designed = ToPixels(layout.rect);
+        const QRect actual(widget->mapTo(&window, QPoint(0, 0)), widget->size());
 
         if (layout.kind == ControlKind::ClickableLabel) {
             EXPECT_EQ(actual.topLeft(), designed.topLeft());
@@ -123,6 +133,29 @@ TEST_F(Form1WindowTest, EveryControlSitsWhereTheLayoutPutsIt) {
             EXPECT_EQ(actual, designed);
         }
     }
+}
+
+TEST_F(Form1WindowTest, ThePanesWindowSitsInForm1sWindowAtThePanesRectangle) {
+    nominate();
+    QQuickWindow* panes = PanesWindow();
+    ASSERT_NE(panes, nullptr);
+    EXPECT_EQ(panes->parent(), window.windowHandle());
+    EXPECT_TRUE(panes->isVisible());
+    EXPECT_EQ(panes->geometry(), QRect(window.tabby()->pos() + QPoint(8, 32), QSize(465, 257)));
+}
+
+TEST_F(Form1WindowTest, ThePanesShareOnePersistentProfileInTheUsersDataFolder) {
+    QQuickWebEngineProfile* profile = ProfileOf(*pane("Browser"));
+    ASSERT_NE(profile, nullptr);
+    EXPECT_EQ(ProfileOf(*pane("Browser2")), profile);
+    EXPECT_EQ(ProfileOf(*pane("Browser3")), profile);
+    EXPECT_FALSE(profile->isOffTheRecord());
+    EXPECT_EQ(profile->storageName(), "afd-nominator");
+    EXPECT_EQ(profile->persistentCookiesPolicy(), QQuickWebEngineProfile::ForcePersistentCookies);
+    // Where earlier versions kept the login: the same folder keeps it after an update.
+    EXPECT_EQ(profile->persistentStoragePath(),
+              QStandardPaths::writableLocation(QStandardPaths::AppDataLocation) +
+                  "/QtWebEngine/afd-nominator");
 }
 
 TEST_F(Form1WindowTest, WindowKeepsItsSizeAndSomeControlsTheirPixels) {
@@ -172,6 +205,7 @@ TEST_F(Form1WindowTest, NominationShowsTheHiddenControlsAndTheSelectedTabsPane) 
         EXPECT_TRUE(window.control(control)->isVisible())
             << ToUtf8(window.control(control)->objectName());
     }
+    EXPECT_TRUE(PanesWindow()->isVisible());
     EXPECT_TRUE(pane("Browser")->isVisible());
     EXPECT_FALSE(pane("Browser2")->isVisible());
     EXPECT_FALSE(pane("Browser3")->isVisible());

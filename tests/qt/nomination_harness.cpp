@@ -4,10 +4,10 @@
 #include <QClipboard>
 #include <QLineEdit>
 #include <QPushButton>
+#include <QQuickItem>
 #include <QTest>
-#include <QWebEnginePage>
-#include <QWebEngineView>
 
+#include "tests/qt/quick_panes.h"
 #include "window/control_names.h"
 #include "window/qt/clickable_label.h"
 #include "window/qt/utf8.h"
@@ -27,22 +27,23 @@ bool NominationHarness::start() {
     if (!window_.load()) return false;
     window_.show();
     if (!QTest::qWaitForWindowExposed(&window_)) return false;
+    std::vector<QQuickItem*> panes;
     for (const Pane pane : {Pane::Browser, Pane::Browser2, Pane::Browser3}) {
-        const QString name = ToQString(NameOf(pane));
-        if (!QTest::qWaitFor([&] { return window_.findChild<QWebEngineView*>(name) != nullptr; },
-                             kEngineStartTimeoutMs)) {
+        const std::string_view name = NameOf(pane);
+        if (!QTest::qWaitFor([&] { return FindPane(name) != nullptr; }, kEngineStartTimeoutMs)) {
             return false;
         }
-        recorders_.push_back(std::make_unique<RequestRecorder>(ToUtf8(name), requests_));
-        window_.findChild<QWebEngineView*>(name)->page()->setUrlRequestInterceptor(
-            recorders_.back().get());
+        panes.push_back(FindPane(name));
+        recorders_.push_back(
+            std::make_unique<RequestRecorder>(*panes.back(), std::string(name), requests_));
     }
     // A click while the panes still open their empty start page may reach the engine's network
     // side in another order; a user cannot click that fast, and the order is what is checked.
     return QTest::qWaitFor(
         [&] {
-            for (QWebEngineView* view : window_.findChildren<QWebEngineView*>()) {
-                if (view->page()->isLoading() || view->page()->renderProcessPid() == 0)
+            for (const QQuickItem* pane : panes) {
+                if (pane->property("loading").toBool() ||
+                    pane->property("loadProgress").toInt() < 100)
                     return false;
             }
             return true;

@@ -1,18 +1,27 @@
 #include "tests/qt/request_recorder.h"
 
+#include <QQuickItem>
+#include <QWebEngineNavigationRequest>
+#include <stdexcept>
 #include <utility>
 
 namespace nominator {
 
-RequestRecorder::RequestRecorder(std::string pane, std::vector<RecordedRequest>& log)
-    : pane_(std::move(pane)), log_(log) {}
-
-void RequestRecorder::interceptRequest(QWebEngineUrlRequestInfo& info) {
-    // Qt 6 calls interceptors on the UI thread, so the log needs no lock.
-    if (info.resourceType() == QWebEngineUrlRequestInfo::ResourceTypeMainFrame) {
-        log_.push_back({pane_, info.requestUrl().toEncoded().toStdString()});
+RequestRecorder::RequestRecorder(QQuickItem& pane, std::string name,
+                                 std::vector<RecordedRequest>& log)
+    : pane_(std::move(name)), log_(log) {
+    // The view's signal is declared in QML terms only; it is found by its signature.
+    if (!connect(&pane, SIGNAL(navigationRequested(QWebEngineNavigationRequest*)), this,
+                 SLOT(record(QWebEngineNavigationRequest*)))) {
+        throw std::logic_error("the pane " + pane_ + " reports no navigation requests");
     }
-    info.block(true);
+}
+
+void RequestRecorder::record(QWebEngineNavigationRequest* request) {
+    if (request->isMainFrame()) {
+        log_.push_back({pane_, request->url().toEncoded().toStdString()});
+    }
+    request->reject();
 }
 
 }  // namespace nominator

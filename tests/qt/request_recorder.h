@@ -1,8 +1,12 @@
 #pragma once
 
-#include <QWebEngineUrlRequestInterceptor>
+#include <QObject>
+#include <ostream>
 #include <string>
 #include <vector>
+
+class QQuickItem;
+class QWebEngineNavigationRequest;
 
 namespace nominator {
 
@@ -13,13 +17,21 @@ struct RecordedRequest {
     bool operator==(const RecordedRequest&) const = default;
 };
 
-// Installed on one pane's page: writes down every page navigation the engine starts there, in
-// the order the engine issues them, and blocks every request, so nothing reaches the network.
-class RequestRecorder : public QWebEngineUrlRequestInterceptor {
-public:
-    RequestRecorder(std::string pane, std::vector<RecordedRequest>& log);
+// Readable failure messages instead of raw bytes.
+inline void PrintTo(const RecordedRequest& request, std::ostream* out) {
+    *out << request.pane << " " << request.address;
+}
 
-    void interceptRequest(QWebEngineUrlRequestInfo& info) override;
+// Listens to one pane: writes down every page navigation the engine starts there, in the order
+// the engine asks for them, and refuses it, so nothing reaches the network.
+class RequestRecorder : public QObject {
+    Q_OBJECT
+
+public:
+    RequestRecorder(QQuickItem& pane, std::string name, std::vector<RecordedRequest>& log);
+
+private slots:
+    void record(QWebEngineNavigationRequest* request);
 
 private:
     std::string pane_;

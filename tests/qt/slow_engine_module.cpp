@@ -1,11 +1,13 @@
 // A stand-in for the browser engine module: it takes a second to load, as the real engine can
-// on a slow machine, and its panes draw through OpenGL like the engine's, so that adding them
-// makes Qt re-create the window's native window. It records what it was asked to open in the
-// pane's "openedAddress" property instead of opening anything.
-#include <QOpenGLWidget>
+// on a slow machine, and its panes are a native window of their own, as the engine's are. It
+// records what it was asked to open in the panes' properties "openedAddress0" to
+// "openedAddress2" instead of opening anything.
 #include <QUrl>
 #include <QVariant>
+#include <QWidget>
+#include <QWindow>
 #include <chrono>
+#include <string>
 #include <thread>
 
 #include "window/qt/browser_engine.h"
@@ -15,11 +17,21 @@ namespace {
 
 class SlowEngine final : public BrowserEngine {
 public:
-    std::unique_ptr<QWidget> newView() override { return std::make_unique<QOpenGLWidget>(); }
-
-    void load(QWidget& view, const QUrl& address) override {
-        view.setProperty("openedAddress", address.toString(QUrl::FullyEncoded));
+    std::unique_ptr<QWidget> createPanes() override {
+        std::unique_ptr<QWidget> panes(QWidget::createWindowContainer(new QWindow));
+        panes_ = panes.get();
+        return panes;
     }
+
+    void load(int pane, const QUrl& address) override {
+        const std::string property = "openedAddress" + std::to_string(pane);
+        panes_->setProperty(property.c_str(), address.toString(QUrl::FullyEncoded));
+    }
+
+    void show(int /*pane*/) override {}
+
+private:
+    QWidget* panes_ = nullptr;
 };
 
 }  // namespace

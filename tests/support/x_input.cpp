@@ -12,8 +12,16 @@ namespace support {
 namespace {
 
 constexpr xcb_button_t kLeftButton = 1;
+constexpr xcb_keysym_t kShiftL = 0xffe1;
+constexpr xcb_keysym_t kControlL = 0xffe3;
 
-xcb_keycode_t KeycodeOf(xcb_connection_t* xcb, xcb_keysym_t keysym) {
+struct KeyOnKeyboard {
+    xcb_keycode_t keycode = 0;
+    bool shifted = false;
+};
+
+// The key that gives the keysym, unshifted if one does, else on its shifted level.
+KeyOnKeyboard KeyOf(xcb_connection_t* xcb, xcb_keysym_t keysym) {
     const xcb_setup_t* setup = xcb_get_setup(xcb);
     const int count = setup->max_keycode - setup->min_keycode + 1;
     std::unique_ptr<xcb_get_keyboard_mapping_reply_t, decltype(&std::free)> mapping(
@@ -21,15 +29,18 @@ xcb_keycode_t KeycodeOf(xcb_connection_t* xcb, xcb_keysym_t keysym) {
             xcb, xcb_get_keyboard_mapping(xcb, setup->min_keycode, static_cast<uint8_t>(count)),
             nullptr),
         &std::free);
-    if (!mapping) return 0;
+    if (!mapping) return {};
     const xcb_keysym_t* keysyms = xcb_get_keyboard_mapping_keysyms(mapping.get());
     const int perKeycode = mapping->keysyms_per_keycode;
-    for (int key = 0; key < count; ++key) {
-        if (keysyms[key * perKeycode] == keysym) {
-            return static_cast<xcb_keycode_t>(setup->min_keycode + key);
+    for (const int level : {0, 1}) {
+        if (level >= perKeycode) break;
+        for (int key = 0; key < count; ++key) {
+            if (keysyms[key * perKeycode + level] == keysym) {
+                return {static_cast<xcb_keycode_t>(setup->min_keycode + key), level == 1};
+            }
         }
     }
-    return 0;
+    return {};
 }
 
 }  // namespace
@@ -49,11 +60,30 @@ void XInput::moveTo(int x, int y) {
                         static_cast<int16_t>(x), static_cast<int16_t>(y), 0);
 }
 
-void XInput::type(char character) {
-    // Latin-1 characters are their own keysyms.
-    const xcb_keycode_t key = KeycodeOf(xcb_, static_cast<unsigned char>(character));
-    xcb_test_fake_input(xcb_, XCB_KEY_PRESS, key, XCB_CURRENT_TIME, XCB_NONE, 0, 0, 0);
-    xcb_test_fake_input(xcb_, XCB_KEY_RELEASE, key, XCB_CURRENT_TIME, XCB_NONE, 0, 0, 0);
+void XInput::press(std::uint8_t keycode, bool down) {
+    xcb_test_fake_input(xcb_, down ? XCB_KEY_PRESS : XCB_KEY_RELEASE, keycode, XCB_CURRENT_TIME,
+                        XCB_NONE, 0, 0, 0);
+}
+
+void XInput::key(std::uint32_t keysym, Modifier modifier) {
+    const KeyOnKeyboard key = KeyOf(xcb_, keysym);
+    const bool shift = modifier == Modifier::Shift || key.shifted;
+    const bool control = modifier == Modifier::Control;
+    const xcb_keycode_t shiftKey = KeyOf(xcb_, kShiftL).keycode;
+    const xcb_keycode_t controlKey = KeyOf(xcb_, kControlL).keycode;
+    if (shift) press(shiftKey, true);
+    if (control) press(controlKey, true);
+    press(key.keycode, true);
+    press(key.keycode, false);
+    if (control) press(controlKey, false);
+    if (shift) press(shiftKey, false);
+}
+
+// Latin-1 characters are their own keysyms.
+void XInput::type(char character) { key(static_cast<unsigned char>(character)); }
+
+void XInput::type(std::string_view text) {
+    for (const char character : text) type(character);
 }
 
 void XInput::pressLeft() {

@@ -1,6 +1,7 @@
 #pragma once
 
 #include <cstdint>
+#include <string_view>
 
 struct xcb_connection_t;
 
@@ -19,8 +20,13 @@ public:
     bool connected() const;
     // To a point of the screen, in pixels.
     void moveTo(int x, int y);
-    // Presses and releases the key that types the Latin-1 character.
+    // Presses and releases the key with the keysym (X11/keysymdef.h), Shift or Control held
+    // down meanwhile when asked.
+    enum class Modifier { None, Shift, Control };
+    void key(std::uint32_t keysym, Modifier modifier = Modifier::None);
+    // Types the Latin-1 character, holding Shift for one on a key's shifted level ("A", "&").
     void type(char character);
+    void type(std::string_view text);
     void pressLeft();
     void releaseLeft();
     void clickLeft();
@@ -30,6 +36,8 @@ public:
     void sync();
 
 private:
+    void press(std::uint8_t keycode, bool down);
+
     xcb_connection_t* xcb_;
     std::uint32_t root_ = 0;  // no root window: not connected
 };

@@ -14,10 +14,14 @@ class BrowserEngine {
 public:
     virtual ~BrowserEngine() = default;
 
-    // A new browser view on the engine's one persistent profile, already opening an empty page.
-    virtual std::unique_ptr<QWidget> newView() = 0;
-    // Opens the address in a view that newView() made.
-    virtual void load(QWidget& view, const QUrl& address) = 0;
+    // The three panes, one over the other in a widget of their own that the caller places and
+    // destroys before the engine; pane 0 shown. Each is already opening an empty page. Throws
+    // std::runtime_error, naming what is missing, when they cannot be made.
+    virtual std::unique_ptr<QWidget> createPanes() = 0;
+    // Opens the address in the pane (0, 1 or 2: the tab it is on).
+    virtual void load(int pane, const QUrl& address) = 0;
+    // Shows the pane and hides the other two.
+    virtual void show(int pane) = 0;
 };
 
 // The module's one entry point: a new engine, owned by the caller.

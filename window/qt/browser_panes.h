@@ -1,7 +1,6 @@
 #pragma once
 
 #include <QString>
-#include <array>
 #include <memory>
 
 #include "window/nomination_view.h"
@@ -25,9 +24,8 @@ public:
     BrowserPanes(const BrowserPanes&) = delete;
     BrowserPanes& operator=(const BrowserPanes&) = delete;
 
-    // Loads the engine; does nothing the second time. Throws std::runtime_error when it cannot.
-    void loadEngine();
-    // Loads the engine if need be and puts one pane on each tab; does nothing the second time.
+    // Loads the engine and puts the panes on the tabs; does nothing the second time. Throws
+    // std::runtime_error when it cannot.
     void create();
     // Opens the address in the pane, created first if need be.
     void load(Pane pane, const QUrl& address);
@@ -35,9 +33,9 @@ public:
 private:
     TabContainer& tabs_;
     QString engineModule_;
-    // Declared before the views so that it outlives every page that uses it.
+    // Declared before the panes so that it outlives every page that uses it.
     std::unique_ptr<BrowserEngine> engine_;
-    std::array<std::unique_ptr<QWidget>, 3> views_;
+    std::unique_ptr<QWidget> panes_;
 };
 
 }  // namespace nominator

@@ -74,17 +74,10 @@ void Form1Window::setStatus(const std::string& text, const std::string& detail, 
 
 void Form1Window::paintEvent(QPaintEvent* event) {
     // The window appears first; the browser engine starts right after, before the first click.
-    // The panes join in a later turn of the event loop: adding them makes Qt re-create the
-    // window's native window, and what was clicked or typed while the engine loaded must reach
-    // the old one first, or it would be lost with it.
+    // What is clicked or typed meanwhile waits in the event queue and reaches the window after.
     if (!panesScheduled_) {
         panesScheduled_ = true;
-        QTimer::singleShot(0, this, [this] {
-            if (RunHandler(this, [this] { panes_.loadEngine(); })) {
-                QTimer::singleShot(0, this,
-                                   [this] { RunHandler(this, [this] { panes_.create(); }); });
-            }
-        });
+        QTimer::singleShot(0, this, [this] { RunHandler(this, [this] { panes_.create(); }); });
     }
     Form1Widgets::paintEvent(event);
 }

@@ -1,13 +1,12 @@
 #include "window/qt/tab_container.h"
 
 #include <QFrame>
-#include <QStackedWidget>
 #include <QTabBar>
 
 namespace nominator {
 
 TabContainer::TabContainer(const QStringList& tabCaptions, const QRect& paneRect, QWidget* parent)
-    : QWidget(parent), tabBar_(new QTabBar(this)), panes_(new QStackedWidget(this)) {
+    : QWidget(parent), tabBar_(new QTabBar(this)), paneRect_(paneRect) {
     for (const QString& caption : tabCaptions) tabBar_->addTab(caption);
     tabBar_->setCurrentIndex(0);
     tabBar_->setExpanding(false);
@@ -23,17 +22,13 @@ TabContainer::TabContainer(const QStringList& tabCaptions, const QRect& paneRect
     frame->setGeometry(0, frameTop, frameOutline.width(), frameOutline.height() - frameTop);
     frame->lower();
 
-    panes_->setGeometry(paneRect);
     setFocusProxy(tabBar_);
-    connect(tabBar_, &QTabBar::currentChanged, panes_, &QStackedWidget::setCurrentIndex);
 }
 
-void TabContainer::addPane(QWidget* pane) {
-    panes_->addWidget(pane);
-    // The stack sizes only the pane on screen; a page loading behind another tab gets the
-    // pane's real size from the start, not the default one.
-    pane->resize(panes_->size());
-    panes_->setCurrentIndex(tabBar_->currentIndex());
+void TabContainer::setPanes(QWidget* panes) {
+    panes->setParent(this);
+    panes->setGeometry(paneRect_);
+    panes->show();
 }
 
 }  // namespace nominator

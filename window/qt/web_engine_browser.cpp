@@ -1,56 +1,80 @@
 // The browser engine module: Qt WebEngine behind the BrowserEngine interface. Only this module
-// links Qt WebEngine, so that the program starts without loading it.
-#include <QQuickWindow>
+// links Qt WebEngine, so that the program starts without loading it. The panes are Qt
+// WebEngine's QML views in one Qt Quick window, which sits among the widgets as a native child
+// window: the widgets' own window then never has to change how it is drawn, and is never made
+// anew while the user types into it.
+#include <QPointer>
+#include <QQmlError>
+#include <QQuickItem>
+#include <QQuickView>
+#include <QQuickWebEngineProfile>
 #include <QUrl>
-#include <QWebEnginePage>
-#include <QWebEngineProfile>
-#include <QWebEngineView>
+#include <QtWebEngineQuick>
+#include <stdexcept>
+#include <string>
 
 #include "window/qt/browser_engine.h"
+#include "window/qt/quick_panes_host.h"
 
 namespace nominator {
 namespace {
 
+constexpr int kPanes = 3;
+
+std::string Describe(const QList<QQmlError>& errors) {
+    std::string text;
+    for (const QQmlError& error : errors) text += "\n" + error.toString().toStdString();
+    return text;
+}
+
 class WebEngineBrowser final : public BrowserEngine {
 public:
-    // A named profile keeps its cookies and cache in the user's application-data folder.
-    WebEngineBrowser() : profile_(QStringLiteral("afd-nominator")) {
+    // The named profile keeps its cookies and cache in the user's application-data folder, the
+    // same folder as the engine's widgets used, so an existing login still holds.
+    WebEngineBrowser() {
+        profile_.setStorageName(QStringLiteral("afd-nominator"));
+        profile_.setOffTheRecord(false);
         // Keep session cookies too: the wiki's login would otherwise end with the program.
-        profile_.setPersistentCookiesPolicy(QWebEngineProfile::ForcePersistentCookies);
+        profile_.setPersistentCookiesPolicy(QQuickWebEngineProfile::ForcePersistentCookies);
     }
 
-    std::unique_ptr<QWidget> newView() override {
-        auto view = std::make_unique<QWebEngineView>();
-        view->setPage(new QWebEnginePage(&profile_, view.get()));
-        // The empty page fetches nothing; it makes the engine start the pane's page now, so
-        // that the first nomination opens as fast as any later one. Xvfb also showed that the
-        // first load into a hidden pane otherwise takes the focus out of the window.
-        view->setUrl(QUrl(QStringLiteral("about:blank")));
-        // Drawing the hidden pane once does now what its first showing would do on the first
-        // click: set up its OpenGL drawing and compile the shaders, which software OpenGL takes
-        // a tenth of a second for, during which the engine cannot start the page's request.
-        QWebEngineView* pane = view.get();
-        QObject::connect(
-            pane, &QWebEngineView::loadFinished, pane, [pane] { pane->grab(); },
-            Qt::SingleShotConnection);
-        return view;
+    std::unique_ptr<QWidget> createPanes() override {
+        auto view = std::make_unique<QQuickView>();
+        view->setResizeMode(QQuickView::SizeRootObjectToView);
+        view->setInitialProperties({{QStringLiteral("profile"), QVariant::fromValue(&profile_)}});
+        view->setSource(QUrl(QStringLiteral("qrc:/afd-nominator/browser_panes.qml")));
+        if (view->status() != QQuickView::Ready) {
+            throw std::runtime_error("cannot make the browser panes:" + Describe(view->errors()));
+        }
+        auto host = std::make_unique<QuickPanesHost>(view.release());
+        // The empty page fetches nothing; it starts each pane's page now, so that the first
+        // nomination opens as fast as any later one.
+        for (int pane = 0; pane < kPanes; ++pane)
+            load(*host, pane, QUrl(QStringLiteral("about:blank")));
+        host_ = host.get();
+        return host;
     }
 
-    void load(QWidget& view, const QUrl& address) override {
-        qobject_cast<QWebEngineView*>(&view)->load(address);
-    }
+    void load(int pane, const QUrl& address) override { load(*host_, pane, address); }
+
+    void show(int pane) override { host_->select(pane); }
 
 private:
-    // Outlives every page: the caller destroys the views before the engine.
-    QWebEngineProfile profile_;
+    static void load(QuickPanesHost& host, int pane, const QUrl& address) {
+        host.pane(pane)->setProperty("url", address);
+    }
+
+    // Outlives every page: the caller destroys the panes before the engine.
+    QQuickWebEngineProfile profile_;
+    QPointer<QuickPanesHost> host_;
 };
 
 }  // namespace
 }  // namespace nominator
 
 extern "C" Q_DECL_EXPORT nominator::BrowserEngine* afd_new_browser_engine() {
-    // The engine's pages reach the window as OpenGL textures, so Qt Quick, which draws them,
-    // must use OpenGL too, unless the application chose another API the engine supports.
+    // The engine's pages reach the Quick window as OpenGL textures, so Qt Quick must draw with
+    // OpenGL too, unless the application chose another API the engine supports.
     switch (QQuickWindow::graphicsApi()) {
         case QSGRendererInterface::OpenGL:
         case QSGRendererInterface::Vulkan:
@@ -58,5 +82,9 @@ extern "C" Q_DECL_EXPORT nominator::BrowserEngine* afd_new_browser_engine() {
         default:
             QQuickWindow::setGraphicsApi(QSGRendererInterface::OpenGL);
     }
+    // Sets up the OpenGL context that the engine shares with the Quick window. Qt warns that
+    // this comes after the application object; it must come before the first Quick window,
+    // and this module is loaded only after the widgets' window is on screen.
+    QtWebEngineQuick::initialize();
     return new nominator::WebEngineBrowser;
 }

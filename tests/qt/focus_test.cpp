@@ -1,0 +1,138 @@
+// The keyboard focus between Form1's controls and the page in the selected pane, driven by real
+// keys and clicks (XTEST): Tab walks from the controls through the page's own controls and back
+// out, in both directions, and never stays caught in the page; a click decides where typing goes.
+#include <gmock/gmock.h>
+#include <gtest/gtest.h>
+
+#include <QApplication>
+#include <QLineEdit>
+#include <QPushButton>
+#include <QQuickItem>
+#include <QQuickWindow>
+#include <QTabBar>
+#include <QTest>
+#include <QUrl>
+#include <chrono>
+#include <cstdint>
+#include <string>
+#include <vector>
+
+#include "tests/qt/quick_panes.h"
+#include "tests/support/x_input.h"
+#include "window/qt/form1_window.h"
+#include "window/qt/tab_container.h"
+
+namespace nominator {
+namespace {
+
+using namespace std::chrono_literals;
+using support::XInput;
+using testing::ElementsAre;
+
+const auto kNoonOnMarch7 = std::chrono::sys_days{std::chrono::year{2026} / 3 / 7} + 12h;
+constexpr int kGiveUpMs = 60000;
+constexpr int kStepMs = 5000;
+constexpr std::uint32_t kTabKeysym = 0xff09;
+
+// Two fields; the page's title tells which one has the focus and what was typed into it.
+const QString kPage = QStringLiteral(
+    "<!doctype html><title>ready</title><body>"
+    "<input id=first onfocus=\"document.title='first'\" onblur=\"document.title='out'\" "
+    "oninput=\"document.title='typed '+this.value\">"
+    "<input id=last onfocus=\"document.title='last'\" onblur=\"document.title='out'\">");
+
+class FocusTest : public testing::Test {
+protected:
+    void SetUp() override {
+        ASSERT_TRUE(input.connected()) << "no X display";
+        ASSERT_TRUE(window.load());
+        window.show();
+        ASSERT_TRUE(QTest::qWaitForWindowExposed(&window));
+        ASSERT_TRUE(QTest::qWaitFor([] { return FindPane("Browser") != nullptr; }, kGiveUpMs));
+        QTest::mouseClick(window.command1(), Qt::LeftButton);
+        browser = FindPane("Browser");
+        QMetaObject::invokeMethod(browser, "loadHtml", Q_ARG(QString, kPage),
+                                  Q_ARG(QUrl, QUrl(QStringLiteral("about:blank"))));
+        ASSERT_TRUE(QTest::qWaitFor([&] { return title() == "ready"; }, kGiveUpMs));
+        window.activateWindow();
+        ASSERT_TRUE(QTest::qWaitForWindowActive(&window));
+        click(*window.box(Box::Text1));
+        ASSERT_TRUE(QTest::qWaitFor([&] { return stop() == "Text1"; }, kStepMs));
+    }
+
+    std::string title() const { return browser->property("title").toString().toStdString(); }
+
+    // Where the focus rests: a control of Form1 or a field of the page; empty while it moves.
+    std::string stop() const {
+        if (QGuiApplication::focusWindow() == PanesWindow()) {
+            const std::string field = title();
+            return field == "first" || field == "last" ? "page's " + field : "";
+        }
+        if (QGuiApplication::focusWindow() != window.windowHandle()) return "";
+        const QWidget* focus = QApplication::focusWidget();
+        // The panes' widget holds the focus only while it hands it to the page or back.
+        if (focus == nullptr || focus->objectName() == "BrowserPanes") return "";
+        if (focus == window.tabby()->tabBar()) return "Tabby's tab bar";
+        return focus->objectName().toStdString();
+    }
+
+    // Where each press of the key puts the focus.
+    std::vector<std::string> presses(int count, XInput::Modifier modifier) {
+        std::vector<std::string> stops;
+        for (int i = 0; i < count; ++i) {
+            const std::string from = stop();
+            input.key(kTabKeysym, modifier);
+            input.sync();
+            const bool moved =
+                QTest::qWaitFor([&] { return !stop().empty() && stop() != from; }, kStepMs);
+            stops.push_back(moved ? stop() : "<stayed at " + from + ">");
+        }
+        return stops;
+    }
+
+    void click(QPoint global) {
+        input.moveTo(global.x(), global.y());
+        input.clickLeft();
+        input.sync();
+    }
+    void click(const QWidget& widget) { click(widget.mapToGlobal(widget.rect().center())); }
+
+    XInput input;
+    Form1Window window{[] { return kNoonOnMarch7; }};
+    QQuickItem* browser = nullptr;
+};
+
+TEST_F(FocusTest, TabWalksThroughThePageAndOutToTheNextControl) {
+    EXPECT_THAT(presses(9, XInput::Modifier::None),
+                ElementsAre("Command1", "Text2", "Text3", "Reason", "Text5", "Tabby's tab bar",
+                            "page's first", "page's last", "Text1"));
+}
+
+TEST_F(FocusTest, ShiftTabWalksBackThroughThePageAndOutToThePreviousControl) {
+    EXPECT_THAT(presses(9, XInput::Modifier::Shift),
+                ElementsAre("page's last", "page's first", "Tabby's tab bar", "Text5", "Reason",
+                            "Text3", "Text2", "Command1", "Text1"));
+}
+
+TEST_F(FocusTest, TypingGoesWhereTheLastClickWent) {
+    // The first field, just inside the page's margin.
+    click(PanesWindow()->mapToGlobal(QPoint(20, 18)));
+    ASSERT_TRUE(QTest::qWaitFor([&] { return stop() == "page's first"; }, kStepMs)) << stop();
+    input.type("abc");
+    input.sync();
+    EXPECT_TRUE(QTest::qWaitFor([&] { return title() == "typed abc"; }, kStepMs)) << title();
+    EXPECT_EQ(window.box(Box::Text1)->text(), "Word");
+
+    click(*window.box(Box::Reason));
+    ASSERT_TRUE(QTest::qWaitFor([&] { return stop() == "Reason"; }, kStepMs)) << stop();
+    input.key(0xff57);  // End
+    input.type("z");
+    input.sync();
+    EXPECT_TRUE(
+        QTest::qWaitFor([&] { return window.box(Box::Reason)->text() == "Reasonz"; }, kStepMs))
+        << window.box(Box::Reason)->text().toStdString();
+    EXPECT_EQ(title(), "typed abc");
+}
+
+}  // namespace
+}  // namespace nominator

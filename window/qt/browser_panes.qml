@@ -1,0 +1,40 @@
+import QtQuick
+import QtWebEngine
+
+// The three browser panes, one over the other; only the selected one is shown. The engine
+// module gives the profile, selects the pane and opens the addresses.
+Item {
+    id: panes
+
+    required property WebEngineProfile profile
+    property int selected: 0
+
+    // Tab and Shift+Tab at the ends of a page move the focus here; the module then hands it
+    // back to the window's own controls.
+    Item {
+        objectName: "leaveBackward"
+        activeFocusOnTab: true
+    }
+    WebEngineView {
+        objectName: "Browser"
+        anchors.fill: parent
+        profile: panes.profile
+        visible: panes.selected === 0
+    }
+    WebEngineView {
+        objectName: "Browser2"
+        anchors.fill: parent
+        profile: panes.profile
+        visible: panes.selected === 1
+    }
+    WebEngineView {
+        objectName: "Browser3"
+        anchors.fill: parent
+        profile: panes.profile
+        visible: panes.selected === 2
+    }
+    Item {
+        objectName: "leaveForward"
+        activeFocusOnTab: true
+    }
+}

@@ -1,0 +1,94 @@
+#include "window/qt/quick_panes_host.h"
+
+#include <QFocusEvent>
+#include <QGuiApplication>
+#include <QQuickItem>
+#include <QQuickView>
+#include <stdexcept>
+#include <string>
+#include <utility>
+
+namespace nominator {
+namespace {
+
+QQuickItem* Named(QQuickItem* root, const char* name) {
+    auto* item = root->findChild<QQuickItem*>(QString::fromLatin1(name));
+    if (item == nullptr) {
+        throw std::runtime_error(std::string("the browser panes have no item ") + name);
+    }
+    return item;
+}
+
+}  // namespace
+
+QuickPanesHost::QuickPanesHost(QQuickView* view)
+    : view_(view),
+      container_(QWidget::createWindowContainer(view, this)),
+      leaveBackward_(Named(view->rootObject(), "leaveBackward")),
+      leaveForward_(Named(view->rootObject(), "leaveForward")),
+      panes_{Named(view->rootObject(), "Browser"), Named(view->rootObject(), "Browser2"),
+             Named(view->rootObject(), "Browser3")} {
+    // Only Tab reaches this widget; a click lands in the Quick window, which takes the focus
+    // itself, and the container would pass the focus on to a neighbour unasked.
+    setFocusPolicy(Qt::TabFocus);
+    container_->setFocusPolicy(Qt::NoFocus);
+    // A child window counts as active with its top level; only the focus window tells when
+    // the keys go to the page.
+    connect(qGuiApp, &QGuiApplication::focusWindowChanged, this, [this](QWindow* focus) {
+        if (focus == view_ && entering_ != Qt::NoFocusReason) enterPage();
+    });
+    connect(view_, &QQuickView::activeFocusItemChanged, this,
+            &QuickPanesHost::onActiveFocusItemChanged);
+}
+
+QQuickItem* QuickPanesHost::pane(int index) const {
+    return panes_.at(static_cast<std::size_t>(index));
+}
+
+void QuickPanesHost::select(int index) { view_->rootObject()->setProperty("selected", index); }
+
+void QuickPanesHost::focusInEvent(QFocusEvent* event) {
+    // Leaving a page parks the focus here for a moment with another reason.
+    if (event->reason() == Qt::TabFocusReason || event->reason() == Qt::BacktabFocusReason) {
+        entering_ = event->reason();
+        park();
+        view_->requestActivate();
+        if (QGuiApplication::focusWindow() == view_) enterPage();
+    }
+    QWidget::focusInEvent(event);
+}
+
+void QuickPanesHost::resizeEvent(QResizeEvent* event) {
+    container_->setGeometry(rect());
+    // The container sizes its window a turn of the event loop after it is first shown; the
+    // pages get their size at once.
+    view_->rootObject()->setSize(size());
+    QWidget::resizeEvent(event);
+}
+
+void QuickPanesHost::enterPage() {
+    // The engine puts the focus on the page's first control for Tab, on its last for Backtab.
+    const Qt::FocusReason reason = std::exchange(entering_, Qt::NoFocusReason);
+    pane(view_->rootObject()->property("selected").toInt())->forceActiveFocus(reason);
+}
+
+void QuickPanesHost::leavePage(bool forward) {
+    park();
+    // The window's focus widget is where Qt's tab chain starts from; the Quick window took it.
+    setFocus(Qt::OtherFocusReason);
+    focusNextPrevChild(forward);
+}
+
+void QuickPanesHost::onActiveFocusItemChanged() {
+    // The engine moves the focus along the Quick window's tab chain when Tab leaves a page.
+    QQuickItem* focus = view_->activeFocusItem();
+    if (focus == leaveForward_) {
+        leavePage(true);
+    } else if (focus == leaveBackward_) {
+        leavePage(false);
+    }
+}
+
+void QuickPanesHost::park() { view_->rootObject()->forceActiveFocus(); }
+
+}  // namespace nominator

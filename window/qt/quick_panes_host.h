@@ -1,0 +1,49 @@
+#pragma once
+
+#include <QWidget>
+#include <array>
+
+class QQuickItem;
+class QQuickView;
+
+namespace nominator {
+
+// The panes' Qt Quick window among the window's widgets, as a native child window of its own,
+// so that the widgets' window stays the one it was made as. Qt hands the keyboard focus into
+// such a window but never back out of it; this widget does both. Tab and Shift+Tab from the
+// neighbouring controls enter the selected page at its first or last control, and at the
+// page's ends they leave it again for the window's next or previous control.
+class QuickPanesHost : public QWidget {
+    Q_OBJECT
+
+public:
+    // Takes the view, whose root item holds the three panes, its "selected" property says
+    // which one shows, and the items "leaveBackward" and "leaveForward" flank them in the tab
+    // chain.
+    explicit QuickPanesHost(QQuickView* view);
+
+    QQuickItem* pane(int index) const;
+    void select(int index);
+
+protected:
+    void focusInEvent(QFocusEvent* event) override;
+    void resizeEvent(QResizeEvent* event) override;
+
+private:
+    void enterPage();
+    void leavePage(bool forward);
+    void onActiveFocusItemChanged();
+    // Takes the Quick window's focus off the pages and the exits, so that entering a page
+    // again gives it the focus anew and nothing is left where the focus leaves.
+    void park();
+
+    QQuickView* view_;
+    QWidget* container_;
+    QQuickItem* leaveBackward_;
+    QQuickItem* leaveForward_;
+    std::array<QQuickItem*, 3> panes_;
+    // Tab or Backtab while the Quick window is being given the focus to enter the page.
+    Qt::FocusReason entering_ = Qt::NoFocusReason;
+};
+
+}  // namespace nominator
