@@ -64,12 +64,16 @@ TEST_F(AccessibilityTest, EveryControlHasItsNameDescriptionAndRole) {
 
 TEST_F(AccessibilityTest, TheFiveBoxesAndThePanesCanBeToldApart) {
     std::set<std::string_view> names;
+    std::size_t named = 0;
     for (const AccessibleText& text : kForm1AccessibleTexts) {
-        EXPECT_FALSE(text.name.empty()) << text.control;
         EXPECT_FALSE(text.description.empty()) << text.control;
+        // Only the status line goes by its own text.
+        if (text.control == "Status") continue;
+        EXPECT_FALSE(text.name.empty()) << text.control;
         names.insert(text.name);
+        ++named;
     }
-    EXPECT_EQ(names.size(), kForm1AccessibleTexts.size());
+    EXPECT_EQ(names.size(), named);
 }
 
 TEST_F(AccessibilityTest, TabsKeepTheirCaptionsAndSayWhatTheyHold) {

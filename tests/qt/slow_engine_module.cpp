@@ -1,7 +1,8 @@
 // A stand-in for the browser engine module: it takes a second to load, as the real engine can
 // on a slow machine, and its panes are a native window of their own, as the engine's are. It
 // records what it was asked to open in the panes' properties "openedAddress0" to
-// "openedAddress2" instead of opening anything.
+// "openedAddress2" instead of opening anything, and what it was asked to fetch in
+// "fetchedAddress".
 #include <QUrl>
 #include <QVariant>
 #include <QWidget>
@@ -29,6 +30,11 @@ public:
     }
 
     void show(int /*pane*/) override {}
+
+    // Never answers, as a wiki that cannot be reached.
+    void fetch(const QUrl& address, FetchDone /*done*/) override {
+        panes_->setProperty("fetchedAddress", address.toString(QUrl::FullyEncoded));
+    }
 
 private:
     QWidget* panes_ = nullptr;

@@ -1,5 +1,7 @@
 #pragma once
 
+#include <QString>
+#include <functional>
 #include <memory>
 
 class QUrl;
@@ -22,6 +24,13 @@ public:
     virtual void load(int pane, const QUrl& address) = 0;
     // Shows the pane and hides the other two.
     virtual void show(int pane) = 0;
+
+    // The outcome of a fetch: true and the answer's text, or false and a short reason.
+    using FetchDone = std::function<void(bool ok, const QString& textOrReason)>;
+    // Fetches a JSON answer with the panes' profile, after createPanes(), and calls `done` from
+    // the event loop once it has it. A fetch that has not finished when the next one starts is
+    // never answered.
+    virtual void fetch(const QUrl& address, FetchDone done) = 0;
 };
 
 // The module's one entry point: a new engine, owned by the caller.

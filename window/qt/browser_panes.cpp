@@ -37,4 +37,9 @@ void BrowserPanes::load(Pane pane, const QUrl& address) {
     engine_->load(static_cast<int>(pane), address);
 }
 
+void BrowserPanes::fetch(const QUrl& address, BrowserEngine::FetchDone done) {
+    create();
+    engine_->fetch(address, std::move(done));
+}
+
 }  // namespace nominator

@@ -29,6 +29,8 @@ public:
     void create();
     // Opens the address in the pane, created first if need be.
     void load(Pane pane, const QUrl& address);
+    // Fetches a JSON answer with the panes' profile, the panes created first if need be.
+    void fetch(const QUrl& address, BrowserEngine::FetchDone done);
 
 private:
     TabContainer& tabs_;

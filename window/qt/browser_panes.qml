@@ -37,4 +37,10 @@ Item {
         objectName: "leaveForward"
         activeFocusOnTab: true
     }
+    // Never shown: asks the wiki's API with the panes' login.
+    WebEngineView {
+        objectName: "NominationCheck"
+        profile: panes.profile
+        visible: false
+    }
 }

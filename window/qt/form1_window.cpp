@@ -17,6 +17,19 @@
 namespace nominator {
 namespace {
 
+// The address is already encoded: strict parsing hands it on byte for byte or refuses it.
+QUrl EncodedUrl(const std::string& address) {
+    const QUrl url = QUrl::fromEncoded(QByteArray::fromStdString(address), QUrl::StrictMode);
+    if (!url.isValid()) {
+        throw std::invalid_argument("not a valid address: " + address + " (" +
+                                    ToUtf8(url.errorString()) + ")");
+    }
+    return url;
+}
+
+// Long enough for a slow connection to the wiki, short enough that the user still waits.
+constexpr std::chrono::milliseconds kCheckTimeout{10000};
+
 // A red that stands out from the window's text on the default light background.
 const QColor kWarningColour(0xC0, 0x10, 0x10);
 
@@ -48,13 +61,30 @@ void Form1Window::setText(Box box, const std::string& text) {
 void Form1Window::show(Control control) { Form1Widgets::control(control)->show(); }
 
 void Form1Window::navigate(Pane pane, const std::string& address) {
-    // The address is already encoded: strict parsing hands it on byte for byte or refuses it.
-    const QUrl url = QUrl::fromEncoded(QByteArray::fromStdString(address), QUrl::StrictMode);
-    if (!url.isValid()) {
-        throw std::invalid_argument("not a valid address: " + address + " (" +
-                                    ToUtf8(url.errorString()) + ")");
-    }
-    panes_.load(pane, url);
+    panes_.load(pane, EncodedUrl(address));
+}
+
+void Form1Window::requestNominationCheck(int ticket, const std::string& address) {
+    panes_.fetch(EncodedUrl(address), [this, ticket](bool ok, const QString& textOrReason) {
+        RunHandler(this, [&] {
+            if (ok) {
+                form_.NominationCheckAnswered(ticket, ToUtf8(textOrReason));
+            } else {
+                form_.NominationCheckFailed(ticket, ToUtf8(textOrReason));
+            }
+        });
+    });
+    // A wiki that never answers must not leave the user waiting; a late answer is then ignored.
+    QTimer::singleShot(kCheckTimeout, this, [this, ticket] {
+        RunHandler(this, [&] {
+            form_.NominationCheckFailed(
+                ticket,
+                "no answer within " +
+                    std::to_string(
+                        std::chrono::duration_cast<std::chrono::seconds>(kCheckTimeout).count()) +
+                    " s");
+        });
+    });
 }
 
 void Form1Window::setStatus(const std::string& text, const std::string& detail, bool warning) {
@@ -62,8 +92,8 @@ void Form1Window::setStatus(const std::string& text, const std::string& detail, 
     line->setText(ToQString(text));
     line->setToolTip(ToQString(detail));
     QPalette palette = line->palette();
-    palette.setColor(QPalette::WindowText, warning ? kWarningColour
-                                                  : this->palette().color(QPalette::WindowText));
+    palette.setColor(QPalette::WindowText,
+                     warning ? kWarningColour : this->palette().color(QPalette::WindowText));
     line->setPalette(palette);
     // The new text is announced as the label's new name; a warning is also an alert.
     if (warning) {

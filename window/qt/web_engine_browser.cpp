@@ -14,6 +14,7 @@
 #include <string>
 
 #include "window/qt/browser_engine.h"
+#include "window/qt/page_text_fetcher.h"
 #include "window/qt/quick_panes_host.h"
 
 namespace nominator {
@@ -46,18 +47,25 @@ public:
         if (view->status() != QQuickView::Ready) {
             throw std::runtime_error("cannot make the browser panes:" + Describe(view->errors()));
         }
+        auto* checkView =
+            view->rootObject()->findChild<QQuickItem*>(QStringLiteral("NominationCheck"));
         auto host = std::make_unique<QuickPanesHost>(view.release());
         // The empty page fetches nothing; it starts each pane's page now, so that the first
         // nomination opens as fast as any later one.
         for (int pane = 0; pane < kPanes; ++pane)
             load(*host, pane, QUrl(QStringLiteral("about:blank")));
         host_ = host.get();
+        fetcher_ = new PageTextFetcher(checkView, host.get());
         return host;
     }
 
     void load(int pane, const QUrl& address) override { load(*host_, pane, address); }
 
     void show(int pane) override { host_->select(pane); }
+
+    void fetch(const QUrl& address, FetchDone done) override {
+        fetcher_->fetch(address, std::move(done));
+    }
 
 private:
     static void load(QuickPanesHost& host, int pane, const QUrl& address) {
@@ -67,6 +75,7 @@ private:
     // Outlives every page: the caller destroys the panes before the engine.
     QQuickWebEngineProfile profile_;
     QPointer<QuickPanesHost> host_;
+    QPointer<PageTextFetcher> fetcher_;
 };
 
 }  // namespace
