@@ -7,6 +7,9 @@ Item {
     id: panes
 
     required property WebEngineProfile profile
+    // What a screen reader says of each pane, in tab order.
+    required property var paneNames
+    required property var paneDescriptions
     property int selected: 0
 
     // Tab and Shift+Tab at the ends of a page move the focus here; the module then hands it
@@ -18,18 +21,24 @@ Item {
     WebEngineView {
         objectName: "Browser"
         anchors.fill: parent
+        Accessible.name: panes.paneNames[0]
+        Accessible.description: panes.paneDescriptions[0]
         profile: panes.profile
         visible: panes.selected === 0
     }
     WebEngineView {
         objectName: "Browser2"
         anchors.fill: parent
+        Accessible.name: panes.paneNames[1]
+        Accessible.description: panes.paneDescriptions[1]
         profile: panes.profile
         visible: panes.selected === 1
     }
     WebEngineView {
         objectName: "Browser3"
         anchors.fill: parent
+        Accessible.name: panes.paneNames[2]
+        Accessible.description: panes.paneDescriptions[2]
         profile: panes.profile
         visible: panes.selected === 2
     }

@@ -13,9 +13,11 @@
 #include <stdexcept>
 #include <string>
 
+#include "window/form1_accessibility.h"
 #include "window/qt/browser_engine.h"
 #include "window/qt/page_text_fetcher.h"
 #include "window/qt/quick_panes_host.h"
+#include "window/qt/utf8.h"
 
 namespace nominator {
 namespace {
@@ -42,7 +44,16 @@ public:
     std::unique_ptr<QWidget> createPanes() override {
         auto view = std::make_unique<QQuickView>();
         view->setResizeMode(QQuickView::SizeRootObjectToView);
-        view->setInitialProperties({{QStringLiteral("profile"), QVariant::fromValue(&profile_)}});
+        QStringList names;
+        QStringList descriptions;
+        for (const char* pane : {"Browser", "Browser2", "Browser3"}) {
+            const AccessibleText* text = AccessibleTextOf(pane);
+            names << ToQString(text->name);
+            descriptions << ToQString(text->description);
+        }
+        view->setInitialProperties({{QStringLiteral("profile"), QVariant::fromValue(&profile_)},
+                                    {QStringLiteral("paneNames"), names},
+                                    {QStringLiteral("paneDescriptions"), descriptions}});
         view->setSource(QUrl(QStringLiteral("qrc:/afd-nominator/browser_panes.qml")));
         if (view->status() != QQuickView::Ready) {
             throw std::runtime_error("cannot make the browser panes:" + Describe(view->errors()));
