@@ -16,8 +16,8 @@ packages=(
   # at run time, QtQml pulls in its Models and WorkerScript modules
   qt6-declarative-dev qml6-module-qtwebengine qml6-module-qtquick qml6-module-qtqml
   qml6-module-qtqml-models qml6-module-qtqml-workerscript
-  # headless GUI tests and screenshots
-  xvfb xauth x11-utils xdotool imagemagick fonts-dejavu-core
+  # headless GUI tests and screenshots, and a screen reader's accessibility bus
+  xvfb xauth x11-utils xdotool imagemagick fonts-dejavu-core dbus at-spi2-core
   # non-English locales, to show that log date keys stay English under them
   locales
   # packaging checks

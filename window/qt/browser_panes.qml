@@ -18,29 +18,41 @@ Item {
         objectName: "leaveBackward"
         activeFocusOnTab: true
     }
-    WebEngineView {
-        objectName: "Browser"
+    Item {
         anchors.fill: parent
+        visible: panes.selected === 0
+        Accessible.role: Accessible.Pane
         Accessible.name: panes.paneNames[0]
         Accessible.description: panes.paneDescriptions[0]
-        profile: panes.profile
-        visible: panes.selected === 0
+        WebEngineView {
+            objectName: "Browser"
+            anchors.fill: parent
+            profile: panes.profile
+        }
     }
-    WebEngineView {
-        objectName: "Browser2"
+    Item {
         anchors.fill: parent
+        visible: panes.selected === 1
+        Accessible.role: Accessible.Pane
         Accessible.name: panes.paneNames[1]
         Accessible.description: panes.paneDescriptions[1]
-        profile: panes.profile
-        visible: panes.selected === 1
+        WebEngineView {
+            objectName: "Browser2"
+            anchors.fill: parent
+            profile: panes.profile
+        }
     }
-    WebEngineView {
-        objectName: "Browser3"
+    Item {
         anchors.fill: parent
+        visible: panes.selected === 2
+        Accessible.role: Accessible.Pane
         Accessible.name: panes.paneNames[2]
         Accessible.description: panes.paneDescriptions[2]
-        profile: panes.profile
-        visible: panes.selected === 2
+        WebEngineView {
+            objectName: "Browser3"
+            anchors.fill: parent
+            profile: panes.profile
+        }
     }
     Item {
         objectName: "leaveForward"
