@@ -1,6 +1,7 @@
 #!/usr/bin/env bash
-# Takes the README's picture: the window right after a nomination, under a virtual display.
-# The panes are cut off from the network, so they show the engine's own error page.
+# Takes the README's picture: the window right after a renomination, under a virtual display.
+# The panes reach only a loopback stand-in for the wiki, whose API says that the article was
+# nominated once before.
 set -euo pipefail
 build_dir=${1:?usage: screenshot.sh BUILD_DIR OUTPUT.png}
 output=${2:?usage: screenshot.sh BUILD_DIR OUTPUT.png}
@@ -10,10 +11,16 @@ if [ -z "${DISPLAY_READY:-}" ]; then
 fi
 
 scratch=$(mktemp -d)
-trap 'kill "${pid:-}" 2>/dev/null || true; rm -rf "$scratch"' EXIT
+trap 'kill "${pid:-}" "${wiki:-}" 2>/dev/null || true; rm -rf "$scratch"' EXIT
 export XDG_DATA_HOME=$scratch/data XDG_CACHE_HOME=$scratch/cache
-# A proxy on a closed loopback port: nothing leaves the machine.
-export QTWEBENGINE_CHROMIUM_FLAGS=--proxy-server=http://127.0.0.1:9
+answer='{"batchcomplete":"","query":{"pages":{"1":{"pageid":1,"ns":0,"title":"Sample page"}},'
+answer+='"allpages":[{"pageid":2,"ns":4,"title":"Wikipedia:Articles for deletion/Sample page"}]}}'
+"$build_dir/bin/stand_in_wiki" "$answer" >"$scratch/flags" &
+wiki=$!
+while [ ! -s "$scratch/flags" ]; do sleep 0.05; done
+# Every name but the wiki's fails to resolve: nothing leaves the machine.
+QTWEBENGINE_CHROMIUM_FLAGS=$(cat "$scratch/flags")
+export QTWEBENGINE_CHROMIUM_FLAGS
 [ "$(id -u)" -ne 0 ] || export QTWEBENGINE_DISABLE_SANDBOX=1
 
 "$build_dir/bin/afd-nominator" 2>"$scratch/stderr" &
@@ -24,7 +31,7 @@ sleep 2
 
 # Title, reason, then a click on "AFD" (the button's centre in the window's client area).
 xdotool mousemove --window "$window" 80 20 click --repeat 3 1
-xdotool type --delay 20 "Sample page"
+xdotool type --delay 20 "sample page"
 xdotool mousemove --window "$window" 288 20 click --repeat 3 1
 xdotool type --delay 20 "Not notable"
 xdotool mousemove --window "$window" 224 52 click 1

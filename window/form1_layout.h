@@ -35,7 +35,8 @@ inline constexpr int kClientHeightTwips = 6915;
 inline constexpr std::array<std::string_view, 3> kTabCaptions = {"Tab 0", "Tab 1", "Tab 2"};
 
 // In tab order: a control's index here is its tab index. Browser panes show with their tab.
-// Status, a plain label that never takes the focus, comes last so that no tab index moves.
+// Status, a plain label that never takes the focus, comes last so that no tab index moves. It
+// fills the free space right of Command1 and Text3, so that its longest texts wrap, never cut.
 inline constexpr std::array<ControlLayout, 12> kForm1Layout = {{
     {"Text1", ControlKind::TextBox, {240, 120, 2055, 375}, "Word", true},
     {"Command1", ControlKind::PushButton, {3000, 600, 735, 375}, "AFD", true},
@@ -48,7 +49,7 @@ inline constexpr std::array<ControlLayout, 12> kForm1Layout = {{
     {"Browser2", ControlKind::BrowserPane, {120, 480, 6975, 3855}, "", true},
     {"Browser3", ControlKind::BrowserPane, {120, 480, 6975, 3855}, "", true},
     {"DayPlus", ControlKind::ClickableLabel, {6480, 1800, 855, 255}, "Next Day ->", true},
-    {"Status", ControlKind::Label, {3960, 660, 3615, 255}, "", false},
+    {"Status", ControlKind::Label, {3960, 660, 3615, 1095}, "", false},
 }};
 
 constexpr int TwipsToPixels(int twips) { return twips / kTwipsPerPixel; }

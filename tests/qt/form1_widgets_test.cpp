@@ -5,6 +5,7 @@
 
 #include <QApplication>
 #include <QClipboard>
+#include <QLabel>
 #include <QLineEdit>
 #include <QPushButton>
 #include <QQuickItem>
@@ -201,7 +202,8 @@ TEST_F(Form1WindowTest, NominationShowsTheHiddenControlsAndTheSelectedTabsPane) 
     }
 
     nominate();
-    for (Control control : {Control::Text2, Control::Text3, Control::Text5, Control::Tabby}) {
+    for (Control control :
+         {Control::Text2, Control::Text3, Control::Text5, Control::Tabby, Control::Status}) {
         EXPECT_TRUE(window.control(control)->isVisible())
             << ToUtf8(window.control(control)->objectName());
     }
@@ -209,6 +211,25 @@ TEST_F(Form1WindowTest, NominationShowsTheHiddenControlsAndTheSelectedTabsPane) 
     EXPECT_TRUE(pane("Browser")->isVisible());
     EXPECT_FALSE(pane("Browser2")->isVisible());
     EXPECT_FALSE(pane("Browser3")->isVisible());
+}
+
+TEST_F(Form1WindowTest, EveryStatusTextFitsTheStatusLineWhole) {
+    QLabel* status = window.status();
+    for (const char* text :
+         {"Checking for earlier nominations...", "First nomination",
+          "2nd nomination: earlier discussions found",
+          "123rd nomination: earlier discussions found", "Could not check for earlier nominations",
+          "Not in the article namespace", "No article of this title on the wiki",
+          "This title is a redirect", "Already nominated: the article carries a deletion tag"}) {
+        SCOPED_TRACE(text);
+        window.setStatus(text, "", true);
+        const QRect needed = status->fontMetrics().boundingRect(
+            status->contentsRect(), Qt::TextWordWrap | Qt::AlignLeft | Qt::AlignTop,
+            ToQString(text));
+        EXPECT_TRUE(status->contentsRect().contains(needed))
+            << needed.width() << "x" << needed.height();
+        EXPECT_EQ(status->text(), ToQString(text));
+    }
 }
 
 TEST_F(Form1WindowTest, ClickingATabShowsOnlyItsPaneAndANominationKeepsTheTab) {

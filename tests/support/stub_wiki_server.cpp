@@ -22,7 +22,7 @@ namespace {
 
 constexpr std::string_view kPage =
     "<!DOCTYPE html><html><head><meta charset=\"utf-8\"><title>Stub</title></head>"
-    "<body><p>A stand-in page served by the benchmark.</p></body></html>";
+    "<body><p>A stand-in for the wiki's page, served on loopback.</p></body></html>";
 
 StubAnswer DefaultAnswer(std::string_view target) {
     const bool page = target.starts_with("/w/index.php?") || target.starts_with("/wiki/");

@@ -45,8 +45,12 @@ QWidget* CreateControl(const ControlLayout& layout, QWidget* parent) {
         }
         case ControlKind::ClickableLabel:
             return new ClickableLabel(text, parent);
-        case ControlKind::Label:
-            return new QLabel(text, parent);
+        case ControlKind::Label: {
+            auto* label = new QLabel(text, parent);
+            label->setWordWrap(true);
+            label->setAlignment(Qt::AlignLeft | Qt::AlignTop);
+            return label;
+        }
         case ControlKind::TabContainer: {
             QStringList captions;
             for (std::string_view caption : kTabCaptions) captions << ToQString(caption);
