@@ -41,6 +41,13 @@ QuickPanesHost::QuickPanesHost(QQuickView* view)
             &QuickPanesHost::onActiveFocusItemChanged);
 }
 
+QuickPanesHost::~QuickPanesHost() {
+    // The Quick window goes with its container, a child of this widget, after this body has
+    // run; the focus changes it reports as it goes must not reach this half-destroyed widget.
+    disconnect(view_, nullptr, this, nullptr);
+    disconnect(qGuiApp, nullptr, this, nullptr);
+}
+
 QQuickItem* QuickPanesHost::pane(int index) const {
     return panes_.at(static_cast<std::size_t>(index));
 }

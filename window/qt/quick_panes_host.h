@@ -21,6 +21,7 @@ public:
     // which one shows, and the items "leaveBackward" and "leaveForward" flank them in the tab
     // chain.
     explicit QuickPanesHost(QQuickView* view);
+    ~QuickPanesHost() override;
 
     QQuickItem* pane(int index) const;
     void select(int index);
