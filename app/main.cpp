@@ -14,15 +14,17 @@ int main(int argc, char* argv[]) {
     // Its warnings still show, and QT_LOGGING_RULES, read after these rules, still wins.
     QLoggingCategory::setFilterRules(QStringLiteral("qt.webengine*.info=false"));
 
-    // kill, Ctrl+C, a closed terminal and a desktop session that ends all end the program the
-    // way a session manager does: Qt closes the window and leaves the event loop, so that the
-    // browser engine writes the wiki login to the profile as it shuts down. Declared before
-    // the window, so that a second signal while the window and the engine go is passed over.
+    // kill, Ctrl+C and a closed terminal close the window as its close button does, and the
+    // program ends once the browser engine has written the wiki login to the profile. Declared
+    // before the window, so that a second signal while the window and the engine go is passed
+    // over.
     nominator::UnixSignalWatcher endSignals({SIGTERM, SIGINT, SIGHUP});
-    QObject::connect(&endSignals, &nominator::UnixSignalWatcher::endRequested, &application,
-                     &QCoreApplication::quit);
 
     nominator::Form1Window window;
+    QObject::connect(&endSignals, &nominator::UnixSignalWatcher::endRequested, &window,
+                     &QWidget::close);
+    QObject::connect(&window, &nominator::Form1Window::ended, &application,
+                     &QCoreApplication::quit);
     if (!window.load()) return EXIT_FAILURE;
     window.show();
     return QApplication::exec();

@@ -1,6 +1,7 @@
 #pragma once
 
 #include <QString>
+#include <functional>
 #include <memory>
 
 #include "window/nomination_view.h"
@@ -27,6 +28,10 @@ public:
     // Loads the engine and puts the panes on the tabs; does nothing the second time. Throws
     // std::runtime_error when it cannot.
     void create();
+    // Closes the panes and the engine's profile, so that the engine writes what it keeps, and
+    // calls `closed` from the event loop once it has had the time to; true while that is
+    // under way, false (and no call) when there is no engine to close. Nothing opens after.
+    bool close(const std::function<void()>& closed);
     // Opens the address in the pane, created first if need be.
     void load(Pane pane, const QUrl& address);
     // Fetches a JSON answer with the panes' profile, the panes created first if need be.
@@ -38,6 +43,8 @@ private:
     // Declared before the panes so that it outlives every page that uses it.
     std::unique_ptr<BrowserEngine> engine_;
     std::unique_ptr<QWidget> panes_;
+    enum class Closing { NotYet, Underway, Done };
+    Closing closing_ = Closing::NotYet;
 };
 
 }  // namespace nominator

@@ -1,6 +1,7 @@
 #include "window/qt/form1_window.h"
 
 #include <QAccessible>
+#include <QCloseEvent>
 #include <QLabel>
 #include <QLineEdit>
 #include <QPushButton>
@@ -100,6 +101,17 @@ void Form1Window::setStatus(const std::string& text, const std::string& detail, 
         QAccessibleEvent alert(line, QAccessible::Alert);
         QAccessible::updateAccessibility(&alert);
     }
+}
+
+void Form1Window::closeEvent(QCloseEvent* event) {
+    // The window goes at once; it has ended once the engine has written the login.
+    if (panes_.close([this] { emit ended(); })) {
+        hide();
+        event->ignore();
+        return;
+    }
+    Form1Widgets::closeEvent(event);
+    emit ended();
 }
 
 void Form1Window::paintEvent(QPaintEvent* event) {

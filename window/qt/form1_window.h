@@ -33,8 +33,14 @@ public:
     void setStatus(const std::string& text, const std::string& detail, bool warning) override;
     void requestNominationCheck(int ticket, const std::string& address) override;
 
+signals:
+    // The window has closed and the browser engine has written what it keeps (the login): the
+    // program may end. Closing hides the window at once; this comes a moment later.
+    void ended();
+
 protected:
     void paintEvent(QPaintEvent* event) override;
+    void closeEvent(QCloseEvent* event) override;
 
 private:
     Form1 form_;
