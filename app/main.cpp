@@ -1,4 +1,5 @@
 #include <QApplication>
+#include <QEventLoop>
 #include <QLoggingCategory>
 #include <csignal>
 #include <cstdlib>
@@ -27,5 +28,13 @@ int main(int argc, char* argv[]) {
                      &QCoreApplication::quit);
     if (!window.load()) return EXIT_FAILURE;
     window.show();
-    return QApplication::exec();
+    const int status = QApplication::exec();
+    // Anything else that ends the event loop, a session manager's "die" among them, leaves the
+    // window open: it closes now, and the engine still gets its moment to write the login.
+    if (!window.close()) {
+        QEventLoop ending;
+        QObject::connect(&window, &nominator::Form1Window::ended, &ending, &QEventLoop::quit);
+        ending.exec();
+    }
+    return status;
 }
