@@ -11,6 +11,8 @@ Item {
     required property var paneNames
     required property var paneDescriptions
     property int selected: 0
+    // One zoom for all three panes.
+    property real zoom: 1.0
 
     // Tab and Shift+Tab at the ends of a page move the focus here; the module then hands it
     // back to the window's own controls.
@@ -24,6 +26,7 @@ Item {
         Accessible.name: panes.paneNames[0]
         Accessible.description: panes.paneDescriptions[0]
         profile: panes.profile
+        zoomFactor: panes.zoom
         visible: panes.selected === 0
     }
     WebEngineView {
@@ -32,6 +35,7 @@ Item {
         Accessible.name: panes.paneNames[1]
         Accessible.description: panes.paneDescriptions[1]
         profile: panes.profile
+        zoomFactor: panes.zoom
         visible: panes.selected === 1
     }
     WebEngineView {
@@ -40,6 +44,7 @@ Item {
         Accessible.name: panes.paneNames[2]
         Accessible.description: panes.paneDescriptions[2]
         profile: panes.profile
+        zoomFactor: panes.zoom
         visible: panes.selected === 2
     }
     Item {
