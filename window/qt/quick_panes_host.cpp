@@ -41,6 +41,13 @@ QuickPanesHost::QuickPanesHost(QQuickView* view)
             &QuickPanesHost::onActiveFocusItemChanged);
 }
 
+QuickPanesHost::~QuickPanesHost() {
+    // The Quick window goes with this widget's children, after this object has stopped being a
+    // host: a page that has the focus then loses it, which must not reach the host any more.
+    disconnect(view_, nullptr, this, nullptr);
+    disconnect(qGuiApp, nullptr, this, nullptr);
+}
+
 QQuickItem* QuickPanesHost::pane(int index) const {
     return panes_.at(static_cast<std::size_t>(index));
 }

@@ -21,6 +21,7 @@ public:
     // which one shows, its "zoom" property zooms them all, and the items "leaveBackward" and
     // "leaveForward" flank them in the tab chain.
     explicit QuickPanesHost(QQuickView* view);
+    ~QuickPanesHost() override;
 
     QQuickItem* pane(int index) const;
     // The pane that shows.
