@@ -12,8 +12,12 @@ namespace support {
 namespace {
 
 constexpr xcb_button_t kLeftButton = 1;
+// X reports the wheel as buttons: 4 for a notch up, 5 for a notch down.
+constexpr xcb_button_t kWheelUp = 4;
+constexpr xcb_button_t kWheelDown = 5;
 constexpr xcb_keysym_t kShiftL = 0xffe1;
 constexpr xcb_keysym_t kControlL = 0xffe3;
+constexpr xcb_keysym_t kAltL = 0xffe9;
 
 struct KeyOnKeyboard {
     xcb_keycode_t keycode = 0;
@@ -65,18 +69,34 @@ void XInput::press(std::uint8_t keycode, bool down) {
                         XCB_NONE, 0, 0, 0);
 }
 
+void XInput::button(std::uint8_t button, bool down) {
+    xcb_test_fake_input(xcb_, down ? XCB_BUTTON_PRESS : XCB_BUTTON_RELEASE, button,
+                        XCB_CURRENT_TIME, XCB_NONE, 0, 0, 0);
+}
+
+void XInput::hold(Modifier modifier, bool down) {
+    switch (modifier) {
+        case Modifier::None:
+            return;
+        case Modifier::Shift:
+            return press(KeyOf(xcb_, kShiftL).keycode, down);
+        case Modifier::Control:
+            return press(KeyOf(xcb_, kControlL).keycode, down);
+        case Modifier::Alt:
+            return press(KeyOf(xcb_, kAltL).keycode, down);
+    }
+}
+
 void XInput::key(std::uint32_t keysym, Modifier modifier) {
     const KeyOnKeyboard key = KeyOf(xcb_, keysym);
-    const bool shift = modifier == Modifier::Shift || key.shifted;
-    const bool control = modifier == Modifier::Control;
-    const xcb_keycode_t shiftKey = KeyOf(xcb_, kShiftL).keycode;
-    const xcb_keycode_t controlKey = KeyOf(xcb_, kControlL).keycode;
-    if (shift) press(shiftKey, true);
-    if (control) press(controlKey, true);
+    // A character on a key's shifted level needs Shift as well as the modifier asked for.
+    const bool shift = key.shifted && modifier != Modifier::Shift;
+    if (shift) hold(Modifier::Shift, true);
+    hold(modifier, true);
     press(key.keycode, true);
     press(key.keycode, false);
-    if (control) press(controlKey, false);
-    if (shift) press(shiftKey, false);
+    hold(modifier, false);
+    if (shift) hold(Modifier::Shift, false);
 }
 
 // Latin-1 characters are their own keysyms.
@@ -86,17 +106,20 @@ void XInput::type(std::string_view text) {
     for (const char character : text) type(character);
 }
 
-void XInput::pressLeft() {
-    xcb_test_fake_input(xcb_, XCB_BUTTON_PRESS, kLeftButton, XCB_CURRENT_TIME, XCB_NONE, 0, 0, 0);
-}
+void XInput::pressLeft() { button(kLeftButton, true); }
 
-void XInput::releaseLeft() {
-    xcb_test_fake_input(xcb_, XCB_BUTTON_RELEASE, kLeftButton, XCB_CURRENT_TIME, XCB_NONE, 0, 0, 0);
-}
+void XInput::releaseLeft() { button(kLeftButton, false); }
 
 void XInput::clickLeft() {
     pressLeft();
     releaseLeft();
+}
+
+void XInput::wheel(bool up, Modifier modifier) {
+    hold(modifier, true);
+    button(up ? kWheelUp : kWheelDown, true);
+    button(up ? kWheelUp : kWheelDown, false);
+    hold(modifier, false);
 }
 
 void XInput::clickIn(std::uint32_t window, int x, int y) {

@@ -20,9 +20,9 @@ public:
     bool connected() const;
     // To a point of the screen, in pixels.
     void moveTo(int x, int y);
-    // Presses and releases the key with the keysym (X11/keysymdef.h), Shift or Control held
-    // down meanwhile when asked.
-    enum class Modifier { None, Shift, Control };
+    // Presses and releases the key with the keysym (X11/keysymdef.h), Shift, Control or Alt
+    // held down meanwhile when asked.
+    enum class Modifier { None, Shift, Control, Alt };
     void key(std::uint32_t keysym, Modifier modifier = Modifier::None);
     // Types the Latin-1 character, holding Shift for one on a key's shifted level ("A", "&").
     void type(char character);
@@ -30,6 +30,8 @@ public:
     void pressLeft();
     void releaseLeft();
     void clickLeft();
+    // Turns the wheel by one notch, away from the user (up) or towards, the modifier held down.
+    void wheel(bool up, Modifier modifier = Modifier::None);
     // Moves to a point of a window's client area, in pixels, and clicks there.
     void clickIn(std::uint32_t window, int x, int y);
     // Sends everything so far and waits until the server has processed it.
@@ -37,6 +39,9 @@ public:
 
 private:
     void press(std::uint8_t keycode, bool down);
+    void button(std::uint8_t button, bool down);
+    // Holds the modifier's key down or lets it go.
+    void hold(Modifier modifier, bool down);
 
     xcb_connection_t* xcb_;
     std::uint32_t root_ = 0;  // no root window: not connected

@@ -11,6 +11,8 @@ Item {
     required property var paneNames
     required property var paneDescriptions
     property int selected: 0
+    // One zoom for all three panes.
+    property real zoom: 1.0
 
     // Tab and Shift+Tab at the ends of a page move the focus here; the module then hands it
     // back to the window's own controls.
@@ -28,6 +30,7 @@ Item {
             objectName: "Browser"
             anchors.fill: parent
             profile: panes.profile
+            zoomFactor: panes.zoom
         }
     }
     Item {
@@ -40,6 +43,7 @@ Item {
             objectName: "Browser2"
             anchors.fill: parent
             profile: panes.profile
+            zoomFactor: panes.zoom
         }
     }
     Item {
@@ -52,6 +56,7 @@ Item {
             objectName: "Browser3"
             anchors.fill: parent
             profile: panes.profile
+            zoomFactor: panes.zoom
         }
     }
     Item {

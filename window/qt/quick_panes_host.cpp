@@ -52,7 +52,13 @@ QQuickItem* QuickPanesHost::pane(int index) const {
     return panes_.at(static_cast<std::size_t>(index));
 }
 
+QQuickItem* QuickPanesHost::selectedPane() const {
+    return pane(view_->rootObject()->property("selected").toInt());
+}
+
 void QuickPanesHost::select(int index) { view_->rootObject()->setProperty("selected", index); }
+
+void QuickPanesHost::setZoom(double zoom) { view_->rootObject()->setProperty("zoom", zoom); }
 
 void QuickPanesHost::focusInEvent(QFocusEvent* event) {
     // Leaving a page parks the focus here for a moment with another reason.
@@ -76,7 +82,7 @@ void QuickPanesHost::resizeEvent(QResizeEvent* event) {
 void QuickPanesHost::enterPage() {
     // The engine puts the focus on the page's first control for Tab, on its last for Backtab.
     const Qt::FocusReason reason = std::exchange(entering_, Qt::NoFocusReason);
-    pane(view_->rootObject()->property("selected").toInt())->forceActiveFocus(reason);
+    selectedPane()->forceActiveFocus(reason);
 }
 
 void QuickPanesHost::leavePage(bool forward) {

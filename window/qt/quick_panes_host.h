@@ -18,13 +18,17 @@ class QuickPanesHost : public QWidget {
 
 public:
     // Takes the view, whose root item holds the three panes, its "selected" property says
-    // which one shows, and the items "leaveBackward" and "leaveForward" flank them in the tab
-    // chain.
+    // which one shows, its "zoom" property zooms them all, and the items "leaveBackward" and
+    // "leaveForward" flank them in the tab chain.
     explicit QuickPanesHost(QQuickView* view);
     ~QuickPanesHost() override;
 
     QQuickItem* pane(int index) const;
+    // The pane that shows.
+    QQuickItem* selectedPane() const;
     void select(int index);
+    // The zoom of all three panes.
+    void setZoom(double zoom);
 
 protected:
     void focusInEvent(QFocusEvent* event) override;

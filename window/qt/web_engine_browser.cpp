@@ -13,11 +13,14 @@
 #include <stdexcept>
 #include <string>
 
+#include "window/browser_zoom.h"
 #include "window/form1_accessibility.h"
 #include "window/qt/browser_engine.h"
+#include "window/qt/browser_keys.h"
 #include "window/qt/page_text_fetcher.h"
 #include "window/qt/quick_panes_host.h"
 #include "window/qt/utf8.h"
+#include "window/qt/zoom_file.h"
 
 namespace nominator {
 namespace {
@@ -51,15 +54,20 @@ public:
             names << ToQString(text->name);
             descriptions << ToQString(text->description);
         }
+        zoom_ = ReadZoom(profile_.persistentStoragePath());
         view->setInitialProperties({{QStringLiteral("profile"), QVariant::fromValue(&profile_)},
                                     {QStringLiteral("paneNames"), names},
-                                    {QStringLiteral("paneDescriptions"), descriptions}});
+                                    {QStringLiteral("paneDescriptions"), descriptions},
+                                    {QStringLiteral("zoom"), zoom_}});
         view->setSource(QUrl(QStringLiteral("qrc:/afd-nominator/browser_panes.qml")));
         if (view->status() != QQuickView::Ready) {
             throw std::runtime_error("cannot make the browser panes:" + Describe(view->errors()));
         }
         auto* checkView =
             view->rootObject()->findChild<QQuickItem*>(QStringLiteral("NominationCheck"));
+        // The keys reach the Quick window only while a page has the focus, so they never touch
+        // the window's text boxes.
+        new BrowserKeys(*view, [this](BrowserKey key) { onBrowserKey(key); });
         auto host = std::make_unique<QuickPanesHost>(view.release());
         // The empty page fetches nothing; it starts each pane's page now, so that the first
         // nomination opens as fast as any later one.
@@ -79,6 +87,33 @@ public:
     }
 
 private:
+    void onBrowserKey(BrowserKey key) {
+        switch (key) {
+            case BrowserKey::ZoomIn:
+                return setZoom(ZoomedIn(zoom_));
+            case BrowserKey::ZoomOut:
+                return setZoom(ZoomedOut(zoom_));
+            case BrowserKey::ZoomReset:
+                return setZoom(kDefaultZoom);
+            case BrowserKey::Reload:
+                return call("reload");
+            case BrowserKey::Back:
+                return call("goBack");
+            case BrowserKey::Forward:
+                return call("goForward");
+        }
+    }
+
+    void setZoom(double zoom) {
+        if (zoom == zoom_) return;
+        zoom_ = zoom;
+        host_->setZoom(zoom);
+        WriteZoom(profile_.persistentStoragePath(), zoom);
+    }
+
+    // Calls the shown pane's method.
+    void call(const char* method) { QMetaObject::invokeMethod(host_->selectedPane(), method); }
+
     static void load(QuickPanesHost& host, int pane, const QUrl& address) {
         host.pane(pane)->setProperty("url", address);
     }
@@ -87,6 +122,7 @@ private:
     QQuickWebEngineProfile profile_;
     QPointer<QuickPanesHost> host_;
     QPointer<PageTextFetcher> fetcher_;
+    double zoom_ = kDefaultZoom;
 };
 
 }  // namespace
