@@ -26,9 +26,10 @@ DrawnCheck Form1DrawnCheck() {
     const int width = TwipsToPixels(nominator::kClientWidthTwips);
     const int height = TwipsToPixels(nominator::kClientHeightTwips);
     DrawnCheck check;
-    // The four corners and a point in the middle of the empty right half.
-    for (const auto& [x, y] : {std::pair{2, 2}, std::pair{width - 5, 2}, std::pair{2, height - 5},
-                               std::pair{width - 5, height - 5}, std::pair{width - 60, 60}}) {
+    // The four corners and the middle of the right edge, where no control reaches.
+    for (const auto& [x, y] :
+         {std::pair{2, 2}, std::pair{width - 5, 2}, std::pair{2, height - 5},
+          std::pair{width - 5, height - 5}, std::pair{width - 5, height / 2}}) {
         check.background.push_back({x, y, kSample, kSample});
     }
     for (const nominator::ControlLayout& control : nominator::kForm1Layout) {
