@@ -46,14 +46,4 @@ DrawnCheck Form1DrawnCheck() {
     return check;
 }
 
-Point CentreOf(std::string_view name) {
-    for (const nominator::ControlLayout& control : nominator::kForm1Layout) {
-        if (control.name == name) {
-            const PixelRect rect = TwipsToPixels(control.rect);
-            return {rect.x + rect.width / 2, rect.y + rect.height / 2};
-        }
-    }
-    throw std::logic_error("Form1 has no " + std::string(name));
-}
-
 }  // namespace bench

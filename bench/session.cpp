@@ -1,46 +1,32 @@
 // See session.h.
 #include "bench/session.h"
 
-#include <sys/stat.h>
-
 #include <fstream>
 #include <iterator>
 #include <stdexcept>
 
 #include "bench/form1_on_screen.h"
+#include "tests/support/form1_points.h"
+#include "tests/support/profile_folders.h"
 
 namespace bench {
 namespace {
 
 constexpr auto kStartTimeout = std::chrono::seconds(30);
 
-std::filesystem::path MakeRunDirectory(const std::filesystem::path& scratch) {
+std::filesystem::path NewRunDirectory(const std::filesystem::path& scratch) {
     static int runs = 0;
-    const std::filesystem::path dir = scratch / ("run-" + std::to_string(++runs));
-    for (const char* sub : {"data", "cache", "config", "runtime"}) {
-        std::filesystem::create_directories(dir / sub);
-    }
-    // Qt wants the runtime folder private.
-    chmod((dir / "runtime").c_str(), 0700);
-    return dir;
-}
-
-Environment WithProfile(Environment environment, const std::filesystem::path& dir) {
-    environment["XDG_DATA_HOME"] = dir / "data";
-    environment["XDG_CACHE_HOME"] = dir / "cache";
-    environment["XDG_CONFIG_HOME"] = dir / "config";
-    environment["XDG_RUNTIME_DIR"] = dir / "runtime";
-    return environment;
+    return scratch / ("run-" + std::to_string(++runs));
 }
 
 }  // namespace
 
 Session::Session(const std::string& program, const Environment& environment, XMapWatcher& watcher,
                  XWindowProbe& probe, const std::filesystem::path& scratch)
-    : dir_(MakeRunDirectory(scratch)),
+    : dir_(NewRunDirectory(scratch)),
       watcher_(watcher),
       probe_(probe),
-      child_({program}, WithProfile(environment, dir_), dir_ / "output.log") {
+      child_({program}, WithOwnProfile(environment, dir_), dir_ / "output.log") {
     watcher_.watch(child_.pid());
 }
 
@@ -73,12 +59,12 @@ xcb_window_t OnScreen(const XMapWatcher& watcher) {
 }  // namespace
 
 TimePoint Session::clickCommand1() {
-    const Point centre = CentreOf("Command1");
+    const PixelPoint centre = CentreOf("Command1");
     return probe_.click(OnScreen(watcher_), centre.x, centre.y);
 }
 
 void Session::typeTitle(std::string_view text) {
-    const Point centre = CentreOf("Text1");
+    const PixelPoint centre = CentreOf("Text1");
     probe_.typeOver(OnScreen(watcher_), centre.x, centre.y, text);
 }
 

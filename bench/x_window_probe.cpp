@@ -31,9 +31,7 @@ std::vector<uint32_t> Pixels(const xcb_get_image_reply_t* reply, const PixelRect
 
 }  // namespace
 
-XWindowProbe::XWindowProbe()
-    : connection_(Connect()),
-      root_(xcb_setup_roots_iterator(xcb_get_setup(connection_)).data->root) {
+XWindowProbe::XWindowProbe() : connection_(Connect()) {
     if (!input_.connected()) {
         xcb_disconnect(connection_);
         throw std::runtime_error("X: cannot send input through XTest");
@@ -54,13 +52,7 @@ std::optional<TimePoint> XWindowProbe::waitForDrawn(xcb_window_t window, const D
 }
 
 TimePoint XWindowProbe::click(xcb_window_t window, int x, int y) {
-    const Reply<xcb_translate_coordinates_reply_t> onRoot(xcb_translate_coordinates_reply(
-        connection_,
-        xcb_translate_coordinates(connection_, window, root_, static_cast<int16_t>(x),
-                                  static_cast<int16_t>(y)),
-        nullptr));
-    if (!onRoot) throw std::runtime_error("X: the window to click is gone");
-    input_.moveTo(onRoot->dst_x, onRoot->dst_y);
+    input_.moveToWindow(window, x, y);
     input_.sync();
     // A hand rests on the button for a moment; the button fires on the release, timed below.
     std::this_thread::sleep_for(std::chrono::milliseconds(20));

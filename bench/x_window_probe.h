@@ -49,7 +49,6 @@ private:
     bool passes(xcb_window_t window, const DrawnCheck& check);
 
     xcb_connection_t* connection_;
-    xcb_window_t root_;
     support::XInput input_;
 };
 

@@ -1,6 +1,5 @@
 #include "tests/program/program_run.h"
 
-#include <sys/stat.h>
 #include <unistd.h>
 
 #include <cstdlib>
@@ -11,26 +10,13 @@
 #include <thread>
 
 #include "tests/support/form1_points.h"
+#include "tests/support/profile_folders.h"
 #include "window/form1_layout.h"
 
 namespace nominator {
 namespace {
 
 using namespace std::chrono_literals;
-
-support::Environment WithProfile(support::Environment environment,
-                                 const std::filesystem::path& profile) {
-    for (const char* sub : {"data", "cache", "config", "runtime"}) {
-        std::filesystem::create_directories(profile / sub);
-    }
-    // Qt wants the runtime folder private.
-    chmod((profile / "runtime").c_str(), 0700);
-    environment.try_emplace("XDG_DATA_HOME", profile / "data");
-    environment.try_emplace("XDG_CACHE_HOME", profile / "cache");
-    environment.try_emplace("XDG_CONFIG_HOME", profile / "config");
-    environment.try_emplace("XDG_RUNTIME_DIR", profile / "runtime");
-    return environment;
-}
 
 }  // namespace
 
@@ -71,7 +57,7 @@ ProgramRun::ProgramRun(const std::filesystem::path& profile,
                        const support::Environment& environment, const std::filesystem::path& log)
     : log_(log),
       watcher_(std::string(kFormCaption)),
-      process_({AFD_NOMINATOR}, WithProfile(environment, profile), log) {
+      process_({AFD_NOMINATOR}, support::WithOwnProfile(environment, profile), log) {
     watcher_.watch(process_.pid());
 }
 

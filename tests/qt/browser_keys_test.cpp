@@ -27,13 +27,13 @@
 #include <vector>
 
 #include "tests/qt/quick_panes.h"
-#include "tests/support/engine_environment.h"
-#include "tests/support/stub_wiki_server.h"
+#include "tests/qt/stand_in_wiki.h"
 #include "tests/support/x_input.h"
 #include "window/browser_zoom.h"
 #include "window/qt/browser_keys.h"
 #include "window/qt/form1_window.h"
 #include "window/qt/tab_container.h"
+#include "window/qt/utf8.h"
 
 namespace nominator {
 namespace {
@@ -62,23 +62,16 @@ const std::string kPage =
     "function tell() { document.title = String(window.devicePixelRatio); }"
     "tell(); window.addEventListener('resize', tell);</script>";
 
-support::StubWikiServer& Wiki() {
-    static support::StubWikiServer wiki;
-    return wiki;
-}
-
-// Before the first window: the engine reads its flags when it starts, and an earlier run of
-// these tests may have left a zoom in the profile.
+// Before the first window: the stand-in must be in place before the engine starts, and an
+// earlier run of these tests may have left a zoom in the profile.
 void PrepareOnce() {
     static bool prepared = false;
     if (std::exchange(prepared, true)) return;
-    Wiki().answer("/", [](const ArrivedRequest&) {
+    StandInWiki().answer("/", [](const ArrivedRequest&) {
         support::StubAnswer answer;
         answer.body = kPage;
         return answer;
     });
-    qputenv("QTWEBENGINE_CHROMIUM_FLAGS",
-            QByteArray::fromStdString(support::EngineFlags(Wiki().port())));
     QDir(QStandardPaths::writableLocation(QStandardPaths::AppDataLocation)).removeRecursively();
 }
 
@@ -95,7 +88,7 @@ std::string TargetOf(const QUrl& address) {
 }
 
 std::size_t RequestsFor(const QUrl& address) {
-    const std::vector<ArrivedRequest> requests = Wiki().requests();
+    const std::vector<ArrivedRequest> requests = StandInWiki().requests();
     return static_cast<std::size_t>(std::count_if(
         requests.begin(), requests.end(),
         [&](const ArrivedRequest& request) { return request.target == TargetOf(address); }));
@@ -131,9 +124,8 @@ protected:
         PrepareOnce();
         ASSERT_TRUE(input.connected()) << "no X display";
         ASSERT_NO_FATAL_FAILURE(startWindow());
-        zoomFile = QDir(ProfileOf(*Pane(0))->persistentStoragePath())
-                       .filePath(QString::fromLatin1(kZoomFileName.data(),
-                                                     static_cast<qsizetype>(kZoomFileName.size())));
+        zoomFile =
+            QDir(ProfileOf(*Pane(0))->persistentStoragePath()).filePath(ToQString(kZoomFileName));
         ASSERT_NO_FATAL_FAILURE(clickIntoPage());
     }
 

@@ -122,7 +122,7 @@ void XInput::wheel(bool up, Modifier modifier) {
     hold(modifier, false);
 }
 
-void XInput::clickIn(std::uint32_t window, int x, int y) {
+void XInput::moveToWindow(std::uint32_t window, int x, int y) {
     std::unique_ptr<xcb_translate_coordinates_reply_t, decltype(&std::free)> onRoot(
         xcb_translate_coordinates_reply(
             xcb_,
@@ -132,6 +132,10 @@ void XInput::clickIn(std::uint32_t window, int x, int y) {
         &std::free);
     if (!onRoot) throw std::runtime_error("X: the window to click is gone");
     moveTo(onRoot->dst_x, onRoot->dst_y);
+}
+
+void XInput::clickIn(std::uint32_t window, int x, int y) {
+    moveToWindow(window, x, y);
     clickLeft();
     sync();
 }

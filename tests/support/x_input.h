@@ -20,6 +20,8 @@ public:
     bool connected() const;
     // To a point of the screen, in pixels.
     void moveTo(int x, int y);
+    // To a point of a window's client area, in pixels.
+    void moveToWindow(std::uint32_t window, int x, int y);
     // Presses and releases the key with the keysym (X11/keysymdef.h), Shift, Control or Alt
     // held down meanwhile when asked.
     enum class Modifier { None, Shift, Control, Alt };

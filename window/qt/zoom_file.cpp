@@ -6,6 +6,7 @@
 #include <string>
 
 #include "window/browser_zoom.h"
+#include "window/qt/utf8.h"
 
 namespace nominator {
 namespace {
@@ -14,8 +15,7 @@ namespace {
 constexpr qint64 kMostRead = 64;
 
 QString ZoomFilePath(const QString& profileFolder) {
-    return QDir(profileFolder)
-        .filePath(QString::fromLatin1(kZoomFileName.data(), kZoomFileName.size()));
+    return QDir(profileFolder).filePath(ToQString(kZoomFileName));
 }
 
 }  // namespace
