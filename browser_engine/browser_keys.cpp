@@ -1,4 +1,4 @@
-#include "window/qt/browser_keys.h"
+#include "browser_engine/browser_keys.h"
 
 #include <QKeyEvent>
 #include <QWheelEvent>

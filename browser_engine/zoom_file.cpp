@@ -1,11 +1,11 @@
-#include "window/qt/zoom_file.h"
+#include "browser_engine/zoom_file.h"
 
 #include <QDir>
 #include <QFile>
 #include <QSaveFile>
 #include <string>
 
-#include "window/browser_zoom.h"
+#include "browser_engine/browser_zoom.h"
 #include "window/qt/utf8.h"
 
 namespace nominator {

@@ -1,4 +1,4 @@
-#include "window/qt/page_text_fetcher.h"
+#include "browser_engine/page_text_fetcher.h"
 
 #include <QJSEngine>
 #include <QMetaMethod>

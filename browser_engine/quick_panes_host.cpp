@@ -1,4 +1,4 @@
-#include "window/qt/quick_panes_host.h"
+#include "browser_engine/quick_panes_host.h"
 
 #include <QFocusEvent>
 #include <QGuiApplication>

@@ -1,4 +1,4 @@
-#include "window/browser_zoom.h"
+#include "browser_engine/browser_zoom.h"
 
 #include <gtest/gtest.h>
 
