@@ -13,14 +13,14 @@
 #include <stdexcept>
 #include <string>
 
-#include "browser_engine/browser_zoom.h"
-#include "window/form1_accessibility.h"
-#include "window/qt/browser_engine.h"
 #include "browser_engine/browser_keys.h"
+#include "browser_engine/browser_zoom.h"
 #include "browser_engine/page_text_fetcher.h"
 #include "browser_engine/quick_panes_host.h"
-#include "window/qt/utf8.h"
 #include "browser_engine/zoom_file.h"
+#include "window/form1_accessibility.h"
+#include "window/qt/browser_engine.h"
+#include "window/qt/utf8.h"
 
 namespace nominator {
 namespace {

@@ -26,11 +26,11 @@
 #include <string>
 #include <vector>
 
+#include "browser_engine/browser_keys.h"
+#include "browser_engine/browser_zoom.h"
 #include "tests/qt/quick_panes.h"
 #include "tests/qt/stand_in_wiki.h"
 #include "tests/support/x_input.h"
-#include "browser_engine/browser_zoom.h"
-#include "browser_engine/browser_keys.h"
 #include "window/qt/form1_window.h"
 #include "window/qt/tab_container.h"
 #include "window/qt/utf8.h"
