@@ -22,8 +22,9 @@ int main(int argc, char* argv[]) {
     nominator::UnixSignalWatcher endSignals({SIGTERM, SIGINT, SIGHUP});
 
     nominator::Form1Window window;
+    // Nobody may be there to answer whether to drop unsaved changes in the pages.
     QObject::connect(&endSignals, &nominator::UnixSignalWatcher::endRequested, &window,
-                     &QWidget::close);
+                     &nominator::Form1Window::closeWithoutAsking);
     QObject::connect(&window, &nominator::Form1Window::ended, &application,
                      &QCoreApplication::quit);
     if (!window.load()) return EXIT_FAILURE;
@@ -31,7 +32,7 @@ int main(int argc, char* argv[]) {
     const int status = QApplication::exec();
     // Anything else that ends the event loop, a session manager's "die" among them, leaves the
     // window open: it closes now, and the engine still gets its moment to write the login.
-    if (!window.close()) {
+    if (!window.closeWithoutAsking()) {
         QEventLoop ending;
         QObject::connect(&window, &nominator::Form1Window::ended, &ending, &QEventLoop::quit);
         ending.exec();

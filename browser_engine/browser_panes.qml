@@ -2,7 +2,9 @@ import QtQuick
 import QtWebEngine
 
 // The three browser panes, one over the other; only the selected one is shown. The engine
-// module gives the profile, selects the pane and opens the addresses.
+// module gives the profile, selects the pane and opens the addresses. What a page asks of its
+// user (menus, dialogs, the question before it is left) goes to `requests`, which answers it
+// with the window's own widgets.
 Item {
     id: panes
 
@@ -10,9 +12,45 @@ Item {
     // What a screen reader says of each pane, in tab order.
     required property var paneNames
     required property var paneDescriptions
+    required property QtObject requests
     property int selected: 0
     // One zoom for all three panes.
     property real zoom: 1.0
+
+    component Pane: Item {
+        id: pane
+
+        required property int index
+        required property string viewName
+
+        anchors.fill: parent
+        visible: panes.selected === index
+        Accessible.role: Accessible.Pane
+        Accessible.name: panes.paneNames[index]
+        Accessible.description: panes.paneDescriptions[index]
+        WebEngineView {
+            objectName: pane.viewName
+            anchors.fill: parent
+            profile: panes.profile
+            zoomFactor: panes.zoom
+
+            // A WebAction by its number, for the module's menu and its closing.
+            function act(action) {
+                triggerWebAction(action);
+            }
+
+            onContextMenuRequested: request => panes.requests.contextMenu(pane.index, request)
+            onJavaScriptDialogRequested: request => panes.requests.javaScriptDialog(pane.index,
+                                                                                    request)
+            onAuthenticationDialogRequested: request => panes.requests.signIn(pane.index, request)
+            onFileDialogRequested: request => panes.requests.fileDialog(pane.index, request)
+            onColorDialogRequested: request => panes.requests.colourDialog(pane.index, request)
+            onTooltipRequested: request => panes.requests.tooltip(pane.index, request)
+            onLoadingChanged: loading => panes.requests.loadingChanged(pane.index, loading.url,
+                                                                       loading.status)
+            onWindowCloseRequested: panes.requests.closeAgreed(pane.index)
+        }
+    }
 
     // Tab and Shift+Tab at the ends of a page move the focus here; the module then hands it
     // back to the window's own controls.
@@ -20,44 +58,17 @@ Item {
         objectName: "leaveBackward"
         activeFocusOnTab: true
     }
-    Item {
-        anchors.fill: parent
-        visible: panes.selected === 0
-        Accessible.role: Accessible.Pane
-        Accessible.name: panes.paneNames[0]
-        Accessible.description: panes.paneDescriptions[0]
-        WebEngineView {
-            objectName: "Browser"
-            anchors.fill: parent
-            profile: panes.profile
-            zoomFactor: panes.zoom
-        }
+    Pane {
+        index: 0
+        viewName: "Browser"
     }
-    Item {
-        anchors.fill: parent
-        visible: panes.selected === 1
-        Accessible.role: Accessible.Pane
-        Accessible.name: panes.paneNames[1]
-        Accessible.description: panes.paneDescriptions[1]
-        WebEngineView {
-            objectName: "Browser2"
-            anchors.fill: parent
-            profile: panes.profile
-            zoomFactor: panes.zoom
-        }
+    Pane {
+        index: 1
+        viewName: "Browser2"
     }
-    Item {
-        anchors.fill: parent
-        visible: panes.selected === 2
-        Accessible.role: Accessible.Pane
-        Accessible.name: panes.paneNames[2]
-        Accessible.description: panes.paneDescriptions[2]
-        WebEngineView {
-            objectName: "Browser3"
-            anchors.fill: parent
-            profile: panes.profile
-            zoomFactor: panes.zoom
-        }
+    Pane {
+        index: 2
+        viewName: "Browser3"
     }
     Item {
         objectName: "leaveForward"

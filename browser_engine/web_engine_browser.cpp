@@ -15,6 +15,7 @@
 
 #include "browser_engine/browser_keys.h"
 #include "browser_engine/browser_zoom.h"
+#include "browser_engine/page_requests.h"
 #include "browser_engine/page_text_fetcher.h"
 #include "browser_engine/quick_panes_host.h"
 #include "browser_engine/zoom_file.h"
@@ -44,7 +45,9 @@ public:
         profile_.setPersistentCookiesPolicy(QQuickWebEngineProfile::ForcePersistentCookies);
     }
 
-    std::unique_ptr<QWidget> createPanes() override {
+    std::unique_ptr<QWidget> createPanes(PaneEvents events) override {
+        // Made before the view, whose QML hands it the pages' requests, and destroyed after.
+        auto requests = std::make_unique<PageRequests>(std::move(events));
         auto view = std::make_unique<QQuickView>();
         view->setResizeMode(QQuickView::SizeRootObjectToView);
         QStringList names;
@@ -58,7 +61,9 @@ public:
         view->setInitialProperties({{QStringLiteral("profile"), QVariant::fromValue(&profile_)},
                                     {QStringLiteral("paneNames"), names},
                                     {QStringLiteral("paneDescriptions"), descriptions},
-                                    {QStringLiteral("zoom"), zoom_}});
+                                    {QStringLiteral("zoom"), zoom_},
+                                    {QStringLiteral("requests"),
+                                     QVariant::fromValue(static_cast<QObject*>(requests.get()))}});
         view->setSource(QUrl(QStringLiteral("qrc:/afd-nominator/browser_panes.qml")));
         if (view->status() != QQuickView::Ready) {
             throw std::runtime_error("cannot make the browser panes:" + Describe(view->errors()));
@@ -69,6 +74,9 @@ public:
         // the window's text boxes.
         new BrowserKeys(*view, [this](BrowserKey key) { onBrowserKey(key); });
         auto host = std::make_unique<QuickPanesHost>(view.release());
+        requests->attach(*host);
+        requests_ = requests.release();
+        requests_->setParent(host.get());
         // The empty page fetches nothing; it starts each pane's page now, so that the first
         // nomination opens as fast as any later one.
         for (int pane = 0; pane < kPanes; ++pane)
@@ -78,13 +86,22 @@ public:
         return host;
     }
 
-    void load(int pane, const QUrl& address) override { load(*host_, pane, address); }
+    void load(int pane, const QUrl& address) override {
+        requests_->leaving().opening(pane, address);
+        load(*host_, pane, address);
+    }
 
     void show(int pane) override { host_->select(pane); }
 
     void fetch(const QUrl& address, FetchDone done) override {
         fetcher_->fetch(address, std::move(done));
     }
+
+    void askToClose(CloseAnswered answered) override {
+        requests_->leaving().askToClose(std::move(answered));
+    }
+
+    void answerClose(bool close) override { requests_->leaving().answerClose(close); }
 
 private:
     void onBrowserKey(BrowserKey key) {
@@ -122,6 +139,7 @@ private:
     QQuickWebEngineProfile profile_;
     QPointer<QuickPanesHost> host_;
     QPointer<PageTextFetcher> fetcher_;
+    QPointer<PageRequests> requests_;
     double zoom_ = kDefaultZoom;
 };
 

@@ -8,18 +8,11 @@
 #include "core/nomination_page.h"
 #include "core/nomination_status.h"
 #include "core/nomination_texts.h"
+#include "core/panes_behind_status.h"
 #include "core/wiki_addresses.h"
 #include "core/wiki_title.h"
 
 namespace nominator {
-namespace {
-
-void ShowStatus(NominationView& view, const StatusLine& status) {
-    view.setStatus(status.text, status.detail, status.warning);
-}
-
-}  // namespace
-
 Form1::Form1(NominationView& view, Clock clock) : view_(view), clock_(std::move(clock)) {}
 
 void Form1::Form_Load() { view_.setText(Box::Text5, LogLine(view_.text(Box::Text1))); }
@@ -48,7 +41,7 @@ void Form1::Command1_Click() {
     restoreArticleTag();
 
     view_.show(Control::Status);
-    view_.setStatus(std::string(kCheckingStatus), "", false);
+    showStatus({std::string(kCheckingStatus), "", false});
     pending_ = PendingCheck{++lastTicket_, WikiName(view_.text(Box::Text1))};
     view_.requestNominationCheck(pending_->ticket, NominationCheckUrl(pending_->name));
 }
@@ -72,12 +65,37 @@ void Form1::NominationCheckAnswered(int ticket, const std::string& body) {
         view_.setText(Box::Text5, LogLine(page));
         view_.navigate(Pane::Browser2, DiscussionUrl(page));
     }
-    ShowStatus(view_, StatusOf(check));
+    showStatus(StatusOf(check));
 }
 
 void Form1::NominationCheckFailed(int ticket, const std::string& reason) {
     if (!takePendingName(ticket)) return;
-    ShowStatus(view_, StatusOf(CheckFailure{reason}));
+    showStatus(StatusOf(CheckFailure{reason}));
+}
+
+void Form1::PaneStayed(Pane pane, const std::string& page) {
+    behind_[pane] = page;
+    view_.show(Control::Status);
+    refreshStatus();
+}
+
+void Form1::PaneArrived(Pane pane) {
+    if (behind_.erase(pane) > 0) refreshStatus();
+}
+
+void Form1::showStatus(StatusLine status) {
+    checkStatus_ = std::move(status);
+    refreshStatus();
+}
+
+void Form1::refreshStatus() {
+    StatusLine shown = checkStatus_;
+    if (!behind_.empty()) {
+        std::vector<PaneBehind> behind;
+        for (const auto& [pane, page] : behind_) behind.push_back({TabOf(pane), page});
+        shown = PanesBehindStatus(behind, checkStatus_);
+    }
+    view_.setStatus(shown.text, shown.detail, shown.warning);
 }
 
 std::optional<std::string> Form1::takePendingName(int ticket) {

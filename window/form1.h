@@ -2,9 +2,11 @@
 
 #include <chrono>
 #include <functional>
+#include <map>
 #include <optional>
 #include <string>
 
+#include "core/nomination_status.h"
 #include "window/nomination_view.h"
 
 namespace nominator {
@@ -36,6 +38,13 @@ public:
     // The latest click's check got no usable answer: only the status line says so.
     void NominationCheckFailed(int ticket, const std::string& reason);
 
+    // The user kept the pane's page, which holds unsaved changes, instead of leaving it for the
+    // address a click opened there: until the pane arrives at a nomination's page, the status
+    // line warns which tab still shows which earlier page.
+    void PaneStayed(Pane pane, const std::string& page);
+    // The pane is opening the address a click gave it last.
+    void PaneArrived(Pane pane);
+
     // The log date key computed last, by either click; empty until then.
     std::string CurDate;
 
@@ -49,6 +58,9 @@ private:
 
     std::optional<std::string> takePendingName(int ticket);
     void restoreArticleTag();
+    // Shows what the check says, unless panes are behind, whose warning wins until they arrive.
+    void showStatus(StatusLine status);
+    void refreshStatus();
 
     NominationView& view_;
     Clock clock_;
@@ -56,6 +68,9 @@ private:
     std::optional<PendingCheck> pending_;
     // The renomination tag last written into Text2, until a click puts the first one back.
     std::optional<std::string> writtenTag_;
+    StatusLine checkStatus_;
+    // The panes that still show an earlier page, and its name.
+    std::map<Pane, std::string> behind_;
 };
 
 }  // namespace nominator

@@ -13,6 +13,9 @@ enum class Control { Text2, Text3, Text5, Tabby, Status };
 // The three browser panes: Browser on tab 0, Browser2 on tab 1, Browser3 on tab 2.
 enum class Pane { Browser, Browser2, Browser3 };
 
+// The tab a pane is on, counted from 0 as the tabs' captions count.
+constexpr int TabOf(Pane pane) { return static_cast<int>(pane); }
+
 // What Form1's behaviour needs from the window toolkit, in plain values. Texts are UTF-8.
 // An operation that fails throws; the failure ends the handler that called it.
 class NominationView {

@@ -3,6 +3,7 @@
 // records what it was asked to open in the panes' properties "openedAddress0" to
 // "openedAddress2" instead of opening anything, and what it was asked to fetch in
 // "fetchedAddress".
+#include <QTimer>
 #include <QUrl>
 #include <QVariant>
 #include <QWidget>
@@ -18,7 +19,7 @@ namespace {
 
 class SlowEngine final : public BrowserEngine {
 public:
-    std::unique_ptr<QWidget> createPanes() override {
+    std::unique_ptr<QWidget> createPanes(PaneEvents /*events*/) override {
         std::unique_ptr<QWidget> panes(QWidget::createWindowContainer(new QWindow));
         panes_ = panes.get();
         return panes;
@@ -35,6 +36,13 @@ public:
     void fetch(const QUrl& address, FetchDone /*done*/) override {
         panes_->setProperty("fetchedAddress", address.toString(QUrl::FullyEncoded));
     }
+
+    // Its panes hold no pages, so none has changes to lose.
+    void askToClose(CloseAnswered answered) override {
+        QTimer::singleShot(0, panes_, [answered] { answered({}); });
+    }
+
+    void answerClose(bool /*close*/) override {}
 
 private:
     QWidget* panes_ = nullptr;

@@ -3,6 +3,7 @@
 #include <QString>
 #include <functional>
 #include <memory>
+#include <vector>
 
 class QUrl;
 class QWidget;
@@ -16,11 +17,23 @@ class BrowserEngine {
 public:
     virtual ~BrowserEngine() = default;
 
+    // What the panes tell the window, from the event loop.
+    struct PaneEvents {
+        // The pane's page held changes that were not saved, and the user chose to keep it
+        // rather than leave it for the address load() gave the pane; `page` names it.
+        std::function<void(int pane, const QString& page)> stayed;
+        // The pane has begun to open the address load() gave it last.
+        std::function<void(int pane)> arrived;
+    };
+
     // The three panes, one over the other in a widget of their own that the caller places and
-    // destroys before the engine; pane 0 shown. Each is already opening an empty page. Throws
-    // std::runtime_error, naming what is missing, when they cannot be made.
-    virtual std::unique_ptr<QWidget> createPanes() = 0;
-    // Opens the address in the pane (0, 1 or 2: the tab it is on).
+    // destroys before the engine; pane 0 shown. Each is already opening an empty page. What a
+    // page asks of its user (menus, dialogs, "leave this page?") the panes ask with the
+    // window's own widgets. Throws std::runtime_error, naming what is missing, when they cannot
+    // be made.
+    virtual std::unique_ptr<QWidget> createPanes(PaneEvents events) = 0;
+    // Opens the address in the pane (0, 1 or 2: the tab it is on). A page with unsaved
+    // changes first asks the user whether to leave it.
     virtual void load(int pane, const QUrl& address) = 0;
     // Shows the pane and hides the other two.
     virtual void show(int pane) = 0;
@@ -31,6 +44,14 @@ public:
     // the event loop once it has it. A fetch that has not finished when the next one starts is
     // never answered.
     virtual void fetch(const QUrl& address, FetchDone done) = 0;
+
+    // Closing, as a browser closes its tabs: each page runs its own check before it is closed.
+    // `answered` gets, from the event loop, the panes whose page holds unsaved changes; their
+    // questions are held until answerClose().
+    using CloseAnswered = std::function<void(const std::vector<int>& unsaved)>;
+    virtual void askToClose(CloseAnswered answered) = 0;
+    // True lets every page go; false keeps every page as it was.
+    virtual void answerClose(bool close) = 0;
 };
 
 // The module's one entry point: a new engine, owned by the caller.

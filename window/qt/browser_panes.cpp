@@ -19,8 +19,9 @@ constexpr int kProfileClosingMs = 500;
 
 }  // namespace
 
-BrowserPanes::BrowserPanes(TabContainer& tabs, QString engineModule)
-    : tabs_(tabs), engineModule_(std::move(engineModule)) {}
+BrowserPanes::BrowserPanes(TabContainer& tabs, QString engineModule,
+                           BrowserEngine::PaneEvents events)
+    : tabs_(tabs), engineModule_(std::move(engineModule)), events_(std::move(events)) {}
 
 BrowserPanes::~BrowserPanes() = default;
 
@@ -44,7 +45,7 @@ void BrowserPanes::create() {
     {
         const EngineSetUpMessages quiet;
         if (!engine_) engine_ = LoadBrowserEngine(engineModule_);
-        panes_ = engine_->createPanes();
+        panes_ = engine_->createPanes(events_);
     }
     panes_->setObjectName(QStringLiteral("BrowserPanes"));
     tabs_.setPanes(panes_.get());
@@ -64,6 +65,16 @@ void BrowserPanes::load(Pane pane, const QUrl& address) {
 void BrowserPanes::fetch(const QUrl& address, BrowserEngine::FetchDone done) {
     create();
     if (engine_) engine_->fetch(address, std::move(done));
+}
+
+bool BrowserPanes::askToClose(BrowserEngine::CloseAnswered answered) {
+    if (!panes_) return false;
+    engine_->askToClose(std::move(answered));
+    return true;
+}
+
+void BrowserPanes::answerClose(bool close) {
+    if (panes_) engine_->answerClose(close);
 }
 
 }  // namespace nominator

@@ -19,7 +19,8 @@ class TabContainer;
 // browser engine takes a while, so the panes are created on request, not with the window.
 class BrowserPanes {
 public:
-    BrowserPanes(TabContainer& tabs, QString engineModule);
+    // The panes report to `events` whether they left their pages for the addresses given.
+    BrowserPanes(TabContainer& tabs, QString engineModule, BrowserEngine::PaneEvents events);
     ~BrowserPanes();
 
     BrowserPanes(const BrowserPanes&) = delete;
@@ -36,10 +37,16 @@ public:
     void load(Pane pane, const QUrl& address);
     // Fetches a JSON answer with the panes' profile, the panes created first if need be.
     void fetch(const QUrl& address, BrowserEngine::FetchDone done);
+    // Asks the pages whether they may be closed (see BrowserEngine::askToClose); false, and no
+    // call, when there are no pages to ask.
+    bool askToClose(BrowserEngine::CloseAnswered answered);
+    // The user's answer to the questions askToClose() held.
+    void answerClose(bool close);
 
 private:
     TabContainer& tabs_;
     QString engineModule_;
+    BrowserEngine::PaneEvents events_;
     // Declared before the panes so that it outlives every page that uses it.
     std::unique_ptr<BrowserEngine> engine_;
     std::unique_ptr<QWidget> panes_;

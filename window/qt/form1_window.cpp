@@ -4,12 +4,14 @@
 #include <QCloseEvent>
 #include <QLabel>
 #include <QLineEdit>
+#include <QMessageBox>
 #include <QPushButton>
 #include <QTimer>
 #include <QUrl>
 #include <stdexcept>
 #include <utility>
 
+#include "window/close_question.h"
 #include "window/qt/clickable_label.h"
 #include "window/qt/handler_guard.h"
 #include "window/qt/tab_container.h"
@@ -28,6 +30,8 @@ QUrl EncodedUrl(const std::string& address) {
     return url;
 }
 
+Pane PaneOf(int tab) { return static_cast<Pane>(tab); }
+
 // Long enough for a slow connection to the wiki, short enough that the user still waits.
 constexpr std::chrono::milliseconds kCheckTimeout{10000};
 
@@ -39,7 +43,11 @@ const QColor kWarningColour(0xC0, 0x10, 0x10);
 Form1Window::Form1Window(Form1::Clock clock, QString engineModule, QWidget* parent)
     : Form1Widgets(parent),
       form_(*this, std::move(clock)),
-      panes_(*tabby(), std::move(engineModule)) {
+      panes_(*tabby(), std::move(engineModule),
+             {[this](int tab, const QString& page) {
+                  RunHandler(this, [&] { form_.PaneStayed(PaneOf(tab), ToUtf8(page)); });
+              },
+              [this](int tab) { RunHandler(this, [&] { form_.PaneArrived(PaneOf(tab)); }); }}) {
     connect(command1(), &QPushButton::clicked, this,
             [this] { RunHandler(this, [this] { form_.Command1_Click(); }); });
     connect(dayPlus(), &ClickableLabel::clicked, this,
@@ -103,7 +111,25 @@ void Form1Window::setStatus(const std::string& text, const std::string& detail, 
     }
 }
 
+bool Form1Window::closeWithoutAsking() {
+    closing_ = Closing::Agreed;
+    return close();
+}
+
 void Form1Window::closeEvent(QCloseEvent* event) {
+    // The pages are asked first, as a browser asks its tabs, and the user if one holds changes.
+    if (closing_ == Closing::NotAsked && panes_.askToClose([this](const std::vector<int>& unsaved) {
+            askAboutUnsavedChanges(unsaved);
+        })) {
+        closing_ = Closing::Asking;
+    }
+    if (closing_ == Closing::Asking) {
+        event->ignore();
+        return;
+    }
+    // Nobody is left to answer a question still open.
+    delete closeQuestion_;
+    panes_.answerClose(true);
     // The window goes at once; it has ended once the engine has written the login.
     if (panes_.close([this] { emit ended(); })) {
         hide();
@@ -112,6 +138,36 @@ void Form1Window::closeEvent(QCloseEvent* event) {
     }
     Form1Widgets::closeEvent(event);
     emit ended();
+}
+
+void Form1Window::askAboutUnsavedChanges(const std::vector<int>& tabs) {
+    if (closing_ != Closing::Asking) return;
+    if (tabs.empty()) {
+        closing_ = Closing::Agreed;
+        close();
+        return;
+    }
+    auto* box =
+        new QMessageBox(QMessageBox::Warning, QStringLiteral("Close the window?"),
+                        ToQString(UnsavedChangesQuestion(tabs)), QMessageBox::NoButton, this);
+    box->setTextFormat(Qt::PlainText);
+    box->setAccessibleName(QStringLiteral("Close the window?"));
+    box->setWindowModality(Qt::WindowModal);
+    box->setAttribute(Qt::WA_DeleteOnClose);
+    QPushButton* closeButton =
+        box->addButton(QStringLiteral("&Close"), QMessageBox::DestructiveRole);
+    QPushButton* cancel = box->addButton(QMessageBox::Cancel);
+    // Enter and Escape keep the unsaved changes.
+    box->setDefaultButton(cancel);
+    box->setEscapeButton(cancel);
+    closeQuestion_ = box;
+    connect(box, &QMessageBox::finished, this, [this, box, closeButton] {
+        const bool closing = box->clickedButton() == closeButton;
+        closing_ = closing ? Closing::Agreed : Closing::NotAsked;
+        panes_.answerClose(closing);
+        if (closing) close();
+    });
+    box->open();
 }
 
 void Form1Window::paintEvent(QPaintEvent* event) {

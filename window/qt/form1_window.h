@@ -1,6 +1,8 @@
 #pragma once
 
+#include <QPointer>
 #include <chrono>
+#include <vector>
 
 #include "window/form1.h"
 #include "window/nomination_view.h"
@@ -22,6 +24,9 @@ public:
 
     // Runs the load handler; false when it failed, after the failure has been reported.
     bool load();
+    // Closes the window without asking about unsaved changes in the pages, for when nobody is
+    // there to answer (a signal, the session's end). Returns what close() returns.
+    bool closeWithoutAsking();
 
     // The view's show(Control) would otherwise hide the window's own show().
     using Form1Widgets::show;
@@ -43,9 +48,15 @@ protected:
     void closeEvent(QCloseEvent* event) override;
 
 private:
+    void askAboutUnsavedChanges(const std::vector<int>& tabs);
+
     Form1 form_;
     BrowserPanes panes_;
     bool panesScheduled_ = false;
+    // Closing asks the pages first; NotAsked again after the user chose to keep the window.
+    enum class Closing { NotAsked, Asking, Agreed };
+    Closing closing_ = Closing::NotAsked;
+    QPointer<QWidget> closeQuestion_;
 };
 
 }  // namespace nominator

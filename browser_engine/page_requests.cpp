@@ -1,0 +1,69 @@
+#include "browser_engine/page_requests.h"
+
+#include <QQuickItem>
+#include <QToolTip>
+#include <utility>
+
+#include "browser_engine/page_context_menu.h"
+#include "browser_engine/page_dialogs.h"
+#include "browser_engine/quick_panes_host.h"
+
+namespace nominator {
+namespace {
+
+// The engine's number for the question before a page is left, among its JavaScript dialogs,
+// and for a tool tip that is to go.
+constexpr int kBeforeUnloadDialog = 3;
+constexpr int kHideTooltip = 1;
+
+}  // namespace
+
+PageRequests::PageRequests(BrowserEngine::PaneEvents events) : leaving_(std::move(events)) {}
+
+void PageRequests::attach(QuickPanesHost& host) {
+    host_ = &host;
+    leaving_.attach(host);
+}
+
+void PageRequests::contextMenu(int pane, QObject* request) {
+    if (host_ == nullptr || request == nullptr) return;
+    OpenContextMenu(*host_, *host_->pane(pane), *request);
+}
+
+void PageRequests::javaScriptDialog(int pane, QObject* request) {
+    if (host_ == nullptr || request == nullptr) return;
+    if (request->property("type").toInt() == kBeforeUnloadDialog) {
+        leaving_.beforeUnload(pane, *request);
+    } else {
+        OpenJavaScriptDialog(*host_, *request);
+    }
+}
+
+void PageRequests::signIn(int /*pane*/, QObject* request) {
+    if (host_ != nullptr && request != nullptr) OpenSignInDialog(*host_, *request);
+}
+
+void PageRequests::fileDialog(int /*pane*/, QObject* request) {
+    if (host_ != nullptr && request != nullptr) OpenFileDialog(*host_, *request);
+}
+
+void PageRequests::colourDialog(int /*pane*/, QObject* request) {
+    if (host_ != nullptr && request != nullptr) OpenColourDialog(*host_, *request);
+}
+
+void PageRequests::tooltip(int pane, QObject* request) {
+    if (host_ == nullptr || request == nullptr) return;
+    request->setProperty("accepted", true);
+    if (request->property("type").toInt() == kHideTooltip) return QToolTip::hideText();
+    const QPointF at(request->property("x").toInt(), request->property("y").toInt());
+    QToolTip::showText(host_->pane(pane)->mapToGlobal(at).toPoint(),
+                       request->property("text").toString(), host_);
+}
+
+void PageRequests::loadingChanged(int pane, const QUrl& url, int status) {
+    leaving_.loadingChanged(pane, url, status);
+}
+
+void PageRequests::closeAgreed(int pane) { leaving_.closeAgreed(pane); }
+
+}  // namespace nominator

@@ -1,0 +1,41 @@
+#pragma once
+
+#include <QObject>
+#include <QPointer>
+#include <QUrl>
+
+#include "browser_engine/pane_leaving.h"
+
+namespace nominator {
+
+class QuickPanesHost;
+
+// Where the panes' QML hands what a page asks of its user. Every request is answered with the
+// window's own widgets and marked handled at once, so that the engine never looks for dialogs
+// of its own (it would refuse them unseen, and print that it did).
+class PageRequests : public QObject {
+    Q_OBJECT
+
+public:
+    explicit PageRequests(BrowserEngine::PaneEvents events);
+
+    // The panes' widget, once it exists: the pages, and what the dialogs open over.
+    void attach(QuickPanesHost& host);
+    PaneLeaving& leaving() { return leaving_; }
+
+    // For the panes' QML; `pane` is 0, 1 or 2, `request` the engine's request object.
+    Q_INVOKABLE void contextMenu(int pane, QObject* request);
+    Q_INVOKABLE void javaScriptDialog(int pane, QObject* request);
+    Q_INVOKABLE void signIn(int pane, QObject* request);
+    Q_INVOKABLE void fileDialog(int pane, QObject* request);
+    Q_INVOKABLE void colourDialog(int pane, QObject* request);
+    Q_INVOKABLE void tooltip(int pane, QObject* request);
+    Q_INVOKABLE void loadingChanged(int pane, const QUrl& url, int status);
+    Q_INVOKABLE void closeAgreed(int pane);
+
+private:
+    QPointer<QuickPanesHost> host_;
+    PaneLeaving leaving_;
+};
+
+}  // namespace nominator

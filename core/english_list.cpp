@@ -1,0 +1,16 @@
+#include "core/english_list.h"
+
+#include <cstddef>
+
+namespace nominator {
+
+std::string EnglishList(const std::vector<std::string>& items) {
+    std::string text;
+    for (std::size_t i = 0; i < items.size(); ++i) {
+        if (i > 0) text += i + 1 == items.size() ? " and " : ", ";
+        text += items[i];
+    }
+    return text;
+}
+
+}  // namespace nominator

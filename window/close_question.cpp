@@ -1,0 +1,23 @@
+#include "window/close_question.h"
+
+#include <cstddef>
+
+#include "core/english_list.h"
+#include "window/form1_accessibility.h"
+
+namespace nominator {
+
+std::string UnsavedChangesQuestion(const std::vector<int>& tabs) {
+    std::vector<std::string> named;
+    for (int tab : tabs) {
+        named.push_back("tab " + std::to_string(tab) + " (" +
+                        std::string(kTabDescriptions.at(static_cast<std::size_t>(tab))) + ")");
+    }
+    std::string question = EnglishList(named);
+    if (!question.empty()) question[0] = 'T';
+    const bool one = tabs.size() == 1;
+    return question + (one ? " has changes" : " have changes") +
+           " that are not saved. Close the window and lose " + (one ? "them?" : "all of them?");
+}
+
+}  // namespace nominator
