@@ -12,6 +12,7 @@ namespace support {
 namespace {
 
 constexpr xcb_button_t kLeftButton = 1;
+constexpr xcb_button_t kRightButton = 3;
 // X reports the wheel as buttons: 4 for a notch up, 5 for a notch down.
 constexpr xcb_button_t kWheelUp = 4;
 constexpr xcb_button_t kWheelDown = 5;
@@ -113,6 +114,11 @@ void XInput::releaseLeft() { button(kLeftButton, false); }
 void XInput::clickLeft() {
     pressLeft();
     releaseLeft();
+}
+
+void XInput::clickRight() {
+    button(kRightButton, true);
+    button(kRightButton, false);
 }
 
 void XInput::wheel(bool up, Modifier modifier) {

@@ -32,6 +32,8 @@ public:
     void pressLeft();
     void releaseLeft();
     void clickLeft();
+    // The button that opens a context menu.
+    void clickRight();
     // Turns the wheel by one notch, away from the user (up) or towards, the modifier held down.
     void wheel(bool up, Modifier modifier = Modifier::None);
     // Moves to a point of a window's client area, in pixels, and clicks there.

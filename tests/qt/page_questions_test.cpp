@@ -1,0 +1,443 @@
+// What a page asks of its user reaches the user, as in a browser's tab: the question before a
+// page with unsaved changes is left, alert, confirm and prompt, and the context menu. Real
+// window, real engine, real X input, pages of the loopback stand-in for the wiki. Each page
+// reports what happened in it by asking the stand-in for "/report/KIND?VALUE".
+#include <gmock/gmock.h>
+#include <gtest/gtest.h>
+
+#include <QApplication>
+#include <QClipboard>
+#include <QInputDialog>
+#include <QLabel>
+#include <QLineEdit>
+#include <QMenu>
+#include <QMessageBox>
+#include <QPushButton>
+#include <QQuickItem>
+#include <QQuickWindow>
+#include <QTabBar>
+#include <QTest>
+#include <QUrlQuery>
+#include <algorithm>
+#include <chrono>
+#include <cstdint>
+#include <string>
+#include <vector>
+
+#include "core/wiki_addresses.h"
+#include "tests/qt/event_loop_wait.h"
+#include "tests/qt/quick_panes.h"
+#include "tests/qt/stand_in_wiki.h"
+#include "tests/support/x_input.h"
+#include "window/qt/clickable_label.h"
+#include "window/qt/form1_window.h"
+#include "window/qt/tab_container.h"
+#include "window/qt/utf8.h"
+
+namespace nominator {
+namespace {
+
+using namespace std::chrono_literals;
+using support::ArrivedRequest;
+using support::StubAnswer;
+using support::XInput;
+using testing::HasSubstr;
+using testing::StartsWith;
+
+const auto kNoonOnMarch7 = std::chrono::sys_days{std::chrono::year{2026} / 3 / 7} + 12h;
+constexpr int kGiveUpMs = 30000;
+constexpr std::uint32_t kReturn = 0xff0d;
+constexpr std::uint32_t kEscape = 0xff1b;
+constexpr std::uint32_t kF8 = 0xffc5;
+constexpr std::uint32_t kLetterA = 0x61;
+constexpr std::uint32_t kLetterL = 0x6c;
+
+// An editor as the wiki's: a text area at the page's top left that asks before the page is left
+// once it holds text, and reports each change.
+constexpr char kEditorPage[] = R"html(<!DOCTYPE html><title>Editing TITLE</title>
+<body style="margin:0">
+<textarea id="text" style="position:absolute;left:0;top:0;width:300px;height:60px"></textarea>
+<button id="alert" style="position:absolute;left:0;top:80px;width:90px;height:40px"
+ onclick="alert('Hello from the page'); report('alert', 'closed')">alert</button>
+<button id="confirm" style="position:absolute;left:100px;top:80px;width:90px;height:40px"
+ onclick="report('confirm', confirm('Really?'))">confirm</button>
+<button id="prompt" style="position:absolute;left:200px;top:80px;width:90px;height:40px"
+ onclick="report('prompt', prompt('Your name?', 'nobody'))">prompt</button>
+<script>
+function report(kind, value) {
+  new Image().src = '/report/' + kind + '?' + encodeURIComponent(String(value));
+}
+const text = document.getElementById('text');
+text.addEventListener('input', () => report('typed', text.value));
+addEventListener('beforeunload', event => {
+  if (text.value) { event.preventDefault(); event.returnValue = ''; }
+});
+</script>)html";
+
+// What the pages reported of this kind so far, oldest first.
+std::vector<std::string> Reports(std::string_view kind) {
+    const std::string prefix = "/report/" + std::string(kind) + "?";
+    std::vector<std::string> values;
+    for (const ArrivedRequest& request : StandInWiki().requests()) {
+        if (request.target.starts_with(prefix)) {
+            values.push_back(QUrl::fromPercentEncoding(
+                                 QByteArray::fromStdString(request.target.substr(prefix.size())))
+                                 .toStdString());
+        }
+    }
+    return values;
+}
+
+std::size_t RequestsFor(std::string_view target) {
+    std::size_t count = 0;
+    for (const ArrivedRequest& request : StandInWiki().requests()) {
+        if (request.target == target) ++count;
+    }
+    return count;
+}
+
+// The request a pane makes for an address of the wiki.
+std::string Target(const std::string& address) { return address.substr(WikiBase.size()); }
+
+std::string ArticleEditor(std::string_view title) { return Target(ArticleEditUrl(title)); }
+
+const std::string kTodaysLog = Target(LogEditUrl("2026_March_7"));
+const std::string kTomorrowsLog = Target(LogEditUrl("2026_March_8"));
+
+class PageQuestionsTest : public testing::Test {
+protected:
+    static void SetUpTestSuite() {
+        StandInWiki().answer("/w/index.php", [](const ArrivedRequest& request) {
+            StubAnswer answer;
+            answer.body = kEditorPage;
+            // Named as the wiki names its editor: by the title it edits.
+            const QUrlQuery query(QUrl(QString::fromStdString("https://wiki" + request.target)));
+            answer.body.replace(answer.body.find("TITLE"), 5,
+                                query.queryItemValue(QStringLiteral("title"), QUrl::FullyDecoded)
+                                    .toHtmlEscaped()
+                                    .toStdString());
+            return answer;
+        });
+    }
+
+    void SetUp() override {
+        ASSERT_TRUE(input.connected()) << "no X display";
+        ASSERT_TRUE(window.load());
+        window.show();
+        ASSERT_TRUE(QTest::qWaitForWindowExposed(&window));
+        ASSERT_TRUE(WaitInEventLoop([] { return FindPane("Browser3") != nullptr; }, kGiveUpMs));
+        window.activateWindow();
+        ASSERT_TRUE(QTest::qWaitForWindowActive(&window));
+    }
+
+    void TearDown() override {
+        // A question left open by a failed test would keep the window from closing.
+        while (QWidget* modal = QApplication::activeModalWidget()) modal->close();
+    }
+
+    void click(QPoint global) {
+        input.moveTo(global.x(), global.y());
+        input.clickLeft();
+        input.sync();
+    }
+
+    void clickOn(QWidget* widget) { click(widget->mapToGlobal(widget->rect().center())); }
+
+    // Types the title into Text1 and clicks AFD, with real input; waits until the article's
+    // editor for it has been asked for, unless a page is expected to ask first.
+    void nominate(std::string_view title, bool waitForEditor = true) {
+        clickOn(window.box(Box::Text1));
+        ASSERT_TRUE(WaitInEventLoop(
+            [&] {
+                return window.box(Box::Text1)->hasFocus() &&
+                       QGuiApplication::focusWindow() == window.windowHandle();
+            },
+            kGiveUpMs))
+            << "the click on Text1 did not take the keys back from the page";
+        input.key(kLetterA, XInput::Modifier::Control);
+        input.type(title);
+        input.sync();
+        const std::size_t before = RequestsFor(ArticleEditor(title));
+        clickOn(window.command1());
+        if (waitForEditor) {
+            ASSERT_TRUE(WaitInEventLoop(
+                [&] { return RequestsFor(ArticleEditor(title)) > before && editorLoaded(title); },
+                kGiveUpMs))
+                << "the article's editor for " << title << " did not load";
+        }
+    }
+
+    // The editor for the title has loaded in the tab's pane.
+    static bool editorLoaded(std::string_view title, int tab = 0) {
+        QQuickItem* pane = FindPane(kPanes[tab]);
+        return pane != nullptr && !pane->property("loading").toBool() &&
+               pane->property("loadProgress").toInt() == 100 &&
+               ToUtf8(pane->property("title").toString()) == "Editing " + std::string(title);
+    }
+
+    // A point of the shown page, in the page's own pixels.
+    void clickPage(QPoint at) { click(PanesWindow()->mapToGlobal(at)); }
+
+    // Types into the shown page's text area until the page has reported the text.
+    void typeIntoPage(std::string_view text) {
+        clickPage({50, 30});
+        ASSERT_TRUE(WaitInEventLoop([] { return QGuiApplication::focusWindow() == PanesWindow(); },
+                                    kGiveUpMs))
+            << "the click did not give the page the keys";
+        input.type(text);
+        input.sync();
+        ASSERT_TRUE(WaitInEventLoop(
+            [&] {
+                // Each report travels on its own: they may arrive in any order.
+                const std::vector<std::string> typed = Reports("typed");
+                return std::find(typed.begin(), typed.end(), text) != typed.end();
+            },
+            kGiveUpMs))
+            << "the page never saw the typing";
+    }
+
+    static QMessageBox* openQuestion() {
+        QMessageBox* box = nullptr;
+        WaitInEventLoop(
+            [&] {
+                box = qobject_cast<QMessageBox*>(QApplication::activeModalWidget());
+                return box != nullptr && box->isVisible();
+            },
+            kGiveUpMs);
+        return box;
+    }
+
+    void showTab(int tab) {
+        QTabBar* bar = window.tabby()->tabBar();
+        click(bar->mapToGlobal(bar->tabRect(tab).center()));
+        ASSERT_TRUE(WaitInEventLoop([&] { return bar->currentIndex() == tab; }, kGiveUpMs));
+    }
+
+    static constexpr const char* kPanes[] = {"Browser", "Browser2", "Browser3"};
+
+    XInput input;
+    Form1Window window{[] { return kNoonOnMarch7; }};
+};
+
+TEST_F(PageQuestionsTest, APageWithoutChangesIsLeftWithoutAQuestion) {
+    nominate("Quiet");
+    nominate("Quieter");
+    EXPECT_EQ(QApplication::activeModalWidget(), nullptr);
+    EXPECT_THAT(ToUtf8(FindPane("Browser")->property("url").toUrl().toString()),
+                HasSubstr("Quieter"));
+    EXPECT_THAT(ToUtf8(window.status()->text()), testing::Not(HasSubstr("still shows")));
+}
+
+struct LeaveRow {
+    const char* name;
+    // Leave with Alt+L; otherwise Stay with Enter, the default answer.
+    bool leave;
+};
+
+void PrintTo(const LeaveRow& row, std::ostream* out) { *out << row.name; }
+
+class LeaveQuestionTest : public PageQuestionsTest, public testing::WithParamInterface<LeaveRow> {};
+
+TEST_P(LeaveQuestionTest, ANominationAsksBeforeItLeavesAnEditedArticle) {
+    nominate("AT&T");
+    typeIntoPage("kept");
+    nominate("C++", false);
+    QMessageBox* question = openQuestion();
+    ASSERT_NE(question, nullptr) << "no question before the edited page was left";
+    EXPECT_THAT(ToUtf8(question->text()), HasSubstr("Tab 0 (Article editor)"));
+    EXPECT_THAT(ToUtf8(question->text()), HasSubstr("AT&T"));
+    EXPECT_EQ(ToUtf8(question->accessibleName()), "Leave this page?");
+
+    const std::size_t before = RequestsFor(ArticleEditor("C++"));
+    input.key(GetParam().leave ? kLetterL : kReturn,
+              GetParam().leave ? XInput::Modifier::Alt : XInput::Modifier::None);
+    input.sync();
+    ASSERT_TRUE(
+        WaitInEventLoop([] { return QApplication::activeModalWidget() == nullptr; }, kGiveUpMs));
+    if (GetParam().leave) {
+        EXPECT_TRUE(WaitInEventLoop(
+            [&] { return RequestsFor(ArticleEditor("C++")) > before && editorLoaded("C++"); },
+            kGiveUpMs));
+        EXPECT_THAT(ToUtf8(window.status()->text()), testing::Not(HasSubstr("still shows")));
+        return;
+    }
+    ASSERT_TRUE(WaitInEventLoop(
+        [&] { return window.status()->text().startsWith(QStringLiteral("Tab 0 still shows")); },
+        kGiveUpMs))
+        << ToUtf8(window.status()->text());
+    EXPECT_THAT(ToUtf8(window.status()->text()), HasSubstr("AT&T"));
+    EXPECT_THAT(ToUtf8(FindPane("Browser")->property("url").toUrl().toString()),
+                HasSubstr("AT%26T"));
+    EXPECT_EQ(RequestsFor(ArticleEditor("C++")), before);
+
+    // The page kept its text: a later nomination asks again, and leaving clears the warning.
+    nominate("C++", false);
+    question = openQuestion();
+    ASSERT_NE(question, nullptr) << "the kept page lost its changes";
+    input.key(kLetterL, XInput::Modifier::Alt);
+    input.sync();
+    EXPECT_TRUE(WaitInEventLoop(
+        [&] { return !window.status()->text().contains(QStringLiteral("still shows")); },
+        kGiveUpMs))
+        << ToUtf8(window.status()->text());
+}
+
+const LeaveRow kLeaveRows[] = {{"Leave", true}, {"Stay", false}};
+
+INSTANTIATE_TEST_SUITE_P(Answers, LeaveQuestionTest, testing::ValuesIn(kLeaveRows),
+                         [](const testing::TestParamInfo<LeaveRow>& info) {
+                             return std::string(info.param.name);
+                         });
+
+TEST_F(PageQuestionsTest, NextDayAsksBeforeItLeavesAnEditedLog) {
+    nominate("Logged");
+    showTab(2);
+    ASSERT_TRUE(WaitInEventLoop(
+        [] { return editorLoaded("Wikipedia:Articles_for_deletion/Log/2026_March_7", 2); },
+        kGiveUpMs));
+    typeIntoPage("listed");
+    const std::size_t before = RequestsFor(kTomorrowsLog);
+    input.key(kF8);
+    input.sync();
+    QMessageBox* question = openQuestion();
+    ASSERT_NE(question, nullptr) << "no question before the edited log was left";
+    EXPECT_THAT(ToUtf8(question->text()), HasSubstr("Tab 2 (Day's log editor)"));
+    input.key(kEscape);
+    input.sync();
+    ASSERT_TRUE(WaitInEventLoop(
+        [&] { return window.status()->text().startsWith(QStringLiteral("Tab 2 still shows")); },
+        kGiveUpMs))
+        << ToUtf8(window.status()->text());
+    EXPECT_EQ(RequestsFor(kTomorrowsLog), before);
+    EXPECT_THAT(ToUtf8(FindPane("Browser3")->property("url").toUrl().toString()),
+                HasSubstr("2026_March_7"));
+    EXPECT_GE(RequestsFor(kTodaysLog), 1u);
+}
+
+struct DialogRow {
+    const char* name;
+    QPoint button;  // in the page
+    std::string_view kind;
+    // What the user does in the dialog, with real keys.
+    void (*answer)(XInput& input);
+    // Checks the dialog as it shows.
+    void (*check)(QWidget& dialog);
+    const char* reported;
+};
+
+void PrintTo(const DialogRow& row, std::ostream* out) { *out << row.name; }
+
+void PressReturn(XInput& input) { input.key(kReturn); }
+void PressEscape(XInput& input) { input.key(kEscape); }
+
+const DialogRow kDialogs[] = {
+    {"Alert",
+     {45, 100},
+     "alert",
+     PressReturn,
+     [](QWidget& dialog) {
+         auto* box = qobject_cast<QMessageBox*>(&dialog);
+         ASSERT_NE(box, nullptr);
+         EXPECT_EQ(ToUtf8(box->text()), "Hello from the page");
+         EXPECT_EQ(ToUtf8(box->accessibleName()), "en.wikipedia.org says");
+     },
+     "closed"},
+    {"ConfirmOk",
+     {145, 100},
+     "confirm",
+     PressReturn,
+     [](QWidget& dialog) {
+         auto* box = qobject_cast<QMessageBox*>(&dialog);
+         ASSERT_NE(box, nullptr);
+         EXPECT_EQ(ToUtf8(box->text()), "Really?");
+     },
+     "true"},
+    {"ConfirmCancelledByEscape", {145, 100}, "confirm", PressEscape, [](QWidget&) {}, "false"},
+    {"PromptAnswered",
+     {245, 100},
+     "prompt",
+     [](XInput& input) {
+         input.key(kLetterA, XInput::Modifier::Control);
+         input.type("Zed & co");
+         input.key(kReturn);
+     },
+     [](QWidget& dialog) {
+         auto* prompt = qobject_cast<QInputDialog*>(&dialog);
+         ASSERT_NE(prompt, nullptr);
+         EXPECT_EQ(ToUtf8(prompt->labelText()), "Your name?");
+         EXPECT_EQ(ToUtf8(prompt->textValue()), "nobody");
+     },
+     "Zed & co"},
+    {"PromptCancelledByEscape", {245, 100}, "prompt", PressEscape, [](QWidget&) {}, "null"},
+};
+
+class PageDialogTest : public PageQuestionsTest, public testing::WithParamInterface<DialogRow> {};
+
+TEST_P(PageDialogTest, TheUsersAnswerReachesThePage) {
+    const DialogRow& row = GetParam();
+    nominate("Dialogs");
+    const std::size_t before = Reports(row.kind).size();
+    clickPage(row.button);
+    QWidget* dialog = nullptr;
+    ASSERT_TRUE(WaitInEventLoop(
+        [&] {
+            dialog = QApplication::activeModalWidget();
+            return dialog != nullptr && dialog->isVisible() && dialog->isActiveWindow();
+        },
+        kGiveUpMs))
+        << "no dialog showed";
+    row.check(*dialog);
+    // Drawn over the window, not inside the pane.
+    EXPECT_TRUE(dialog->isWindow());
+    row.answer(input);
+    input.sync();
+    ASSERT_TRUE(WaitInEventLoop([&] { return Reports(row.kind).size() > before; }, kGiveUpMs))
+        << "the page got no answer";
+    EXPECT_EQ(Reports(row.kind).back(), row.reported);
+    EXPECT_EQ(QApplication::activeModalWidget(), nullptr);
+}
+
+INSTANTIATE_TEST_SUITE_P(Dialogs, PageDialogTest, testing::ValuesIn(kDialogs),
+                         [](const testing::TestParamInfo<DialogRow>& info) {
+                             return std::string(info.param.name);
+                         });
+
+TEST_F(PageQuestionsTest, TheContextMenuPastesTheClipboardIntoThePage) {
+    nominate("Menu");
+    QGuiApplication::clipboard()->setText(QStringLiteral("from the clipboard"));
+    const QPoint at = PanesWindow()->mapToGlobal(QPoint(50, 30));
+    input.moveTo(at.x(), at.y());
+    input.clickRight();
+    input.sync();
+    QMenu* menu = nullptr;
+    ASSERT_TRUE(WaitInEventLoop(
+        [&] {
+            menu = qobject_cast<QMenu*>(QApplication::activePopupWidget());
+            return menu != nullptr && menu->isVisible();
+        },
+        kGiveUpMs))
+        << "no context menu";
+    EXPECT_EQ(ToUtf8(menu->accessibleName()), "Page menu");
+    std::vector<std::string> items;
+    QAction* paste = nullptr;
+    for (QAction* action : menu->actions()) {
+        if (action->isSeparator()) continue;
+        items.push_back(ToUtf8(action->text()));
+        if (action->text() == QStringLiteral("&Paste")) paste = action;
+    }
+    EXPECT_THAT(items, testing::IsSupersetOf({"&Back", "&Forward", "&Reload", "Cu&t", "&Copy",
+                                              "&Paste", "Select &all"}));
+    ASSERT_NE(paste, nullptr);
+    ASSERT_TRUE(paste->isEnabled());
+    click(menu->mapToGlobal(menu->actionGeometry(paste).center()));
+    ASSERT_TRUE(WaitInEventLoop(
+        [] {
+            const std::vector<std::string> typed = Reports("typed");
+            return std::find(typed.begin(), typed.end(), "from the clipboard") != typed.end();
+        },
+        kGiveUpMs))
+        << "the clipboard's text never reached the page";
+}
+
+}  // namespace
+}  // namespace nominator
