@@ -75,6 +75,31 @@ void ProgramRun::clickAfd() {
     input_.clickIn(*form1, command1.x, command1.y);
 }
 
+void ProgramRun::typeIntoPane(std::string_view text) {
+    const std::optional<xcb_window_t> form1 = window();
+    if (!form1) throw std::runtime_error("Form1 is not on screen");
+    // The panes fill Tabby below its tab strip.
+    const support::PixelPoint tabby = support::CentreOf("Tabby");
+    input_.clickIn(*form1, tabby.x, tabby.y + 16);
+    // The click hands the keys to the panes' own window, a moment later.
+    std::this_thread::sleep_for(500ms);
+    input_.type(text);
+    input_.sync();
+}
+
+bool ProgramRun::answerQuestion(const std::function<void()>& ask, const std::string& title,
+                                std::uint32_t keysym, support::XInput::Modifier modifier) {
+    support::XMapWatcher question(title);
+    question.watch(process_.pid());
+    ask();
+    if (!question.waitForMapped(support::Clock::now() + kEngineGiveUp)) return false;
+    // The question takes the keys a moment after it is on screen.
+    std::this_thread::sleep_for(500ms);
+    input_.key(keysym, modifier);
+    input_.sync();
+    return true;
+}
+
 bool ProgramRun::waitUntilWindowGone() {
     const support::TimePoint deadline = support::Clock::now() + kEngineGiveUp;
     while (window() && process_.running()) {

@@ -6,9 +6,12 @@
 
 #include <chrono>
 #include <cstddef>
+#include <cstdint>
 #include <filesystem>
+#include <functional>
 #include <optional>
 #include <string>
+#include <string_view>
 #include <vector>
 
 #include "tests/support/child_process.h"
@@ -60,6 +63,13 @@ public:
     std::optional<xcb_window_t> window() const { return watcher_.onScreen(); }
     // Clicks AFD with real X input, as a user's hand would.
     void clickAfd();
+    // Clicks into the middle of the shown pane's page and types there, with real X input.
+    void typeIntoPane(std::string_view text);
+    // Does what makes the program ask (`ask`), waits for its question, a window with this
+    // title, and answers it with the key; false when no question showed.
+    bool answerQuestion(const std::function<void()>& ask, const std::string& title,
+                        std::uint32_t keysym,
+                        support::XInput::Modifier modifier = support::XInput::Modifier::None);
     // Waits until Form1 has left the screen or the program has ended.
     bool waitUntilWindowGone();
     // Everything the program has printed so far.
