@@ -80,6 +80,11 @@ void ProgramRun::typeIntoPane(std::string_view text) {
     if (!form1) throw std::runtime_error("Form1 is not on screen");
     // The panes fill Tabby below its tab strip.
     const support::PixelPoint tabby = support::CentreOf("Tabby");
+    // Under Xvfb no window manager activates the window, and a click into the panes' window
+    // of an inactive window leaves the keys where they were; a click on a box activates it.
+    const support::PixelPoint text1 = support::CentreOf("Text1");
+    input_.clickIn(*form1, text1.x, text1.y);
+    std::this_thread::sleep_for(500ms);
     input_.clickIn(*form1, tabby.x, tabby.y + 16);
     // The click hands the keys to the panes' own window, a moment later.
     std::this_thread::sleep_for(500ms);
