@@ -23,6 +23,7 @@
 #include <string>
 #include <vector>
 
+#include "core/panes_behind_status.h"
 #include "tests/qt/quick_panes.h"
 #include "window/form1_layout.h"
 #include "window/qt/clickable_label.h"
@@ -215,12 +216,22 @@ TEST_F(Form1WindowTest, NominationShowsTheHiddenControlsAndTheSelectedTabsPane) 
 
 TEST_F(Form1WindowTest, EveryStatusTextFitsTheStatusLineWhole) {
     QLabel* status = window.status();
-    for (const char* text :
-         {"Checking for earlier nominations...", "First nomination",
-          "2nd nomination: earlier discussions found",
-          "123rd nomination: earlier discussions found", "Could not check for earlier nominations",
-          "Not in the article namespace", "No article of this title on the wiki",
-          "This title is a redirect", "Already nominated: the article carries a deletion tag"}) {
+    const std::vector<std::string> texts = {
+        "Checking for earlier nominations...", "First nomination",
+        "2nd nomination: earlier discussions found", "123rd nomination: earlier discussions found",
+        "Could not check for earlier nominations", "Not in the article namespace",
+        "No article of this title on the wiki", "This title is a redirect",
+        "Already nominated: the article carries a deletion tag",
+        // Pages kept for their unsaved changes, under the wiki's longest titles.
+        PanesBehindStatus(
+            {{2, "Editing Wikipedia:Articles for deletion/Log/2026 September 27 - Wikipedia"}}, {})
+            .text,
+        PanesBehindStatus({{0, "Editing Mississippi River Commission - Wikipedia"},
+                           {1, "Wikipedia:Articles for deletion/Mississippi River Commission"},
+                           {2, "Editing Wikipedia:Articles for deletion/Log/2026 September 27"}},
+                          {})
+            .text};
+    for (const std::string& text : texts) {
         SCOPED_TRACE(text);
         window.setStatus(text, "", true);
         const QRect needed = status->fontMetrics().boundingRect(

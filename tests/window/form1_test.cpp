@@ -303,6 +303,102 @@ TEST_F(Form1Test, ATagTheUserEditedStays) {
     EXPECT_THAT(view.operations(), Not(Contains("read Text2")));
 }
 
+// A pane whose page the user kept, for its unsaved changes, over the nomination's page.
+struct BehindStep {
+    enum Kind { Stayed, Arrived, Answered, Nominated } kind;
+    Pane pane = Pane::Browser;
+    const char* page = "";
+};
+
+struct BehindRow {
+    const char* name;
+    std::vector<BehindStep> steps;
+    // The status line after the last step; "" when the last step did not set it.
+    std::string status;
+};
+
+void PrintTo(const BehindRow& row, std::ostream* out) { *out << row.name; }
+
+class PanesBehindTest : public Form1Test, public testing::WithParamInterface<BehindRow> {};
+
+TEST_P(PanesBehindTest, TheStatusLineSaysWhichTabStillShowsWhichPage) {
+    nominateSample();
+    for (const BehindStep& step : GetParam().steps) {
+        view.clearOperations();
+        switch (step.kind) {
+            case BehindStep::Stayed:
+                form.PaneStayed(step.pane, step.page);
+                break;
+            case BehindStep::Arrived:
+                form.PaneArrived(step.pane);
+                break;
+            case BehindStep::Answered:
+                form.NominationCheckAnswered(1, kFirstNominationAnswer);
+                break;
+            case BehindStep::Nominated:
+                form.Command1_Click();
+                break;
+        }
+    }
+    std::vector<std::string> statuses;
+    for (const std::string& operation : view.operations()) {
+        if (operation.starts_with("set Status")) statuses.push_back(operation);
+    }
+    if (GetParam().status.empty()) {
+        EXPECT_THAT(statuses, IsEmpty());
+    } else {
+        EXPECT_THAT(statuses, ElementsAre(GetParam().status));
+    }
+}
+
+const std::string kTabZeroBehind =
+    "set Status (warning) Tab 0 still shows an earlier page, kept for its unsaved changes: "
+    "\"Editing AT&T\" | tip: Still shown: tab 0: \"Editing AT&T\". Click AFD again (Next Day "
+    "-> for the log) to open this nomination's pages.\n";
+
+const BehindRow kBehindRows[] = {
+    {"StayingWarnsAboveTheCheck",
+     {{BehindStep::Stayed, Pane::Browser, "Editing AT&T"}},
+     kTabZeroBehind + "Checking for earlier nominations..."},
+    {"TheCheckAnsweringKeepsTheWarning",
+     {{BehindStep::Stayed, Pane::Browser, "Editing AT&T"}, {BehindStep::Answered}},
+     kTabZeroBehind + "First nomination"},
+    {"ANewNominationKeepsTheWarningUntilThePaneArrives",
+     {{BehindStep::Stayed, Pane::Browser, "Editing AT&T"}, {BehindStep::Nominated}},
+     kTabZeroBehind + "Checking for earlier nominations..."},
+    {"ArrivingBringsBackTheCheck",
+     {{BehindStep::Stayed, Pane::Browser, "Editing AT&T"},
+      {BehindStep::Answered},
+      {BehindStep::Arrived, Pane::Browser}},
+     "set Status First nomination"},
+    {"AnotherPaneArrivingChangesNothing",
+     {{BehindStep::Stayed, Pane::Browser, "Editing AT&T"}, {BehindStep::Arrived, Pane::Browser3}},
+     ""},
+    {"TwoTabsBehindAreNamedTogether",
+     {{BehindStep::Stayed, Pane::Browser3, "Editing the log"},
+      {BehindStep::Stayed, Pane::Browser, "Editing AT&T"}},
+     "set Status (warning) Tabs 0 and 2 still show earlier pages, kept for their unsaved changes: "
+     "\"Editing AT&T\" and \"Editing the log\" | tip: Still shown: tab 0: \"Editing AT&T\" and "
+     "tab 2: \"Editing the log\". Click AFD again (Next Day -> for the log) to open this "
+     "nomination's pages.\nChecking for earlier nominations..."},
+    {"OneOfTwoArriving",
+     {{BehindStep::Stayed, Pane::Browser3, "Editing the log"},
+      {BehindStep::Stayed, Pane::Browser, "Editing AT&T"},
+      {BehindStep::Arrived, Pane::Browser3}},
+     kTabZeroBehind + "Checking for earlier nominations..."},
+};
+
+INSTANTIATE_TEST_SUITE_P(Steps, PanesBehindTest, testing::ValuesIn(kBehindRows),
+                         [](const auto& info) { return std::string(info.param.name); });
+
+TEST_F(Form1Test, APaneBehindBeforeAnyNominationShowsTheStatusLine) {
+    form.PaneStayed(Pane::Browser3, "Editing the log");
+    ASSERT_THAT(view.operations(), Not(IsEmpty()));
+    EXPECT_EQ(view.operations().front(), "show Status");
+    EXPECT_THAT(view.operations().back(),
+                StartsWith("set Status (warning) Tab 2 still shows an earlier page"));
+}
+
 TEST_F(Form1Test, NextDayAlwaysCountsFromTodayAndTouchesOnlyTheLogPane) {
     form.DayPlus_Click();
     form.DayPlus_Click();
