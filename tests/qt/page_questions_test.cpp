@@ -1,12 +1,15 @@
 // What a page asks of its user reaches the user, as in a browser's tab: the question before a
-// page with unsaved changes is left, alert, confirm and prompt, and the context menu. Real
-// window, real engine, real X input, pages of the loopback stand-in for the wiki. Each page
-// reports what happened in it by asking the stand-in for "/report/KIND?VALUE".
+// page with unsaved changes is left, alert, confirm and prompt, a file and a colour chooser, a
+// site's sign-in, and the context menu. Real window, real engine, real X input, pages of the
+// loopback stand-in for the wiki. Each page reports what happened in it by asking the
+// stand-in for "/report/KIND?VALUE".
 #include <gmock/gmock.h>
 #include <gtest/gtest.h>
 
 #include <QApplication>
 #include <QClipboard>
+#include <QColorDialog>
+#include <QFileDialog>
 #include <QInputDialog>
 #include <QLabel>
 #include <QLineEdit>
@@ -21,6 +24,8 @@
 #include <algorithm>
 #include <chrono>
 #include <cstdint>
+#include <filesystem>
+#include <fstream>
 #include <string>
 #include <vector>
 
@@ -51,6 +56,9 @@ constexpr std::uint32_t kEscape = 0xff1b;
 constexpr std::uint32_t kF8 = 0xffc5;
 constexpr std::uint32_t kLetterA = 0x61;
 constexpr std::uint32_t kLetterL = 0x6c;
+constexpr std::uint32_t kTab = 0xff09;
+// A file the file chooser picks, typed into its name field.
+constexpr char kChosenFile[] = "/tmp/afd-page-questions/chosen.txt";
 
 // An editor as the wiki's: a text area at the page's top left that asks before the page is left
 // once it holds text, and reports each change.
@@ -63,6 +71,11 @@ constexpr char kEditorPage[] = R"html(<!DOCTYPE html><title>Editing TITLE</title
  onclick="report('confirm', confirm('Really?'))">confirm</button>
 <button id="prompt" style="position:absolute;left:200px;top:80px;width:90px;height:40px"
  onclick="report('prompt', prompt('Your name?', 'nobody'))">prompt</button>
+<input id="file" type="file" style="position:absolute;left:0;top:130px;width:200px;height:30px"
+ onchange="report('file', this.files[0].name)">
+<input id="colour" type="color" value="#336699"
+ style="position:absolute;left:210px;top:130px;width:80px;height:30px"
+ onchange="report('colour', this.value)">
 <script>
 function report(kind, value) {
   new Image().src = '/report/' + kind + '?' + encodeURIComponent(String(value));
@@ -107,6 +120,8 @@ const std::string kTomorrowsLog = Target(LogEditUrl("2026_March_8"));
 class PageQuestionsTest : public testing::Test {
 protected:
     static void SetUpTestSuite() {
+        std::filesystem::create_directories(std::filesystem::path(kChosenFile).parent_path());
+        std::ofstream(kChosenFile) << "chosen\n";
         StandInWiki().answer("/w/index.php", [](const ArrivedRequest& request) {
             StubAnswer answer;
             answer.body = kEditorPage;
@@ -369,6 +384,31 @@ const DialogRow kDialogs[] = {
      },
      "Zed & co"},
     {"PromptCancelledByEscape", {245, 100}, "prompt", PressEscape, [](QWidget&) {}, "null"},
+    {"FileChosen",
+     {100, 145},
+     "file",
+     [](XInput& input) {
+         input.type(kChosenFile);
+         input.key(kReturn);
+     },
+     [](QWidget& dialog) { EXPECT_NE(qobject_cast<QFileDialog*>(&dialog), nullptr); },
+     "chosen.txt"},
+    {"ColourChosen",
+     {250, 145},
+     "colour",
+     [](XInput& input) {
+         // The colour dialog's red field, after its picker and its hue, saturation and value.
+         for (int i = 0; i < 7; ++i) input.key(kTab);
+         input.key(kLetterA, XInput::Modifier::Control);
+         input.type("255");
+         input.key(kReturn);
+     },
+     [](QWidget& dialog) {
+         auto* colours = qobject_cast<QColorDialog*>(&dialog);
+         ASSERT_NE(colours, nullptr);
+         EXPECT_EQ(colours->currentColor(), QColor(0x33, 0x66, 0x99));
+     },
+     "#ff6699"},
 };
 
 class PageDialogTest : public PageQuestionsTest, public testing::WithParamInterface<DialogRow> {};
@@ -401,6 +441,43 @@ INSTANTIATE_TEST_SUITE_P(Dialogs, PageDialogTest, testing::ValuesIn(kDialogs),
                          [](const testing::TestParamInfo<DialogRow>& info) {
                              return std::string(info.param.name);
                          });
+
+TEST_F(PageQuestionsTest, ASitesSignInAsksForAUserNameAndPassword) {
+    StandInWiki().answer("/w/index.php?title=Staff", [](const ArrivedRequest& request) {
+        StubAnswer answer;
+        if (HeaderOf(request, "Authorization").empty()) {
+            answer.status = 401;
+            answer.extraHeaders = "WWW-Authenticate: Basic realm=\"Wiki staff\"\r\n";
+        }
+        answer.body = "<!DOCTYPE html><title>Editing Staff</title>";
+        return answer;
+    });
+    nominate("Staff", false);
+    QWidget* dialog = nullptr;
+    ASSERT_TRUE(WaitInEventLoop(
+        [&] {
+            dialog = QApplication::activeModalWidget();
+            return dialog != nullptr && dialog->isVisible() && dialog->isActiveWindow();
+        },
+        kGiveUpMs))
+        << "no sign-in dialog";
+    EXPECT_EQ(ToUtf8(dialog->accessibleName()), "Sign in to en.wikipedia.org");
+    input.type("Editor");
+    input.key(kTab);
+    input.type("secret");
+    input.key(kReturn);
+    input.sync();
+    // "Editor:secret", as HTTP's basic sign-in sends it.
+    EXPECT_TRUE(WaitInEventLoop(
+        [] {
+            for (const ArrivedRequest& request : StandInWiki().requests()) {
+                if (HeaderOf(request, "Authorization") == "Basic RWRpdG9yOnNlY3JldA==") return true;
+            }
+            return false;
+        },
+        kGiveUpMs))
+        << "the user name and password never reached the site";
+}
 
 TEST_F(PageQuestionsTest, TheContextMenuPastesTheClipboardIntoThePage) {
     nominate("Menu");
