@@ -33,6 +33,21 @@ void Prepare(QDialog& dialog, const QString& title) {
     dialog.setAttribute(Qt::WA_DeleteOnClose);
 }
 
+// Answers the page once the dialog is done: with `accept` when it was accepted, otherwise
+// with a refusal.
+template <typename Accept>
+void OpenUntilAnswered(QDialog& dialog, QObject& request, Accept accept) {
+    KeepUntilAnswered(request, dialog);
+    QObject::connect(&dialog, &QDialog::finished, &dialog, [&request, accept](int result) {
+        if (result == QDialog::Accepted) {
+            accept();
+        } else {
+            Reject(request);
+        }
+    });
+    dialog.open();
+}
+
 void OpenMessage(QWidget& parent, QObject& request, bool confirm) {
     auto* box =
         new QMessageBox(confirm ? QMessageBox::Question : QMessageBox::Information,
@@ -57,16 +72,9 @@ void OpenPrompt(QWidget& parent, QObject& request) {
     Prepare(*dialog, PageSays(request));
     dialog->setLabelText(request.property("message").toString());
     dialog->setTextValue(request.property("defaultText").toString());
-    KeepUntilAnswered(request, *dialog);
-    QObject::connect(dialog, &QInputDialog::finished, dialog, [dialog, &request](int result) {
-        if (result == QDialog::Accepted) {
-            QMetaObject::invokeMethod(&request, "dialogAccept",
-                                      Q_ARG(QString, dialog->textValue()));
-        } else {
-            Reject(request);
-        }
+    OpenUntilAnswered(*dialog, request, [dialog, &request] {
+        QMetaObject::invokeMethod(&request, "dialogAccept", Q_ARG(QString, dialog->textValue()));
     });
-    dialog->open();
 }
 
 }  // namespace
@@ -123,16 +131,10 @@ void OpenSignInDialog(QWidget& parent, QObject& request) {
     layout->addWidget(buttons);
     QObject::connect(buttons, &QDialogButtonBox::accepted, dialog, &QDialog::accept);
     QObject::connect(buttons, &QDialogButtonBox::rejected, dialog, &QDialog::reject);
-    KeepUntilAnswered(request, *dialog);
-    QObject::connect(dialog, &QDialog::finished, dialog, [user, password, &request](int result) {
-        if (result == QDialog::Accepted) {
-            QMetaObject::invokeMethod(&request, "dialogAccept", Q_ARG(QString, user->text()),
-                                      Q_ARG(QString, password->text()));
-        } else {
-            Reject(request);
-        }
+    OpenUntilAnswered(*dialog, request, [user, password, &request] {
+        QMetaObject::invokeMethod(&request, "dialogAccept", Q_ARG(QString, user->text()),
+                                  Q_ARG(QString, password->text()));
     });
-    dialog->open();
 }
 
 void OpenFileDialog(QWidget& parent, QObject& request) {
@@ -162,32 +164,19 @@ void OpenFileDialog(QWidget& parent, QObject& request) {
     } else if (!types.isEmpty()) {
         dialog->setMimeTypeFilters(types << QStringLiteral("application/octet-stream"));
     }
-    KeepUntilAnswered(request, *dialog);
-    QObject::connect(dialog, &QFileDialog::finished, dialog, [dialog, &request](int result) {
-        if (result == QDialog::Accepted) {
-            QMetaObject::invokeMethod(&request, "dialogAccept",
-                                      Q_ARG(QStringList, dialog->selectedFiles()));
-        } else {
-            Reject(request);
-        }
+    OpenUntilAnswered(*dialog, request, [dialog, &request] {
+        QMetaObject::invokeMethod(&request, "dialogAccept",
+                                  Q_ARG(QStringList, dialog->selectedFiles()));
     });
-    dialog->open();
 }
 
 void OpenColourDialog(QWidget& parent, QObject& request) {
     request.setProperty("accepted", true);
     auto* dialog = new QColorDialog(request.property("color").value<QColor>(), &parent);
     Prepare(*dialog, QStringLiteral("Choose a colour"));
-    KeepUntilAnswered(request, *dialog);
-    QObject::connect(dialog, &QColorDialog::finished, dialog, [dialog, &request](int result) {
-        if (result == QDialog::Accepted) {
-            QMetaObject::invokeMethod(&request, "dialogAccept",
-                                      Q_ARG(QColor, dialog->selectedColor()));
-        } else {
-            Reject(request);
-        }
+    OpenUntilAnswered(*dialog, request, [dialog, &request] {
+        QMetaObject::invokeMethod(&request, "dialogAccept", Q_ARG(QColor, dialog->selectedColor()));
     });
-    dialog->open();
 }
 
 }  // namespace nominator

@@ -59,12 +59,7 @@ protected:
 
     void SetUp() override {
         ASSERT_TRUE(input.connected()) << "no X display";
-        ASSERT_TRUE(window.load());
-        window.show();
-        ASSERT_TRUE(QTest::qWaitForWindowExposed(&window));
-        ASSERT_TRUE(WaitInEventLoop([] { return FindPane("Browser3") != nullptr; }, kGiveUpMs));
-        window.activateWindow();
-        ASSERT_TRUE(QTest::qWaitForWindowActive(&window));
+        ASSERT_TRUE(ShowWithPanes(window, kGiveUpMs));
         // The test runs with an accessibility bus, as under a screen reader: only then does Qt
         // build its tree and send its events.
         ASSERT_TRUE(QAccessible::isActive()) << "no accessibility bus";

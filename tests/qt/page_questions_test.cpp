@@ -137,12 +137,7 @@ protected:
 
     void SetUp() override {
         ASSERT_TRUE(input.connected()) << "no X display";
-        ASSERT_TRUE(window.load());
-        window.show();
-        ASSERT_TRUE(QTest::qWaitForWindowExposed(&window));
-        ASSERT_TRUE(WaitInEventLoop([] { return FindPane("Browser3") != nullptr; }, kGiveUpMs));
-        window.activateWindow();
-        ASSERT_TRUE(QTest::qWaitForWindowActive(&window));
+        ASSERT_TRUE(ShowWithPanes(window, kGiveUpMs));
     }
 
     void TearDown() override {

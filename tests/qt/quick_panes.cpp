@@ -4,6 +4,10 @@
 #include <QQuickItem>
 #include <QQuickWebEngineProfile>
 #include <QQuickWindow>
+#include <QTest>
+
+#include "tests/qt/event_loop_wait.h"
+#include "window/qt/form1_window.h"
 
 namespace nominator {
 
@@ -23,6 +27,15 @@ QQuickItem* FindPane(std::string_view name) {
 
 QQuickWebEngineProfile* ProfileOf(const QQuickItem& pane) {
     return qvariant_cast<QQuickWebEngineProfile*>(pane.property("profile"));
+}
+
+bool ShowWithPanes(Form1Window& window, int timeoutMs) {
+    if (!window.load()) return false;
+    window.show();
+    if (!QTest::qWaitForWindowExposed(&window)) return false;
+    if (!WaitInEventLoop([] { return FindPane("Browser3") != nullptr; }, timeoutMs)) return false;
+    window.activateWindow();
+    return QTest::qWaitForWindowActive(&window);
 }
 
 }  // namespace nominator

@@ -3,6 +3,9 @@
 #include <string_view>
 
 class QQuickItem;
+namespace nominator {
+class Form1Window;
+}
 class QQuickWebEngineProfile;
 class QQuickWindow;
 
@@ -14,5 +17,8 @@ QQuickWindow* PanesWindow();
 // The pane ("Browser", "Browser2", "Browser3"); nullptr until the panes exist.
 QQuickItem* FindPane(std::string_view name);
 QQuickWebEngineProfile* ProfileOf(const QQuickItem& pane);
+// Loads and shows the window, waits until its panes exist, and makes it the active window, as
+// a window manager would; false when that did not happen within the time.
+bool ShowWithPanes(Form1Window& window, int timeoutMs);
 
 }  // namespace nominator
