@@ -12,6 +12,7 @@
 
 #include "window/qt/clickable_label.h"
 #include "window/qt/handler_guard.h"
+#include "window/qt/kept_geometry_file.h"
 #include "window/qt/tab_container.h"
 #include "window/qt/utf8.h"
 
@@ -104,6 +105,8 @@ void Form1Window::setStatus(const std::string& text, const std::string& detail, 
 }
 
 void Form1Window::closeEvent(QCloseEvent* event) {
+    // Closing again once it has gone (at the program's end) finds nothing new to keep.
+    if (isVisible()) KeepGeometry(*this);
     // The window goes at once; it has ended once the engine has written the login.
     if (panes_.close([this] { emit ended(); })) {
         hide();
