@@ -1,7 +1,8 @@
-// A wiki login survives every end the program can handle: the signals that ask a program to
-// end and the window closed. The browser engine writes its cookies to disk on a timer of about
-// 30 s and when it shuts down, so a login made a moment before the end is kept only if the
-// program ends the normal way. Real program, real engine, a loopback stand-in for the wiki.
+// A wiki login, and the window's size and place, survive every end the program can handle: the
+// signals that ask a program to end and the window closed. The browser engine writes its
+// cookies to disk on a timer of about 30 s and when it shuts down, so a login made a moment
+// before the end is kept only if the program ends the normal way. Real program, real engine, a
+// loopback stand-in for the wiki.
 #include <gmock/gmock.h>
 #include <gtest/gtest.h>
 
@@ -57,7 +58,10 @@ const EndRow kEnds[] = {
 
 class LoginSurvivesTest : public testing::TestWithParam<EndRow> {};
 
-TEST_P(LoginSurvivesTest, TheNextRunSendsTheLoginFromAllThreePanes) {
+// Larger than the design size, as a user drags it; no window manager moves it meanwhile.
+constexpr ScreenRect kDraggedTo = {40, 30, 1100, 800};
+
+TEST_P(LoginSurvivesTest, TheNextRunSendsTheLoginFromAllThreePanesAndOpensAtTheLastSize) {
     const EndRow& row = GetParam();
     // A session cookie (no expiry), its value telling the rows apart.
     const std::string cookie = std::string("afd_login=") + row.name;
@@ -87,6 +91,7 @@ TEST_P(LoginSurvivesTest, TheNextRunSendsTheLoginFromAllThreePanes) {
             },
             Clock::now() + kEngineGiveUp);
         ASSERT_TRUE(loggedIn) << "the panes never sent the login back\n" << first.output();
+        ASSERT_TRUE(first.place(kDraggedTo)) << "the panes did not grow with the window";
 
         const support::TimePoint asked = Clock::now();
         row.end(first);
@@ -106,6 +111,7 @@ TEST_P(LoginSurvivesTest, TheNextRunSendsTheLoginFromAllThreePanes) {
     const std::size_t before = wiki.requests().size();
     ProgramRun second(profile, engine, scratch.path() / "second.log");
     ASSERT_TRUE(second.waitForWindow()) << second.output();
+    EXPECT_EQ(second.geometry(), kDraggedTo);
     second.clickAfd();
     ASSERT_TRUE(WaitForThreePanes(wiki, before)) << "the three panes did not all load\n"
                                                  << second.output();
