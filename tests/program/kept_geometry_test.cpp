@@ -15,6 +15,7 @@
 #include "tests/program/program_run.h"
 #include "tests/support/engine_environment.h"
 #include "tests/support/x_window_close.h"
+#include "tests/window/kept_geometry_print.h"
 #include "window/kept_geometry.h"
 
 namespace nominator {

@@ -3,16 +3,13 @@
 #include <gtest/gtest.h>
 
 #include <optional>
-#include <ostream>
 #include <string>
 #include <string_view>
 #include <vector>
 
-namespace nominator {
+#include "tests/window/kept_geometry_print.h"
 
-void PrintTo(const KeptGeometry& geometry, std::ostream* out) {
-    *out << KeptGeometryText(geometry);
-}
+namespace nominator {
 
 namespace {
 
