@@ -193,6 +193,8 @@ const SizeRow kSizes[] = {
 };
 
 TEST_F(Form1WindowTest, TabbyAndTheShownPaneTakeTheRoomAWindowGainsAndNothingElseMoves) {
+    // Tabby is hidden until the first nomination, and takes its size as it is first shown.
+    window.resize(kSizes[0].window);
     nominate();
     QQuickWindow* panesWindow = PanesWindow();
     ASSERT_NE(panesWindow, nullptr);
