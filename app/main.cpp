@@ -6,6 +6,7 @@
 
 #include "app/unix_signal_watcher.h"
 #include "window/qt/form1_window.h"
+#include "window/qt/kept_geometry_file.h"
 
 int main(int argc, char* argv[]) {
     QApplication application(argc, argv);
@@ -28,6 +29,8 @@ int main(int argc, char* argv[]) {
     QObject::connect(&window, &nominator::Form1Window::ended, &application,
                      &QCoreApplication::quit);
     if (!window.load()) return EXIT_FAILURE;
+    // As the user left it when it last closed; the first time as designed.
+    nominator::RestoreKeptGeometry(window);
     window.show();
     const int status = QApplication::exec();
     // Anything else that ends the event loop, a session manager's "die" among them, leaves the

@@ -13,6 +13,10 @@ inline constexpr int kTwipsPerPixel = 15;
 
 enum class ControlKind { TextBox, PushButton, TabContainer, BrowserPane, ClickableLabel, Label };
 
+// What a control takes of the room the window gains beyond its design size: its left and top
+// edges stay, and its right (and bottom) edge keeps its distance to the window's.
+enum class Growth { None, Width, WidthAndHeight };
+
 struct TwipsRect {
     int left;
     int top;
@@ -27,6 +31,7 @@ struct ControlLayout {
     TwipsRect rect;
     std::string_view initialText;
     bool shownAtStart;
+    Growth growth;
 };
 
 inline constexpr std::string_view kFormCaption = "Form1";
@@ -37,20 +42,25 @@ inline constexpr std::array<std::string_view, 3> kTabCaptions = {"Tab 0", "Tab 1
 // In tab order: a control's index here is its tab index. Browser panes show with their tab.
 // Status, a plain label that never takes the focus, comes last so that no tab index moves. It
 // fills the free space right of Command1 and Text3, so that its longest texts wrap, never cut.
+// A larger window gives its room to Tabby and the panes, where the wiki's pages need it, and
+// the room to its right to Status; the panes grow with Tabby, so their margins in it stay.
+// One row a control, as a table reads, wider than the lines elsewhere.
+// clang-format off
 inline constexpr std::array<ControlLayout, 12> kForm1Layout = {{
-    {"Text1", ControlKind::TextBox, {240, 120, 2055, 375}, "Word", true},
-    {"Command1", ControlKind::PushButton, {3000, 600, 735, 375}, "AFD", true},
-    {"Text2", ControlKind::TextBox, {360, 840, 975, 375}, ArticleTag, false},
-    {"Text3", ControlKind::TextBox, {360, 1320, 3615, 375}, "Text3", false},
-    {"Reason", ControlKind::TextBox, {2520, 120, 3615, 375}, "Reason", true},
-    {"Text5", ControlKind::TextBox, {360, 1800, 3615, 375}, "Text5", false},
-    {"Tabby", ControlKind::TabContainer, {360, 2280, 7215, 4455}, "", false},
-    {"Browser", ControlKind::BrowserPane, {120, 480, 6975, 3855}, "", true},
-    {"Browser2", ControlKind::BrowserPane, {120, 480, 6975, 3855}, "", true},
-    {"Browser3", ControlKind::BrowserPane, {120, 480, 6975, 3855}, "", true},
-    {"DayPlus", ControlKind::ClickableLabel, {6480, 1800, 855, 255}, "Next Day ->", true},
-    {"Status", ControlKind::Label, {3960, 660, 3615, 1095}, "", false},
+    {"Text1", ControlKind::TextBox, {240, 120, 2055, 375}, "Word", true, Growth::None},
+    {"Command1", ControlKind::PushButton, {3000, 600, 735, 375}, "AFD", true, Growth::None},
+    {"Text2", ControlKind::TextBox, {360, 840, 975, 375}, ArticleTag, false, Growth::None},
+    {"Text3", ControlKind::TextBox, {360, 1320, 3615, 375}, "Text3", false, Growth::None},
+    {"Reason", ControlKind::TextBox, {2520, 120, 3615, 375}, "Reason", true, Growth::None},
+    {"Text5", ControlKind::TextBox, {360, 1800, 3615, 375}, "Text5", false, Growth::None},
+    {"Tabby", ControlKind::TabContainer, {360, 2280, 7215, 4455}, "", false, Growth::WidthAndHeight},
+    {"Browser", ControlKind::BrowserPane, {120, 480, 6975, 3855}, "", true, Growth::WidthAndHeight},
+    {"Browser2", ControlKind::BrowserPane, {120, 480, 6975, 3855}, "", true, Growth::WidthAndHeight},
+    {"Browser3", ControlKind::BrowserPane, {120, 480, 6975, 3855}, "", true, Growth::WidthAndHeight},
+    {"DayPlus", ControlKind::ClickableLabel, {6480, 1800, 855, 255}, "Next Day ->", true, Growth::None},
+    {"Status", ControlKind::Label, {3960, 660, 3615, 1095}, "", false, Growth::Width},
 }};
+// clang-format on
 
 constexpr int TwipsToPixels(int twips) { return twips / kTwipsPerPixel; }
 
@@ -59,11 +69,33 @@ struct PixelRect {
     int y;
     int width;
     int height;
+
+    friend constexpr bool operator==(const PixelRect&, const PixelRect&) = default;
 };
 
 constexpr PixelRect TwipsToPixels(const TwipsRect& rect) {
     return {TwipsToPixels(rect.left), TwipsToPixels(rect.top), TwipsToPixels(rect.width),
             TwipsToPixels(rect.height)};
+}
+
+struct PixelSize {
+    int width;
+    int height;
+};
+
+inline constexpr PixelSize kDesignSize = {TwipsToPixels(kClientWidthTwips),
+                                          TwipsToPixels(kClientHeightTwips)};
+
+// The control's rectangle in a window of the given client size, in pixels. The design size is
+// the smallest the window can be; a smaller size places the control as the design does.
+constexpr PixelRect GrownRect(const ControlLayout& control, PixelSize client) {
+    PixelRect rect = TwipsToPixels(control.rect);
+    const int gainedWidth = client.width > kDesignSize.width ? client.width - kDesignSize.width : 0;
+    const int gainedHeight =
+        client.height > kDesignSize.height ? client.height - kDesignSize.height : 0;
+    if (control.growth != Growth::None) rect.width += gainedWidth;
+    if (control.growth == Growth::WidthAndHeight) rect.height += gainedHeight;
+    return rect;
 }
 
 // A value that did not divide would place a control off its designed pixel.

@@ -1,5 +1,6 @@
-// A wiki login survives every end the program can handle: the signals that ask a program to
-// end and the window closed, also after closing asked about unsaved changes. The browser engine
+// A wiki login, and the window's size and place, survive every end the program can handle: the
+// signals that ask a program to end and the window closed, also after closing asked about
+// unsaved changes. The browser engine
 // writes its cookies to disk on a timer of about 30 s and when it shuts down, so a login made a
 // moment before the end is kept only if the program ends the normal way. Real program, real engine,
 // a loopback stand-in for the wiki.
@@ -90,8 +91,10 @@ bool LoggedIn(const support::StubWikiServer& wiki, const std::string& cookie) {
 
 // A run after the one that logged in: the stand-in sets no cookie any more, so only what the
 // profile kept can be sent, and each of the three panes must send it.
+// With `openedAt`, the window must open there.
 void ExpectTheNextRunSendsTheLogin(support::StubWikiServer& wiki, const ScratchFolder& scratch,
-                                   const support::Environment& engine, const std::string& cookie) {
+                                   const support::Environment& engine, const std::string& cookie,
+                                   const std::optional<ScreenRect>& openedAt = std::nullopt) {
     wiki.answer("/", [](const ArrivedRequest&) {
         StubAnswer answer;
         answer.body = "<!DOCTYPE html><p>A page.</p>";
@@ -100,6 +103,9 @@ void ExpectTheNextRunSendsTheLogin(support::StubWikiServer& wiki, const ScratchF
     const std::size_t before = wiki.requests().size();
     ProgramRun second(scratch.path() / "profile", engine, scratch.path() / "second.log");
     ASSERT_TRUE(second.waitForWindow()) << second.output();
+    if (openedAt) {
+        EXPECT_EQ(second.geometry(), *openedAt);
+    }
     second.clickAfd();
     ASSERT_TRUE(WaitForThreePanes(wiki, before)) << "the three panes did not all load\n"
                                                  << second.output();
@@ -111,7 +117,10 @@ void ExpectTheNextRunSendsTheLogin(support::StubWikiServer& wiki, const ScratchF
 
 class LoginSurvivesTest : public testing::TestWithParam<EndRow> {};
 
-TEST_P(LoginSurvivesTest, TheNextRunSendsTheLoginFromAllThreePanes) {
+// Larger than the design size, as a user drags it; no window manager moves it meanwhile.
+constexpr ScreenRect kDraggedTo = {40, 30, 1100, 800};
+
+TEST_P(LoginSurvivesTest, TheNextRunSendsTheLoginFromAllThreePanesAndOpensAtTheLastSize) {
     const EndRow& row = GetParam();
     // The cookie's value tells the rows apart.
     const std::string cookie = std::string("afd_login=") + row.name;
@@ -126,6 +135,7 @@ TEST_P(LoginSurvivesTest, TheNextRunSendsTheLoginFromAllThreePanes) {
         first.clickAfd();
         ASSERT_TRUE(LoggedIn(wiki, cookie)) << "the panes never sent the login back\n"
                                             << first.output();
+        ASSERT_TRUE(first.place(kDraggedTo)) << "the panes did not grow with the window";
 
         const support::TimePoint asked = Clock::now();
         row.end(first);
@@ -135,7 +145,7 @@ TEST_P(LoginSurvivesTest, TheNextRunSendsTheLoginFromAllThreePanes) {
         std::cout << row.name << ": the program ended "
                   << support::MillisBetween(asked, Clock::now()) << " ms after it was asked\n";
     }
-    ExpectTheNextRunSendsTheLogin(wiki, scratch, engine, cookie);
+    ExpectTheNextRunSendsTheLogin(wiki, scratch, engine, cookie, kDraggedTo);
 }
 
 // An editor as the wiki's, filling the page: it asks before it is closed once it holds text,

@@ -5,20 +5,63 @@
 #include <cstdlib>
 #include <fstream>
 #include <iterator>
+#include <memory>
 #include <stdexcept>
 #include <system_error>
 #include <thread>
 
 #include "tests/support/form1_points.h"
 #include "tests/support/profile_folders.h"
+#include "tests/support/x_reply.h"
 #include "window/form1_layout.h"
 
 namespace nominator {
 namespace {
 
 using namespace std::chrono_literals;
+using support::Reply;
+
+using Connection = std::unique_ptr<xcb_connection_t, decltype(&xcb_disconnect)>;
+
+Connection Connect() { return {support::Connect(), &xcb_disconnect}; }
+
+std::optional<ScreenRect> GeometryOf(xcb_connection_t* connection, xcb_window_t window) {
+    const Reply<xcb_get_geometry_reply_t> geometry(
+        xcb_get_geometry_reply(connection, xcb_get_geometry(connection, window), nullptr));
+    if (!geometry) return std::nullopt;
+    return ScreenRect{geometry->x, geometry->y, geometry->width, geometry->height};
+}
+
+std::vector<xcb_window_t> ChildrenOf(xcb_connection_t* connection, xcb_window_t window) {
+    const Reply<xcb_query_tree_reply_t> tree(
+        xcb_query_tree_reply(connection, xcb_query_tree(connection, window), nullptr));
+    if (!tree) return {};
+    const xcb_window_t* children = xcb_query_tree_children(tree.get());
+    return {children, children + xcb_query_tree_children_length(tree.get())};
+}
+
+int PaneWidthIn(int windowWidth) {
+    for (const ControlLayout& layout : kForm1Layout) {
+        if (layout.kind == ControlKind::BrowserPane) {
+            return GrownRect(layout, {windowWidth, kDesignSize.height}).width;
+        }
+    }
+    throw std::logic_error("Form1's layout has no browser pane");
+}
+
+// WM_NORMAL_HINTS: 18 numbers, the flags first and the minimum size at 5 and 6.
+constexpr std::uint32_t kMinimumSizeFlag = 1U << 4;
+constexpr int kNormalHintsLength = 18;
 
 }  // namespace
+
+void PrintTo(const ScreenRect& rect, std::ostream* out) {
+    *out << rect.x << "," << rect.y << " " << rect.width << "x" << rect.height;
+}
+
+void PrintTo(const ScreenSize& size, std::ostream* out) {
+    *out << size.width << "x" << size.height;
+}
 
 std::vector<support::ArrivedRequest> PaneRequests(
     const std::vector<support::ArrivedRequest>& requests, std::size_t first) {
@@ -103,6 +146,53 @@ bool ProgramRun::answerQuestion(const std::function<void()>& ask, const std::str
     input_.key(keysym, modifier);
     input_.sync();
     return true;
+}
+
+std::optional<ScreenRect> ProgramRun::geometry() const {
+    const std::optional<xcb_window_t> form1 = window();
+    if (!form1) return std::nullopt;
+    return GeometryOf(Connect().get(), *form1);
+}
+
+std::optional<ScreenSize> ProgramRun::minimumSize() const {
+    const std::optional<xcb_window_t> form1 = window();
+    if (!form1) return std::nullopt;
+    const Connection connection = Connect();
+    const Reply<xcb_get_property_reply_t> hints(xcb_get_property_reply(
+        connection.get(),
+        xcb_get_property(connection.get(), 0, *form1, XCB_ATOM_WM_NORMAL_HINTS,
+                         XCB_ATOM_WM_SIZE_HINTS, 0, kNormalHintsLength),
+        nullptr));
+    if (!hints || hints->format != 32 ||
+        xcb_get_property_value_length(hints.get()) < static_cast<int>(kNormalHintsLength * 4)) {
+        return std::nullopt;
+    }
+    const auto* values = static_cast<const std::uint32_t*>(xcb_get_property_value(hints.get()));
+    if ((values[0] & kMinimumSizeFlag) == 0) return std::nullopt;
+    return ScreenSize{static_cast<int>(values[5]), static_cast<int>(values[6])};
+}
+
+bool ProgramRun::place(const ScreenRect& rect) {
+    const std::optional<xcb_window_t> form1 = window();
+    if (!form1) return false;
+    const Connection connection = Connect();
+    const std::uint32_t values[] = {
+        static_cast<std::uint32_t>(rect.x), static_cast<std::uint32_t>(rect.y),
+        static_cast<std::uint32_t>(rect.width), static_cast<std::uint32_t>(rect.height)};
+    xcb_configure_window(connection.get(), *form1,
+                         XCB_CONFIG_WINDOW_X | XCB_CONFIG_WINDOW_Y | XCB_CONFIG_WINDOW_WIDTH |
+                             XCB_CONFIG_WINDOW_HEIGHT,
+                         values);
+    const int paneWidth = PaneWidthIn(rect.width);
+    const support::TimePoint deadline = support::Clock::now() + kEngineGiveUp;
+    while (support::Clock::now() < deadline) {
+        for (const xcb_window_t child : ChildrenOf(connection.get(), *form1)) {
+            const std::optional<ScreenRect> geometry = GeometryOf(connection.get(), child);
+            if (geometry && geometry->width == paneWidth) return true;
+        }
+        std::this_thread::sleep_for(5ms);
+    }
+    return false;
 }
 
 bool ProgramRun::waitUntilWindowGone() {

@@ -10,6 +10,7 @@
 #include <filesystem>
 #include <functional>
 #include <optional>
+#include <ostream>
 #include <string>
 #include <string_view>
 #include <vector>
@@ -49,6 +50,24 @@ private:
     std::filesystem::path path_;
 };
 
+// A window's rectangle on the screen, and a size, in the X server's pixels.
+struct ScreenRect {
+    int x;
+    int y;
+    int width;
+    int height;
+
+    friend bool operator==(const ScreenRect&, const ScreenRect&) = default;
+};
+void PrintTo(const ScreenRect& rect, std::ostream* out);
+struct ScreenSize {
+    int width;
+    int height;
+
+    friend bool operator==(const ScreenSize&, const ScreenSize&) = default;
+};
+void PrintTo(const ScreenSize& size, std::ostream* out);
+
 class ProgramRun {
 public:
     // The program keeps its profile, cache and settings in `profile` (created if need be) and
@@ -70,6 +89,14 @@ public:
     bool answerQuestion(const std::function<void()>& ask, const std::string& title,
                         std::uint32_t keysym,
                         support::XInput::Modifier modifier = support::XInput::Modifier::None);
+    // Form1's rectangle on the screen, and the smallest size it asks the window manager for;
+    // nothing while it is not on screen.
+    std::optional<ScreenRect> geometry() const;
+    std::optional<ScreenSize> minimumSize() const;
+    // Moves and resizes Form1 as a window manager does when the user drags it. After a
+    // nomination has shown the panes, waits until their window has grown with it: the program
+    // has then taken in the new size. False if it never did.
+    bool place(const ScreenRect& rect);
     // Waits until Form1 has left the screen or the program has ended.
     bool waitUntilWindowGone();
     // Everything the program has printed so far.

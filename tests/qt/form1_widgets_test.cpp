@@ -160,7 +160,7 @@ TEST_F(Form1WindowTest, ThePanesShareOnePersistentProfileInTheUsersDataFolder) {
                   "/QtWebEngine/afd-nominator");
 }
 
-TEST_F(Form1WindowTest, WindowKeepsItsSizeAndSomeControlsTheirPixels) {
+TEST_F(Form1WindowTest, WindowOpensAtItsDesignSizeWhichIsTheSmallestItCanBe) {
     EXPECT_EQ(window.box(Box::Text1)->geometry(), QRect(16, 8, 137, 25));
     EXPECT_EQ(window.command1()->geometry(), QRect(200, 40, 49, 25));
     EXPECT_EQ(window.tabby()->geometry(), QRect(24, 152, 481, 297));
@@ -168,11 +168,76 @@ TEST_F(Form1WindowTest, WindowKeepsItsSizeAndSomeControlsTheirPixels) {
     const QSize designed(TwipsToPixels(kClientWidthTwips), TwipsToPixels(kClientHeightTwips));
     ASSERT_EQ(designed, QSize(526, 461));
     EXPECT_EQ(window.size(), designed);
-
-    window.resize(700, 600);
-    EXPECT_EQ(window.size(), designed);
     EXPECT_EQ(window.minimumSize(), designed);
-    EXPECT_EQ(window.maximumSize(), designed);
+
+    for (const QSize smaller : {QSize(400, 300), QSize(525, 800), QSize(900, 460)}) {
+        SCOPED_TRACE(std::to_string(smaller.width()) + "x" + std::to_string(smaller.height()));
+        window.resize(smaller);
+        EXPECT_EQ(window.size(), smaller.expandedTo(designed));
+    }
+}
+
+struct SizeRow {
+    const char* name;
+    QSize window;
+    // Tabby's rectangle in the window, which the shown pane's window fills below the tabs.
+    QRect tabby;
+};
+
+// One after the other on the same window: growing, and shrinking back, are both seen.
+const SizeRow kSizes[] = {
+    {"larger", {1100, 800}, {24, 152, 1055, 636}},
+    {"wider only", {900, 800}, {24, 152, 855, 636}},
+    {"back to the design size", {526, 461}, {24, 152, 481, 297}},
+    {"higher only", {526, 700}, {24, 152, 481, 536}},
+    {"larger again", {1100, 800}, {24, 152, 1055, 636}},
+};
+
+TEST_F(Form1WindowTest, TabbyAndTheShownPaneTakeTheRoomAWindowGainsAndNothingElseMoves) {
+    // Tabby is hidden until the first nomination, and takes its size as it is first shown.
+    window.resize(kSizes[0].window);
+    nominate();
+    QQuickWindow* panesWindow = PanesWindow();
+    ASSERT_NE(panesWindow, nullptr);
+    for (const SizeRow& row : kSizes) {
+        SCOPED_TRACE(row.name);
+        window.resize(row.window);
+        ASSERT_TRUE(QTest::qWaitFor([&] { return window.size() == row.window; }))
+            << window.size().width() << "x" << window.size().height();
+        EXPECT_EQ(window.tabby()->geometry(), row.tabby);
+        // Tabby's margins to the window's right and bottom edges are the designed ones.
+        EXPECT_EQ(row.window.width() - row.tabby.right() - 1, 21);
+        EXPECT_EQ(row.window.height() - row.tabby.bottom() - 1, 12);
+
+        // The pane's window, and the pane in it, keep their margins in Tabby: 8 pixels to the
+        // left, right and bottom, and the tab strip's 32 above.
+        const QRect pane(row.tabby.topLeft() + QPoint(8, 32), row.tabby.size() - QSize(16, 40));
+        EXPECT_TRUE(QTest::qWaitFor([&] { return panesWindow->geometry() == pane; }))
+            << "the panes' window is at " << panesWindow->geometry().x() << ","
+            << panesWindow->geometry().y() << " " << panesWindow->width() << "x"
+            << panesWindow->height();
+        for (int tab : {1, 0}) {
+            clickTab(tab);
+            const char* name = kPanesInTabOrder.at(static_cast<std::size_t>(tab));
+            EXPECT_EQ(paneRect(name), pane.translated(-row.tabby.topLeft())) << name;
+        }
+
+        const int gainedWidth = row.window.width() - 526;
+        for (const ControlLayout& layout : kForm1Layout) {
+            if (layout.kind == ControlKind::BrowserPane || layout.name == "Tabby") continue;
+            SCOPED_TRACE(std::string(layout.name));
+            const QWidget* widget = window.findChild<QWidget*>(ToQString(layout.name));
+            ASSERT_NE(widget, nullptr);
+            QRect designed = ToPixels(layout.rect);
+            // The status line takes the room to its right, no more.
+            if (layout.name == "Status") designed.setWidth(designed.width() + gainedWidth);
+            if (layout.kind == ControlKind::ClickableLabel) {
+                EXPECT_EQ(widget->pos(), designed.topLeft());
+            } else {
+                EXPECT_EQ(widget->geometry(), designed);
+            }
+        }
+    }
 }
 
 TEST_F(Form1WindowTest, InitialTextsAndTheLogLineAfterLoading) {

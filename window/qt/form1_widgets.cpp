@@ -64,15 +64,15 @@ QWidget* CreateControl(const ControlLayout& layout, QWidget* parent) {
 
 }  // namespace
 
-QRect ToPixels(const TwipsRect& rect) {
-    const PixelRect pixels = TwipsToPixels(rect);
-    return {pixels.x, pixels.y, pixels.width, pixels.height};
-}
+QRect ToQRect(const PixelRect& rect) { return {rect.x, rect.y, rect.width, rect.height}; }
+
+QRect ToPixels(const TwipsRect& rect) { return ToQRect(TwipsToPixels(rect)); }
 
 Form1Widgets::Form1Widgets(QWidget* parent) : QWidget(parent) {
     setWindowTitle(ToQString(kFormCaption));
-    // Nothing moves the controls, so the window keeps the size they were placed for.
-    setFixedSize(TwipsToPixels(kClientWidthTwips), TwipsToPixels(kClientHeightTwips));
+    // Smaller, the controls would overlap; larger, Tabby and its panes take the room.
+    setMinimumSize(kDesignSize.width, kDesignSize.height);
+    resize(minimumSize());
 
     QWidget* previous = nullptr;
     for (const ControlLayout& layout : kForm1Layout) {
@@ -96,6 +96,20 @@ Form1Widgets::Form1Widgets(QWidget* parent) : QWidget(parent) {
     auto* nextDay = new QShortcut(QKeySequence(ToQString(kNextDayKey)), dayPlus());
     connect(nextDay, &QShortcut::activated, dayPlus(), &ClickableLabel::click);
     box(Box::Text1)->setFocus();
+}
+
+void Form1Widgets::resizeEvent(QResizeEvent* event) {
+    const PixelSize client{width(), height()};
+    for (const ControlLayout& layout : kForm1Layout) {
+        if (layout.growth == Growth::None) continue;
+        const QRect rect = ToQRect(GrownRect(layout, client));
+        if (layout.kind == ControlKind::BrowserPane) {
+            tabby()->setPaneRect(rect);
+        } else {
+            named<QWidget>(layout.name)->setGeometry(rect);
+        }
+    }
+    QWidget::resizeEvent(event);
 }
 
 void DescribeForAssistiveTechnology(QWidget& control) {

@@ -14,10 +14,12 @@ namespace nominator {
 
 class ClickableLabel;
 class TabContainer;
+struct PixelRect;
 struct TwipsRect;
 
 // A rectangle of the layout in device-independent pixels, which scale with the screen.
 QRect ToPixels(const TwipsRect& rect);
+QRect ToQRect(const PixelRect& rect);
 
 // Gives the control, known by its layout name, the name and description a screen reader says.
 void DescribeForAssistiveTechnology(QWidget& control);
@@ -36,6 +38,10 @@ public:
     ClickableLabel* dayPlus() const;
     QLabel* status() const;
     TabContainer* tabby() const;
+
+protected:
+    // Tabby and the panes grow with the window; the other controls stay where they are.
+    void resizeEvent(QResizeEvent* event) override;
 
 private:
     template <typename Widget>

@@ -14,6 +14,7 @@
 #include "window/close_question.h"
 #include "window/qt/clickable_label.h"
 #include "window/qt/handler_guard.h"
+#include "window/qt/kept_geometry_file.h"
 #include "window/qt/tab_container.h"
 #include "window/qt/utf8.h"
 
@@ -127,6 +128,8 @@ void Form1Window::closeEvent(QCloseEvent* event) {
         event->ignore();
         return;
     }
+    // Closing again once it has gone (at the program's end) finds nothing new to keep.
+    if (isVisible()) KeepGeometry(*this);
     // Nobody is left to answer a question still open.
     delete closeQuestion_;
     panes_.answerClose(true);

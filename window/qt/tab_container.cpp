@@ -6,29 +6,39 @@
 namespace nominator {
 
 TabContainer::TabContainer(const QStringList& tabCaptions, const QRect& paneRect, QWidget* parent)
-    : QWidget(parent), tabBar_(new QTabBar(this)), paneRect_(paneRect) {
+    : QWidget(parent), tabBar_(new QTabBar(this)), frame_(new QFrame(this)), paneRect_(paneRect) {
     for (const QString& caption : tabCaptions) tabBar_->addTab(caption);
     tabBar_->setCurrentIndex(0);
     tabBar_->setExpanding(false);
-    // The panes sit with equal margins to the left, right and bottom of the page frame.
-    const int margin = paneRect.left();
-    const QSize frameOutline(paneRect.width() + 2 * margin, paneRect.bottom() + 1 + margin);
+    // The panes sit with equal margins to the left and right of the page frame, and the tabs
+    // above them.
+    const int frameWidth = paneRect.width() + 2 * paneRect.left();
     tabBar_->move(0, 0);
-    tabBar_->resize(tabBar_->sizeHint().boundedTo(QSize(frameOutline.width(), paneRect.top())));
+    tabBar_->resize(tabBar_->sizeHint().boundedTo(QSize(frameWidth, paneRect.top())));
 
-    auto* frame = new QFrame(this);
-    frame->setFrameStyle(QFrame::StyledPanel | QFrame::Raised);
-    const int frameTop = tabBar_->height() - 1;
-    frame->setGeometry(0, frameTop, frameOutline.width(), frameOutline.height() - frameTop);
-    frame->lower();
+    frame_->setFrameStyle(QFrame::StyledPanel | QFrame::Raised);
+    frame_->lower();
 
     setFocusProxy(tabBar_);
 }
 
 void TabContainer::setPanes(QWidget* panes) {
+    panes_ = panes;
     panes->setParent(this);
     panes->setGeometry(paneRect_);
     panes->show();
+}
+
+void TabContainer::setPaneRect(const QRect& paneRect) {
+    paneRect_ = paneRect;
+    if (panes_ != nullptr) panes_->setGeometry(paneRect);
+}
+
+void TabContainer::resizeEvent(QResizeEvent* event) {
+    // The page frame fills the container below the tab strip, which it tucks under by a pixel.
+    const int frameTop = tabBar_->height() - 1;
+    frame_->setGeometry(0, frameTop, width(), height() - frameTop);
+    QWidget::resizeEvent(event);
 }
 
 }  // namespace nominator
