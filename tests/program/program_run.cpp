@@ -1,12 +1,8 @@
 #include "tests/program/program_run.h"
 
-#include <unistd.h>
-
-#include <cstdlib>
 #include <fstream>
 #include <iterator>
 #include <stdexcept>
-#include <system_error>
 #include <thread>
 
 #include "tests/support/form1_points.h"
@@ -40,19 +36,6 @@ bool WaitForThreePanes(const support::StubWikiServer& wiki, std::size_t first) {
         support::Clock::now() + kEngineGiveUp);
 }
 
-ScratchFolder::ScratchFolder() {
-    std::string pattern = (std::filesystem::temp_directory_path() / "afd-program-XXXXXX").string();
-    if (mkdtemp(pattern.data()) == nullptr) {
-        throw std::system_error(errno, std::generic_category(), "mkdtemp");
-    }
-    path_ = pattern;
-}
-
-ScratchFolder::~ScratchFolder() {
-    std::error_code ignored;
-    std::filesystem::remove_all(path_, ignored);
-}
-
 ProgramRun::ProgramRun(const std::filesystem::path& profile,
                        const support::Environment& environment, const std::filesystem::path& log)
     : log_(log),
@@ -68,11 +51,11 @@ std::optional<xcb_window_t> ProgramRun::waitForWindow() {
     return window();
 }
 
-void ProgramRun::clickAfd() {
+void ProgramRun::click(std::string_view control) {
     const std::optional<xcb_window_t> form1 = window();
     if (!form1) throw std::runtime_error("Form1 is not on screen");
-    const support::PixelPoint command1 = support::CentreOf("Command1");
-    input_.clickIn(*form1, command1.x, command1.y);
+    const support::PixelPoint centre = support::CentreOf(control);
+    input_.clickIn(*form1, centre.x, centre.y);
 }
 
 bool ProgramRun::waitUntilWindowGone() {

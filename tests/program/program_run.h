@@ -1,5 +1,5 @@
 // The real program started as a user starts it, on a profile folder of the test's choosing,
-// with its browser engine pointed at the loopback stand-in for the wiki.
+// with its browser engine pointed at the loopback stand-in for the wiki or the local wiki.
 #pragma once
 
 #include <xcb/xcb.h>
@@ -9,9 +9,11 @@
 #include <filesystem>
 #include <optional>
 #include <string>
+#include <string_view>
 #include <vector>
 
 #include "tests/support/child_process.h"
+#include "tests/support/scratch_folder.h"
 #include "tests/support/stub_wiki_server.h"
 #include "tests/support/x_input.h"
 #include "tests/support/x_map_watcher.h"
@@ -31,20 +33,7 @@ std::vector<support::ArrivedRequest> PaneRequests(
 // Waits until the three panes have loaded their pages, counting from request `first` on.
 bool WaitForThreePanes(const support::StubWikiServer& wiki, std::size_t first = 0);
 
-// A folder of its own under the system's temporary folder, removed with everything in it.
-class ScratchFolder {
-public:
-    ScratchFolder();
-    ~ScratchFolder();
-
-    ScratchFolder(const ScratchFolder&) = delete;
-    ScratchFolder& operator=(const ScratchFolder&) = delete;
-
-    const std::filesystem::path& path() const { return path_; }
-
-private:
-    std::filesystem::path path_;
-};
+using support::ScratchFolder;
 
 class ProgramRun {
 public:
@@ -58,8 +47,11 @@ public:
     std::optional<xcb_window_t> waitForWindow();
     // Form1 as it is on screen now: the window is re-created once when the panes join.
     std::optional<xcb_window_t> window() const { return watcher_.onScreen(); }
-    // Clicks AFD with real X input, as a user's hand would.
-    void clickAfd();
+    // Clicks the named control of Form1 with real X input, as a user's hand would.
+    void click(std::string_view control);
+    void clickAfd() { click("Command1"); }
+    // Keys and typing, which go where the keyboard focus is.
+    support::XInput& input() { return input_; }
     // Waits until Form1 has left the screen or the program has ended.
     bool waitUntilWindowGone();
     // Everything the program has printed so far.
