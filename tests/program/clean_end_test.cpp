@@ -12,6 +12,7 @@
 #include <iostream>
 #include <string>
 #include <string_view>
+#include <thread>
 #include <vector>
 
 #include "tests/program/program_run.h"
@@ -27,7 +28,10 @@ using support::Clock;
 
 constexpr std::uint32_t kTabKeysym = 0xff09;
 constexpr std::uint32_t kReturnKeysym = 0xff0d;
-constexpr std::string_view kLoginForm = "/w/index.php?title=Special:UserLogin&";
+constexpr std::uint32_t kSelectAllKeysym = 'a';
+constexpr std::chrono::seconds kPersonsPause{1};
+constexpr std::string_view kLoginPicture =
+    "/w/resources/src/mediawiki.special.userlogin.login.styles/images/";
 
 std::vector<ArrivedRequest> From(std::vector<ArrivedRequest> requests, std::size_t first) {
     requests.erase(requests.begin(), requests.begin() + static_cast<std::ptrdiff_t>(
@@ -36,32 +40,36 @@ std::vector<ArrivedRequest> From(std::vector<ArrivedRequest> requests, std::size
 }
 
 // Opens the wiki's login form in the article's pane, its title typed as the article's, and fills
-// it in with real keys: from Text5, Tab reaches the tab bar, then the page's first control (the
-// first of its two "Jump to" links), the second, and the user name; Tab again the password, and
-// Return logs in. True once a request carries a login the wiki knows.
+// it in with real keys: the form puts the page's focus on the user name itself, a click on the
+// pane's scroll bar gives the page the keys, Tab moves on to the password, and Return logs in.
+// True once a request carries a login the wiki knows.
 bool LogIn(ProgramRun& run, support::LocalWiki& wiki) {
     support::StubWikiServer& tlsEnd = wiki.tlsEnd();
     const std::size_t before = tlsEnd.requests().size();
     run.click("Text1");
+    run.input().key(kSelectAllKeysym, support::XInput::Modifier::Control);
     run.input().type("Special:UserLogin");
     run.clickAfd();
-    // The form is laid out once the scripts its page asks for are on their way.
+    // The login page's own style sheet puts a picture beside the form: the engine asks for it
+    // once the form is laid out, and the form's fields can take the focus.
     const bool formShown = tlsEnd.waitFor(
         [before](const std::vector<ArrivedRequest>& requests) {
-            bool form = false;
-            for (const ArrivedRequest& request : From(requests, before)) {
-                form = form || request.target.starts_with(kLoginForm);
-                if (form && request.target.starts_with("/w/load.php?") &&
-                    request.target.find("modules=startup") == std::string::npos) {
-                    return true;
-                }
-            }
-            return false;
+            const std::vector<ArrivedRequest> since = From(requests, before);
+            return std::any_of(since.begin(), since.end(), [](const ArrivedRequest& request) {
+                return request.target.starts_with(kLoginPicture);
+            });
         },
         Clock::now() + kEngineGiveUp);
     if (!formShown) return false;
-    run.click("Text5");
-    for (int press = 0; press < 4; ++press) run.input().key(kTabKeysym);
+    run.clickAt(support::ScrollBarOf("Browser"));
+    // The panes' own window takes the keyboard focus from Form1's, and the engine then passes it
+    // on to the page, which no one outside can see: keys sent before would miss the field, so
+    // the hand waits a moment, as a person's would.
+    const auto focusDeadline = Clock::now() + kEngineGiveUp;
+    while (run.input().focusWindow() == run.window() && Clock::now() < focusDeadline) {
+        std::this_thread::sleep_for(std::chrono::milliseconds(10));
+    }
+    std::this_thread::sleep_for(kPersonsPause);
     run.input().type(wiki.userName());
     run.input().key(kTabKeysym);
     run.input().type(wiki.password());

@@ -5,7 +5,6 @@
 #include <stdexcept>
 #include <thread>
 
-#include "tests/support/form1_points.h"
 #include "tests/support/profile_folders.h"
 #include "window/form1_layout.h"
 
@@ -51,11 +50,12 @@ std::optional<xcb_window_t> ProgramRun::waitForWindow() {
     return window();
 }
 
-void ProgramRun::click(std::string_view control) {
+void ProgramRun::click(std::string_view control) { clickAt(support::CentreOf(control)); }
+
+void ProgramRun::clickAt(support::PixelPoint point) {
     const std::optional<xcb_window_t> form1 = window();
     if (!form1) throw std::runtime_error("Form1 is not on screen");
-    const support::PixelPoint centre = support::CentreOf(control);
-    input_.clickIn(*form1, centre.x, centre.y);
+    input_.clickIn(*form1, point.x, point.y);
 }
 
 bool ProgramRun::waitUntilWindowGone() {

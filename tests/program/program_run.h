@@ -13,6 +13,7 @@
 #include <vector>
 
 #include "tests/support/child_process.h"
+#include "tests/support/form1_points.h"
 #include "tests/support/scratch_folder.h"
 #include "tests/support/stub_wiki_server.h"
 #include "tests/support/x_input.h"
@@ -49,6 +50,8 @@ public:
     std::optional<xcb_window_t> window() const { return watcher_.onScreen(); }
     // Clicks the named control of Form1 with real X input, as a user's hand would.
     void click(std::string_view control);
+    // Clicks that point of Form1's client area.
+    void clickAt(support::PixelPoint point);
     void clickAfd() { click("Command1"); }
     // Keys and typing, which go where the keyboard focus is.
     support::XInput& input() { return input_; }
