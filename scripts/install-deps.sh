@@ -28,8 +28,6 @@ packages=(
   # mediawiki wants a web server and a PHP runtime: naming php8.2-cgi and mini-httpd (which
   # starts no service) keeps apt from choosing a server that listens; neither is used.
   mediawiki php-cli php-sqlite3 php-intl php-mbstring php-xml php8.2-cgi mini-httpd
-  # ... and in front of it the TLS end for the engine's https://en.wikipedia.org, on loopback too
-  socat openssl
 )
 
 missing=()

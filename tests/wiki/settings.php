@@ -11,6 +11,7 @@ $wgArticlePath = '/wiki/$1';
 $wgUsePathInfo = true;
 $wgLanguageCode = 'en';
 $wgLocaltimezone = 'UTC';
+$wgLogos = [ '1x' => "$wgResourceBasePath/resources/assets/wiki.png" ];
 
 // The editor the English Wikipedia gives by default.
 wfLoadExtension( 'WikiEditor' );
