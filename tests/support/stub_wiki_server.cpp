@@ -167,7 +167,10 @@ std::function<StubAnswer(const ArrivedRequest&)> StubWikiServer::answerFor(
     return chosen;
 }
 
-bool StubWikiServer::passOn(SSL* ssl, const ArrivedRequest& request, const std::string& received) {
+bool StubWikiServer::relayToWiki(SSL* ssl, const ArrivedRequest& request,
+                                 const std::string& received) {
+    const auto headEnd = received.find("\r\n\r\n");
+    if (headEnd == std::string::npos) return false;
     const int wiki = ConnectToLoopback(wikiPort_);
     if (wiki < 0) return false;
     {
@@ -178,7 +181,7 @@ bool StubWikiServer::passOn(SSL* ssl, const ArrivedRequest& request, const std::
     // The head has come whole; of a form's body, what came with it. The rest follows.
     const std::size_t bodyLength =
         std::strtoull(HeaderOf(request, "Content-Length").c_str(), nullptr, 10);
-    std::size_t bodySent = received.size() - (received.find("\r\n\r\n") + 4);
+    std::size_t bodySent = received.size() - (headEnd + 4);
     bool sent = SendAll(wiki, received.data(), received.size());
     char buffer[16384];
     while (sent && bodySent < bodyLength) {
@@ -251,7 +254,7 @@ void StubWikiServer::serve(int socket, TimePoint connected) {
                                    {}};
             const auto answerOf = answerFor(request);
             // Passed on to the wiki, or answered here, also when no wiki could be reached.
-            if (answerOf || !passOn(ssl, request, head)) {
+            if (answerOf || !relayToWiki(ssl, request, head)) {
                 const StubAnswer answer = answerOf ? answerOf(request) : kNoWiki;
                 if (answer.never) {
                     // Until the server ends: its destructor shuts the socket down.

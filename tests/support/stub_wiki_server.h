@@ -82,8 +82,8 @@ private:
     // What answer() set for the request; empty when it is to be passed on.
     std::function<StubAnswer(const ArrivedRequest&)> answerFor(const ArrivedRequest& request);
     // Passes the request, of which `received` has come so far, on to the wiki and its answer
-    // back; false when the wiki could not be reached.
-    bool passOn(SSL* ssl, const ArrivedRequest& request, const std::string& received);
+    // back; false when the wiki could not be reached or the request's head never ended.
+    bool relayToWiki(SSL* ssl, const ArrivedRequest& request, const std::string& received);
 
     SslContext context_;
     int listener_ = -1;
