@@ -6,7 +6,7 @@ JOBS ?= $(shell nproc)
 # CI builds with warnings as errors; a developer's build only shows them.
 CMAKE_FLAGS ?= $(if $(CI),-DWARNINGS_AS_ERRORS=ON)
 
-.PHONY: deps configure build run test format screenshot bench
+.PHONY: deps configure build run test format screenshot bench wiki
 
 deps:
 	./scripts/install-deps.sh
@@ -26,6 +26,12 @@ test: build
 # Start-up, click-to-request and memory, measured from outside under Xvfb; not part of `test`.
 bench: build
 	./bench/run_bench.sh $(BUILD_DIR)
+
+# The tests' local MediaWiki, built anew and served on loopback until Ctrl+C, for exploring it
+# by hand; it prints how to point the tool at it.
+wiki: build
+	./tests/wiki/install_wiki.sh $(BUILD_DIR)/local-wiki
+	$(BUILD_DIR)/bin/local_wiki
 
 format:
 	git ls-files '*.cpp' '*.h' | xargs clang-format -i

@@ -24,6 +24,10 @@ packages=(
   desktop-file-utils dpkg-dev file libxml2-utils
   # benchmark: X client that clicks (XTest) and a loopback TLS stand-in for the wiki
   libxcb1-dev libxcb-xtest0-dev libssl-dev
+  # end-to-end tests: a local MediaWiki on SQLite, served by PHP's built-in server on loopback.
+  # mediawiki wants a web server and a PHP runtime: naming php8.2-cgi and mini-httpd (which
+  # starts no service) keeps apt from choosing a server that listens; neither is used.
+  mediawiki php-cli php-sqlite3 php-intl php-mbstring php-xml php8.2-cgi mini-httpd
 )
 
 missing=()

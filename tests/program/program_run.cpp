@@ -1,16 +1,11 @@
 #include "tests/program/program_run.h"
 
-#include <unistd.h>
-
-#include <cstdlib>
 #include <fstream>
 #include <iterator>
 #include <memory>
 #include <stdexcept>
-#include <system_error>
 #include <thread>
 
-#include "tests/support/form1_points.h"
 #include "tests/support/profile_folders.h"
 #include "tests/support/x_reply.h"
 #include "window/form1_layout.h"
@@ -83,19 +78,6 @@ bool WaitForThreePanes(const support::StubWikiServer& wiki, std::size_t first) {
         support::Clock::now() + kEngineGiveUp);
 }
 
-ScratchFolder::ScratchFolder() {
-    std::string pattern = (std::filesystem::temp_directory_path() / "afd-program-XXXXXX").string();
-    if (mkdtemp(pattern.data()) == nullptr) {
-        throw std::system_error(errno, std::generic_category(), "mkdtemp");
-    }
-    path_ = pattern;
-}
-
-ScratchFolder::~ScratchFolder() {
-    std::error_code ignored;
-    std::filesystem::remove_all(path_, ignored);
-}
-
 ProgramRun::ProgramRun(const std::filesystem::path& profile,
                        const support::Environment& environment, const std::filesystem::path& log)
     : log_(log),
@@ -111,28 +93,33 @@ std::optional<xcb_window_t> ProgramRun::waitForWindow() {
     return window();
 }
 
-void ProgramRun::clickAfd() {
+void ProgramRun::click(std::string_view control) { clickAt(support::CentreOf(control)); }
+
+void ProgramRun::clickAt(support::PixelPoint point) {
     const std::optional<xcb_window_t> form1 = window();
     if (!form1) throw std::runtime_error("Form1 is not on screen");
-    const support::PixelPoint command1 = support::CentreOf("Command1");
-    input_.clickIn(*form1, command1.x, command1.y);
+    input_.clickIn(*form1, point.x, point.y);
 }
 
-void ProgramRun::typeIntoPane(std::string_view text) {
-    const std::optional<xcb_window_t> form1 = window();
-    if (!form1) throw std::runtime_error("Form1 is not on screen");
+bool ProgramRun::clickIntoPane(
+    const std::function<bool(support::TimePoint deadline)>& pageHasTheKeys) {
+    // Under Xvfb no window manager activates the window, and a click into the panes' window of
+    // an inactive window leaves the keys where they were; a click on a box activates it. Even
+    // so a click into the panes now and then leaves them there; a second click, as a user's
+    // would, gives them to the page.
+    click("Text1");
+    std::this_thread::sleep_for(500ms);
     // The panes fill Tabby below its tab strip.
     const support::PixelPoint tabby = support::CentreOf("Tabby");
-    // Under Xvfb no window manager activates the window, and a click into the panes' window
-    // of an inactive window leaves the keys where they were; a click on a box activates it.
-    const support::PixelPoint text1 = support::CentreOf("Text1");
-    input_.clickIn(*form1, text1.x, text1.y);
-    std::this_thread::sleep_for(500ms);
-    input_.clickIn(*form1, tabby.x, tabby.y + 16);
-    // The click hands the keys to the panes' own window, a moment later.
-    std::this_thread::sleep_for(500ms);
-    input_.type(text);
-    input_.sync();
+    for (int attempt = 0; attempt < 3; ++attempt) {
+        clickAt({tabby.x, tabby.y + 16});
+        const support::TimePoint deadline = support::Clock::now() + 5s;
+        while (input_.focusWindow() == window() && support::Clock::now() < deadline) {
+            std::this_thread::sleep_for(10ms);
+        }
+        if (input_.focusWindow() != window() && pageHasTheKeys(deadline)) return true;
+    }
+    return false;
 }
 
 bool ProgramRun::answerQuestion(const std::function<void()>& ask, const std::string& title,

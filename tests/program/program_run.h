@@ -1,5 +1,5 @@
 // The real program started as a user starts it, on a profile folder of the test's choosing,
-// with its browser engine pointed at the loopback stand-in for the wiki.
+// with its browser engine pointed at the loopback stand-in for the wiki or the local wiki.
 #pragma once
 
 #include <xcb/xcb.h>
@@ -16,6 +16,8 @@
 #include <vector>
 
 #include "tests/support/child_process.h"
+#include "tests/support/form1_points.h"
+#include "tests/support/scratch_folder.h"
 #include "tests/support/stub_wiki_server.h"
 #include "tests/support/x_input.h"
 #include "tests/support/x_map_watcher.h"
@@ -35,20 +37,7 @@ std::vector<support::ArrivedRequest> PaneRequests(
 // Waits until the three panes have loaded their pages, counting from request `first` on.
 bool WaitForThreePanes(const support::StubWikiServer& wiki, std::size_t first = 0);
 
-// A folder of its own under the system's temporary folder, removed with everything in it.
-class ScratchFolder {
-public:
-    ScratchFolder();
-    ~ScratchFolder();
-
-    ScratchFolder(const ScratchFolder&) = delete;
-    ScratchFolder& operator=(const ScratchFolder&) = delete;
-
-    const std::filesystem::path& path() const { return path_; }
-
-private:
-    std::filesystem::path path_;
-};
+using support::ScratchFolder;
 
 // A window's rectangle on the screen, and a size, in the X server's pixels.
 struct ScreenRect {
@@ -80,10 +69,17 @@ public:
     std::optional<xcb_window_t> waitForWindow();
     // Form1 as it is on screen now: the window is re-created once when the panes join.
     std::optional<xcb_window_t> window() const { return watcher_.onScreen(); }
-    // Clicks AFD with real X input, as a user's hand would.
-    void clickAfd();
-    // Clicks into the middle of the shown pane's page and types there, with real X input.
-    void typeIntoPane(std::string_view text);
+    // Clicks the named control of Form1 with real X input, as a user's hand would.
+    void click(std::string_view control);
+    // Clicks that point of Form1's client area.
+    void clickAt(support::PixelPoint point);
+    void clickAfd() { click("Command1"); }
+    // Keys and typing, which go where the keyboard focus is.
+    support::XInput& input() { return input_; }
+    // Clicks into the middle of the shown pane's page with real X input until the panes' window
+    // has the keyboard focus and `pageHasTheKeys` (waiting until the deadline) says the page
+    // has them too; false when three clicks did not do it.
+    bool clickIntoPane(const std::function<bool(support::TimePoint deadline)>& pageHasTheKeys);
     // Does what makes the program ask (`ask`), waits for its question, a window with this
     // title, and answers it with the key; false when no question showed.
     bool answerQuestion(const std::function<void()>& ask, const std::string& title,

@@ -51,6 +51,7 @@ using testing::StartsWith;
 
 const auto kNoonOnMarch7 = std::chrono::sys_days{std::chrono::year{2026} / 3 / 7} + 12h;
 constexpr int kGiveUpMs = 30000;
+constexpr int kFocusMs = 5000;
 constexpr std::uint32_t kReturn = 0xff0d;
 constexpr std::uint32_t kEscape = 0xff1b;
 constexpr std::uint32_t kF8 = 0xffc5;
@@ -61,7 +62,7 @@ constexpr std::uint32_t kTab = 0xff09;
 constexpr char kChosenFile[] = "/tmp/afd-page-questions/chosen.txt";
 
 // An editor as the wiki's: a text area at the page's top left that asks before the page is left
-// once it holds text, and reports each change.
+// once it holds text, and reports each change and when it takes the keys.
 constexpr char kEditorPage[] = R"html(<!DOCTYPE html><title>Editing TITLE</title>
 <body style="margin:0">
 <textarea id="text" style="position:absolute;left:0;top:0;width:300px;height:60px"></textarea>
@@ -82,6 +83,7 @@ function report(kind, value) {
 }
 const text = document.getElementById('text');
 text.addEventListener('input', () => report('typed', text.value));
+text.addEventListener('focus', () => report('focused', ''));
 addEventListener('beforeunload', event => {
   if (text.value) { event.preventDefault(); event.returnValue = ''; }
 });
@@ -190,10 +192,22 @@ protected:
 
     // Types into the shown page's text area until the page has reported the text.
     void typeIntoPage(std::string_view text) {
-        clickPage({50, 30});
-        ASSERT_TRUE(WaitInEventLoop([] { return QGuiApplication::focusWindow() == PanesWindow(); },
-                                    kGiveUpMs))
-            << "the click did not give the page the keys";
+        // The page itself says when its text area has the keys, which travel on from the panes'
+        // window to the page after the click. Under Xvfb, with no window manager, a click into
+        // the panes' window now and then leaves the keys where they were; a second click, as a
+        // user's would, gives them to the page.
+        const std::size_t focused = Reports("focused").size();
+        bool hasTheKeys = false;
+        for (int click = 0; click < 3 && !hasTheKeys; ++click) {
+            clickPage({50, 30});
+            hasTheKeys = WaitInEventLoop(
+                [&] {
+                    return Reports("focused").size() > focused &&
+                           QGuiApplication::focusWindow() == PanesWindow();
+                },
+                kFocusMs);
+        }
+        ASSERT_TRUE(hasTheKeys) << "no click gave the page's text area the keys";
         input.type(text);
         input.sync();
         ASSERT_TRUE(WaitInEventLoop(

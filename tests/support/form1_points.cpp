@@ -7,13 +7,29 @@
 
 namespace support {
 
-PixelPoint CentreOf(std::string_view control) {
+namespace {
+
+nominator::PixelRect RectOf(std::string_view control) {
     for (const nominator::ControlLayout& layout : nominator::kForm1Layout) {
-        if (layout.name != control) continue;
-        const nominator::PixelRect rect = nominator::TwipsToPixels(layout.rect);
-        return {rect.x + rect.width / 2, rect.y + rect.height / 2};
+        if (layout.name == control) return nominator::TwipsToPixels(layout.rect);
     }
     throw std::logic_error("Form1 has no control " + std::string(control));
+}
+
+// The engine's scroll bars are 15 pixels wide.
+constexpr int kIntoScrollBar = 7;
+
+}  // namespace
+
+PixelPoint CentreOf(std::string_view control) {
+    const nominator::PixelRect rect = RectOf(control);
+    return {rect.x + rect.width / 2, rect.y + rect.height / 2};
+}
+
+PixelPoint ScrollBarOf(std::string_view pane) {
+    const nominator::PixelRect tabby = RectOf("Tabby");
+    const nominator::PixelRect rect = RectOf(pane);
+    return {tabby.x + rect.x + rect.width - kIntoScrollBar, tabby.y + rect.y + rect.height / 2};
 }
 
 }  // namespace support

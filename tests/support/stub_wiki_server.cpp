@@ -13,6 +13,7 @@
 
 #include <algorithm>
 #include <cerrno>
+#include <cstdlib>
 #include <optional>
 #include <stdexcept>
 #include <system_error>
@@ -23,6 +24,8 @@ namespace {
 constexpr std::string_view kPage =
     "<!DOCTYPE html><html><head><meta charset=\"utf-8\"><title>Stub</title></head>"
     "<body><p>A stand-in for the wiki's page, served on loopback.</p></body></html>";
+
+const StubAnswer kNoWiki{502, "text/plain", "", "The wiki behind could not be reached.", false};
 
 StubAnswer DefaultAnswer(std::string_view target) {
     const bool page = target.starts_with("/w/index.php?") || target.starts_with("/wiki/");
@@ -52,6 +55,30 @@ bool SameIgnoringCase(std::string_view a, std::string_view b) {
 }
 
 void Fail(const char* what) { throw std::system_error(errno, std::generic_category(), what); }
+
+bool SendAll(int socket, const char* data, std::size_t size) {
+    while (size > 0) {
+        const ssize_t sent = send(socket, data, size, MSG_NOSIGNAL);
+        if (sent <= 0) return false;
+        data += sent;
+        size -= static_cast<std::size_t>(sent);
+    }
+    return true;
+}
+
+int ConnectToLoopback(uint16_t port) {
+    const int connection = socket(AF_INET, SOCK_STREAM | SOCK_CLOEXEC, 0);
+    if (connection < 0) return -1;
+    sockaddr_in address{};
+    address.sin_family = AF_INET;
+    address.sin_addr.s_addr = htonl(INADDR_LOOPBACK);
+    address.sin_port = htons(port);
+    if (connect(connection, reinterpret_cast<const sockaddr*>(&address), sizeof address) < 0) {
+        close(connection);
+        return -1;
+    }
+    return connection;
+}
 
 }  // namespace
 
@@ -117,15 +144,64 @@ void StubWikiServer::answer(std::string prefix,
     answers_.emplace_back(std::move(prefix), std::move(answer));
 }
 
-StubAnswer StubWikiServer::answerFor(const ArrivedRequest& request) {
+void StubWikiServer::passOnTo(uint16_t wikiPort) { wikiPort_ = wikiPort; }
+
+void StubWikiServer::passOn(std::string prefix) { answer(std::move(prefix), nullptr); }
+
+std::function<StubAnswer(const ArrivedRequest&)> StubWikiServer::answerFor(
+    const ArrivedRequest& request) {
     std::function<StubAnswer(const ArrivedRequest&)> chosen;
+    bool claimed = false;
     {
         const std::lock_guard lock(mutex_);
         for (const auto& [prefix, answer] : answers_) {
-            if (request.target.starts_with(prefix)) chosen = answer;
+            if (request.target.starts_with(prefix)) {
+                chosen = answer;
+                claimed = true;
+            }
         }
     }
-    return chosen ? chosen(request) : DefaultAnswer(request.target);
+    if (!claimed && wikiPort_ == 0) {
+        chosen = [](const ArrivedRequest& unclaimed) { return DefaultAnswer(unclaimed.target); };
+    }
+    return chosen;
+}
+
+bool StubWikiServer::relayToWiki(SSL* ssl, const ArrivedRequest& request,
+                                 const std::string& received) {
+    const auto headEnd = received.find("\r\n\r\n");
+    if (headEnd == std::string::npos) return false;
+    const int wiki = ConnectToLoopback(wikiPort_);
+    if (wiki < 0) return false;
+    {
+        // The destructor cuts short a wiki that never answers, as it does a silent client.
+        const std::lock_guard lock(mutex_);
+        openSockets_.push_back(wiki);
+    }
+    // The head has come whole; of a form's body, what came with it. The rest follows.
+    const std::size_t bodyLength =
+        std::strtoull(HeaderOf(request, "Content-Length").c_str(), nullptr, 10);
+    std::size_t bodySent = received.size() - (headEnd + 4);
+    bool sent = SendAll(wiki, received.data(), received.size());
+    char buffer[16384];
+    while (sent && bodySent < bodyLength) {
+        const int got =
+            SSL_read(ssl, buffer, static_cast<int>(std::min(sizeof buffer, bodyLength - bodySent)));
+        if (got <= 0) break;
+        sent = SendAll(wiki, buffer, static_cast<std::size_t>(got));
+        bodySent += static_cast<std::size_t>(got);
+    }
+    // PHP's server closes the connection after each answer: its end is the answer's end.
+    while (sent) {
+        const ssize_t got = recv(wiki, buffer, sizeof buffer, 0);
+        if (got <= 0 || SSL_write(ssl, buffer, static_cast<int>(got)) <= 0) break;
+    }
+    {
+        const std::lock_guard lock(mutex_);
+        std::erase(openSockets_, wiki);
+    }
+    close(wiki);
+    return true;
 }
 
 std::vector<ArrivedRequest> StubWikiServer::requests() const {
@@ -176,16 +252,22 @@ void StubWikiServer::serve(int socket, TimePoint connected) {
                                    head.substr(firstSpace + 1, secondSpace - firstSpace - 1),
                                    head.substr(0, head.find("\r\n\r\n") + 2),
                                    {}};
-            const StubAnswer answer = answerFor(request);
-            if (answer.never) {
-                // Until the server ends: its destructor shuts the socket down.
-                while (!stopping_) {
-                    const int got = SSL_read(ssl, buffer, sizeof buffer);
-                    if (got == 0 || (got < 0 && errno != EAGAIN && errno != EWOULDBLOCK)) break;
+            const auto answerOf = answerFor(request);
+            // Passed on to the wiki, or answered here, also when no wiki could be reached.
+            if (answerOf || !relayToWiki(ssl, request, head)) {
+                const StubAnswer answer = answerOf ? answerOf(request) : kNoWiki;
+                if (answer.never) {
+                    // Until the server ends: its destructor shuts the socket down.
+                    while (!stopping_) {
+                        const int got = SSL_read(ssl, buffer, sizeof buffer);
+                        if (got == 0 || (got < 0 && errno != EAGAIN && errno != EWOULDBLOCK)) {
+                            break;
+                        }
+                    }
+                } else {
+                    const std::string encoded = Encode(answer, method);
+                    SSL_write(ssl, encoded.data(), static_cast<int>(encoded.size()));
                 }
-            } else {
-                const std::string encoded = Encode(answer, method);
-                SSL_write(ssl, encoded.data(), static_cast<int>(encoded.size()));
             }
             request.answered = Clock::now();
             {

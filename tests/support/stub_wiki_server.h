@@ -1,7 +1,8 @@
 // A stand-in for the wiki on the loopback interface, serving HTTPS: the engine's requests for
 // en.wikipedia.org are mapped here (see engine_environment.h), and each request's arrival is
 // stamped on the steady clock. By default it answers every page with a small HTML page that no
-// cache may keep, so that each click's three requests reach it; a test can answer otherwise.
+// cache may keep, so that each click's three requests reach it; a test can answer otherwise. In
+// front of a real wiki on a loopback port it is that wiki's TLS end instead, passing requests on.
 #pragma once
 
 #include <openssl/ssl.h>
@@ -61,6 +62,11 @@ public:
     // Answers the requests whose target starts with the prefix with what `answer` gives; the
     // prefix set last that matches wins. Safe to call while the server runs.
     void answer(std::string prefix, std::function<StubAnswer(const ArrivedRequest&)> answer);
+    // From now on every request that no answer claims goes, as sent, to the plain HTTP server on
+    // 127.0.0.1 at the port, and its answer comes back as that server gives it.
+    void passOnTo(uint16_t wikiPort);
+    // Requests under the prefix go to that server again, whatever answer was set for them before.
+    void passOn(std::string prefix);
     // Every request answered so far, in the order they were answered.
     std::vector<ArrivedRequest> requests() const;
     // Waits until `done` holds for the requests, or the deadline passes; says which.
@@ -73,13 +79,18 @@ public:
 private:
     void acceptLoop();
     void serve(int socket, TimePoint connected);
-    StubAnswer answerFor(const ArrivedRequest& request);
+    // What answer() set for the request; empty when it is to be passed on.
+    std::function<StubAnswer(const ArrivedRequest&)> answerFor(const ArrivedRequest& request);
+    // Passes the request, of which `received` has come so far, on to the wiki and its answer
+    // back; false when the wiki could not be reached or the request's head never ended.
+    bool relayToWiki(SSL* ssl, const ArrivedRequest& request, const std::string& received);
 
     SslContext context_;
     int listener_ = -1;
     int wakeRead_ = -1;
     int wakeWrite_ = -1;
     uint16_t port_ = 0;
+    std::atomic<uint16_t> wikiPort_{0};
     mutable std::mutex mutex_;
     mutable std::condition_variable changed_;
     std::vector<ArrivedRequest> requests_;

@@ -146,8 +146,14 @@ void XInput::clickIn(std::uint32_t window, int x, int y) {
     sync();
 }
 
-void XInput::sync() {
-    std::free(xcb_get_input_focus_reply(xcb_, xcb_get_input_focus(xcb_), nullptr));
+void XInput::sync() { focusWindow(); }
+
+std::uint32_t XInput::focusWindow() {
+    xcb_get_input_focus_reply_t* reply =
+        xcb_get_input_focus_reply(xcb_, xcb_get_input_focus(xcb_), nullptr);
+    const std::uint32_t focus = reply != nullptr ? reply->focus : 0;
+    std::free(reply);
+    return focus;
 }
 
 }  // namespace support

@@ -40,6 +40,8 @@ public:
     void clickIn(std::uint32_t window, int x, int y);
     // Sends everything so far and waits until the server has processed it.
     void sync();
+    // The window that has the keyboard focus now, once everything so far has been processed.
+    std::uint32_t focusWindow();
 
 private:
     void press(std::uint8_t keycode, bool down);
