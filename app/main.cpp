@@ -12,9 +12,10 @@ int main(int argc, char* argv[]) {
     QApplication application(argc, argv);
     // Names the folder that holds the browser profile with the wiki login.
     QApplication::setApplicationName(QStringLiteral("afd-nominator"));
-    // The browser engine reports its OpenGL set-up on every start; a user has no use for it.
-    // Its warnings still show, and QT_LOGGING_RULES, read after these rules, still wins.
-    QLoggingCategory::setFilterRules(QStringLiteral("qt.webengine*.info=false"));
+    // The browser engine reports its OpenGL set-up on every start, and passes on what the wiki's
+    // pages write to their console ("js"); a user has no use for either. The engine's warnings
+    // still show, and QT_LOGGING_RULES, read after these rules, still wins.
+    QLoggingCategory::setFilterRules(QStringLiteral("qt.webengine*.info=false\njs=false"));
 
     // kill, Ctrl+C and a closed terminal close the window as its close button does, and the
     // program ends once the browser engine has written the wiki login to the profile. Declared
