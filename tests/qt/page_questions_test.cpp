@@ -191,11 +191,11 @@ protected:
     void clickPage(QPoint at) { click(PanesWindow()->mapToGlobal(at)); }
 
     // Types into the shown page's text area until the page has reported the text.
-    void typeIntoPage(std::string_view text) {
-        // The page itself says when its text area has the keys, which travel on from the panes'
-        // window to the page after the click. Under Xvfb, with no window manager, a click into
-        // the panes' window now and then leaves the keys where they were; a second click, as a
-        // user's would, gives them to the page.
+    // Clicks into the page's text area until the page itself says that it has the keys, which
+    // travel on from the panes' window to the page after the click. Under Xvfb, with no window
+    // manager, a click into the panes' window now and then leaves the keys where they were; a
+    // second click, as a user's would, gives them to the page.
+    void givePageTheKeys() {
         const std::size_t focused = Reports("focused").size();
         bool hasTheKeys = false;
         for (int click = 0; click < 3 && !hasTheKeys; ++click) {
@@ -208,6 +208,11 @@ protected:
                 kFocusMs);
         }
         ASSERT_TRUE(hasTheKeys) << "no click gave the page's text area the keys";
+    }
+
+    void typeIntoPage(std::string_view text) {
+        givePageTheKeys();
+        if (HasFatalFailure()) return;
         input.type(text);
         input.sync();
         ASSERT_TRUE(WaitInEventLoop(
@@ -425,6 +430,9 @@ class PageDialogTest : public PageQuestionsTest, public testing::WithParamInterf
 TEST_P(PageDialogTest, TheUsersAnswerReachesThePage) {
     const DialogRow& row = GetParam();
     nominate("Dialogs");
+    // The page has the keys first, so that the click on its button is not the one that hands
+    // them over.
+    givePageTheKeys();
     const std::size_t before = Reports(row.kind).size();
     clickPage(row.button);
     QWidget* dialog = nullptr;
