@@ -1,4 +1,5 @@
 import QtQuick
+import QtWebChannel
 import QtWebEngine
 
 // The three browser panes, one over the other; only the selected one is shown. The engine
@@ -13,6 +14,9 @@ Item {
     required property var paneNames
     required property var paneDescriptions
     required property QtObject requests
+    // Run in every page of the panes, in the tool's own script world, which alone reaches the
+    // pane's web channel.
+    required property string pageScript
     property int selected: 0
     // One zoom for all three panes.
     property real zoom: 1.0
@@ -28,11 +32,29 @@ Item {
         Accessible.role: Accessible.Pane
         Accessible.name: panes.paneNames[index]
         Accessible.description: panes.paneDescriptions[index]
+        WebChannel {
+            id: channel
+
+            Component.onCompleted: registerObjects({
+                    "editor": panes.requests.editorChannel(pane.index)
+                })
+        }
         WebEngineView {
             objectName: pane.viewName
             anchors.fill: parent
             profile: panes.profile
             zoomFactor: panes.zoom
+            webChannel: channel
+            webChannelWorld: WebEngineScript.ApplicationWorld
+
+            Component.onCompleted: {
+                const script = WebEngine.script();
+                script.name = "editorFill";
+                script.sourceCode = panes.pageScript;
+                script.injectionPoint = WebEngineScript.DocumentReady;
+                script.worldId = WebEngineScript.ApplicationWorld;
+                userScripts.insert(script);
+            }
 
             // A WebAction by its number, for the module's menu and its closing.
             function act(action) {

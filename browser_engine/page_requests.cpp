@@ -2,6 +2,7 @@
 
 #include <QQuickItem>
 #include <QToolTip>
+#include <QWebEngineLoadingInfo>
 #include <utility>
 
 #include "browser_engine/page_context_menu.h"
@@ -18,11 +19,16 @@ constexpr int kHideTooltip = 1;
 
 }  // namespace
 
-PageRequests::PageRequests(BrowserEngine::PaneEvents events) : leaving_(std::move(events)) {}
+PageRequests::PageRequests(BrowserEngine::PaneEvents events)
+    : events_(std::move(events)),
+      editors_{new EditorChannel(0, events_, this), new EditorChannel(1, events_, this),
+               new EditorChannel(2, events_, this)},
+      leaving_(events_, [this](int pane) { return editor(pane).holdsOnlyTheFill(); }) {}
 
 void PageRequests::attach(QuickPanesHost& host) {
     host_ = &host;
     leaving_.attach(host);
+    for (int pane = 0; pane < 3; ++pane) editor(pane).attach(*host.pane(pane));
 }
 
 void PageRequests::contextMenu(int pane, QObject* request) {
@@ -62,7 +68,10 @@ void PageRequests::tooltip(int pane, QObject* request) {
 
 void PageRequests::loadingChanged(int pane, const QUrl& url, int status) {
     leaving_.loadingChanged(pane, url, status);
+    if (status == QWebEngineLoadingInfo::LoadSucceededStatus && events_.loaded) events_.loaded(pane);
 }
+
+QObject* PageRequests::editorChannel(int pane) { return &editor(pane); }
 
 void PageRequests::closeAgreed(int pane) { leaving_.closeAgreed(pane); }
 

@@ -4,6 +4,9 @@
 #include <QPointer>
 #include <QUrl>
 
+#include <array>
+
+#include "browser_engine/editor_channel.h"
 #include "browser_engine/pane_leaving.h"
 
 namespace nominator {
@@ -22,6 +25,7 @@ public:
     // The panes' widget, once it exists: the pages, and what the dialogs open over.
     void attach(QuickPanesHost& host);
     PaneLeaving& leaving() { return leaving_; }
+    EditorChannel& editor(int pane) { return *editors_.at(static_cast<std::size_t>(pane)); }
 
     // For the panes' QML; `pane` is 0, 1 or 2, `request` the engine's request object.
     Q_INVOKABLE void contextMenu(int pane, QObject* request);
@@ -32,9 +36,14 @@ public:
     Q_INVOKABLE void tooltip(int pane, QObject* request);
     Q_INVOKABLE void loadingChanged(int pane, const QUrl& url, int status);
     Q_INVOKABLE void closeAgreed(int pane);
+    // What the pane's web channel offers its pages.
+    Q_INVOKABLE QObject* editorChannel(int pane);
 
 private:
     QPointer<QuickPanesHost> host_;
+    BrowserEngine::PaneEvents events_;
+    // Children of this object, so that the QML never takes them over.
+    std::array<EditorChannel*, 3> editors_;
     PaneLeaving leaving_;
 };
 

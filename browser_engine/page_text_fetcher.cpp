@@ -34,17 +34,33 @@ PageTextFetcher::PageTextFetcher(QQuickItem* view, QObject* parent) : QObject(pa
     if (engine == nullptr) throw std::runtime_error("the browser view has no QML engine");
     QJSEngine::setObjectOwnership(this, QJSEngine::CppOwnership);
     onTextRead_ = engine->newQObject(this).property(QStringLiteral("onTextRead"));
+    timeout_.setSingleShot(true);
+    timeout_.setInterval(BrowserEngine::kFetchTimeout);
+    // A wiki that never answers must not hold up the fetches after.
+    connect(&timeout_, &QTimer::timeout, this, [this] {
+        finish(false,
+               QStringLiteral("no answer within %1 s")
+                   .arg(std::chrono::duration_cast<std::chrono::seconds>(BrowserEngine::kFetchTimeout)
+                            .count()));
+    });
 }
 
 void PageTextFetcher::fetch(const QUrl& address, BrowserEngine::FetchDone done) {
-    address_ = address;
-    done_ = std::move(done);
-    view_->setProperty("url", address);
+    fetches_.push_back({address, std::move(done)});
+    if (fetches_.size() == 1) startNext();
+}
+
+void PageTextFetcher::startNext() {
+    if (fetches_.empty()) return;
+    timeout_.start();
+    // The same address again is loaded again.
+    view_->setProperty("url", QUrl(QStringLiteral("about:blank")));
+    view_->setProperty("url", fetches_.front().address);
 }
 
 void PageTextFetcher::onLoadingChanged(const QWebEngineLoadingInfo& loading) {
-    // The end of a load that a later fetch cut short is no answer to the later one.
-    if (!done_ || loading.url() != address_) return;
+    // The end of a load that was cut short is no answer to the one after.
+    if (fetches_.empty() || loading.url() != fetches_.front().address) return;
     switch (loading.status()) {
         case QWebEngineLoadingInfo::LoadStartedStatus:
             return;
@@ -66,7 +82,7 @@ void PageTextFetcher::onLoadingChanged(const QWebEngineLoadingInfo& loading) {
 }
 
 void PageTextFetcher::onTextRead(const QString& typeAndText) {
-    if (!done_) return;
+    if (fetches_.empty()) return;
     const qsizetype lineEnd = typeAndText.indexOf(u'\n');
     const QString type = typeAndText.left(lineEnd);
     if (lineEnd < 0 || type != QStringLiteral("application/json")) {
@@ -77,7 +93,12 @@ void PageTextFetcher::onTextRead(const QString& typeAndText) {
 }
 
 void PageTextFetcher::finish(bool ok, const QString& textOrReason) {
-    std::exchange(done_, nullptr)(ok, textOrReason);
+    timeout_.stop();
+    const BrowserEngine::FetchDone done = std::move(fetches_.front().done);
+    fetches_.pop_front();
+    // The next one starts first: `done` may ask for another.
+    startNext();
+    done(ok, textOrReason);
 }
 
 }  // namespace nominator

@@ -2,7 +2,9 @@
 
 #include <QJSValue>
 #include <QObject>
+#include <QTimer>
 #include <QUrl>
+#include <deque>
 
 #include "window/qt/browser_engine.h"
 
@@ -21,7 +23,7 @@ public:
     // The view is a Qt WebEngine QML view; throws std::runtime_error when it is not one.
     explicit PageTextFetcher(QQuickItem* view, QObject* parent = nullptr);
 
-    // A fetch that has not finished is abandoned: its `done` is never called.
+    // Fetches one address after another; each `done` is called once, from the event loop.
     void fetch(const QUrl& address, BrowserEngine::FetchDone done);
 
     // For the view's signal and its script's answer; not for callers.
@@ -29,12 +31,19 @@ public:
     Q_INVOKABLE void onTextRead(const QString& typeAndText);
 
 private:
+    struct Fetch {
+        QUrl address;
+        BrowserEngine::FetchDone done;
+    };
+
+    void startNext();
     void finish(bool ok, const QString& textOrReason);
 
     QQuickItem* view_;
     QJSValue onTextRead_;
-    QUrl address_;
-    BrowserEngine::FetchDone done_;
+    // The fetch under way first.
+    std::deque<Fetch> fetches_;
+    QTimer timeout_;
 };
 
 }  // namespace nominator

@@ -44,7 +44,9 @@ QString LeaveText(int pane, const QString& page, bool forWindow) {
 
 }  // namespace
 
-PaneLeaving::PaneLeaving(BrowserEngine::PaneEvents events) : events_(std::move(events)) {
+PaneLeaving::PaneLeaving(BrowserEngine::PaneEvents events,
+                         std::function<bool(int pane)> holdsOnlyTheFill)
+    : events_(std::move(events)), holdsOnlyTheFill_(std::move(holdsOnlyTheFill)) {
     closeTimeout_.setSingleShot(true);
     closeTimeout_.setInterval(kCloseAnswerMs);
     connect(&closeTimeout_, &QTimer::timeout, this, [this] {
@@ -75,7 +77,12 @@ void PaneLeaving::beforeUnload(int pane, QObject& request) {
     request.setProperty("accepted", true);
     if (host_ == nullptr) return;
     KeepUntilAnswered(request, *this);
-    if (closing_ == Closing::Agreed) return answer({pane, &request, false}, true);
+    // The tool put the text there, and puts it on the nomination's next page again.
+    if (closing_ == Closing::Agreed || holdsOnlyTheFill_(pane)) {
+        answer({pane, &request, false}, true);
+        if (closing_ == Closing::Asking) closingAnswered(pane);
+        return;
+    }
     if (closing_ != Closing::No) {
         held_.push_back({pane, &request, false});
         unsaved_.push_back(pane);

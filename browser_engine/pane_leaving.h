@@ -6,6 +6,7 @@
 #include <QUrl>
 #include <array>
 #include <deque>
+#include <functional>
 #include <vector>
 
 #include "window/qt/browser_engine.h"
@@ -25,7 +26,8 @@ class PaneLeaving : public QObject {
     Q_OBJECT
 
 public:
-    explicit PaneLeaving(BrowserEngine::PaneEvents events);
+    // `holdsOnlyTheFill` says whether all a pane's page holds is what the module put there.
+    PaneLeaving(BrowserEngine::PaneEvents events, std::function<bool(int pane)> holdsOnlyTheFill);
 
     // The panes' widget: where the pages are and what the questions are asked over.
     void attach(QuickPanesHost& host);
@@ -56,6 +58,7 @@ private:
     void closingAnswered(int pane);
 
     BrowserEngine::PaneEvents events_;
+    std::function<bool(int pane)> holdsOnlyTheFill_;
     QPointer<QuickPanesHost> host_;
     std::array<QUrl, 3> opened_;
     // The window's address is on its way: the page has neither been left nor kept for it yet.

@@ -3,6 +3,7 @@
 // WebEngine's QML views in one Qt Quick window, which sits among the widgets as a native child
 // window: the widgets' own window then never has to change how it is drawn, and is never made
 // anew while the user types into it.
+#include <QFile>
 #include <QPointer>
 #include <QQmlError>
 #include <QQuickItem>
@@ -27,6 +28,20 @@ namespace nominator {
 namespace {
 
 constexpr int kPanes = 3;
+
+// The script that the panes run in every page, in a world of its own: the web channel's client
+// library, then the module's own part.
+QString PageScript() {
+    QString script;
+    for (const char* name : {":/qtwebchannel/qwebchannel.js", ":/afd-nominator/editor_fill.js"}) {
+        QFile file(QString::fromLatin1(name));
+        if (!file.open(QIODevice::ReadOnly)) {
+            throw std::runtime_error(std::string("cannot make the browser panes: no ") + name);
+        }
+        script += QString::fromUtf8(file.readAll()) + u'\n';
+    }
+    return script;
+}
 
 std::string Describe(const QList<QQmlError>& errors) {
     std::string text;
@@ -58,10 +73,12 @@ public:
             descriptions << ToQString(text->description);
         }
         zoom_ = ReadZoom(profile_.persistentStoragePath());
+        const QString pageScript = PageScript();
         view->setInitialProperties({{QStringLiteral("profile"), QVariant::fromValue(&profile_)},
                                     {QStringLiteral("paneNames"), names},
                                     {QStringLiteral("paneDescriptions"), descriptions},
                                     {QStringLiteral("zoom"), zoom_},
+                                    {QStringLiteral("pageScript"), pageScript},
                                     {QStringLiteral("requests"),
                                      QVariant::fromValue(static_cast<QObject*>(requests.get()))}});
         view->setSource(QUrl(QStringLiteral("qrc:/afd-nominator/browser_panes.qml")));
@@ -89,6 +106,10 @@ public:
     void load(int pane, const QUrl& address) override {
         requests_->leaving().opening(pane, address);
         load(*host_, pane, address);
+    }
+
+    void fillEditor(int pane, const EditorFill& fill) override {
+        requests_->editor(pane).fill(fill);
     }
 
     void show(int pane) override { host_->select(pane); }

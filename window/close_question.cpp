@@ -20,4 +20,15 @@ std::string UnsavedChangesQuestion(const std::vector<int>& tabs) {
            " that are not saved. Close the window and lose " + (one ? "them?" : "all of them?");
 }
 
+
+std::optional<std::string> ClosingQuestion(const std::optional<std::string>& halfDone,
+                                           const std::vector<int>& tabs) {
+    if (tabs.empty()) {
+        if (!halfDone) return std::nullopt;
+        return *halfDone + " Close anyway?";
+    }
+    const std::string unsaved = UnsavedChangesQuestion(tabs);
+    return halfDone ? *halfDone + " " + unsaved : unsaved;
+}
+
 }  // namespace nominator

@@ -1,18 +1,31 @@
 #include "window/form1.h"
 
 #include <utility>
+#include <variant>
 
+#include "core/editor_fill.h"
 #include "core/log_date.h"
 #include "core/nomination_check_answer.h"
 #include "core/nomination_check_query.h"
 #include "core/nomination_page.h"
 #include "core/nomination_status.h"
 #include "core/nomination_texts.h"
+#include "core/page_titles.h"
 #include "core/panes_behind_status.h"
 #include "core/wiki_addresses.h"
 #include "core/wiki_title.h"
+#include "window/close_question.h"
 
 namespace nominator {
+namespace {
+
+constexpr std::string_view kPasteLogLineStatus =
+    "No place for the log line on this log page: paste it at the top of the list by hand";
+
+std::size_t IndexOf(Pane pane) { return static_cast<std::size_t>(pane); }
+
+}  // namespace
+
 Form1::Form1(NominationView& view, Clock clock) : view_(view), clock_(std::move(clock)) {}
 
 void Form1::Form_Load() { view_.setText(Box::Text5, LogLine(view_.text(Box::Text1))); }
@@ -43,12 +56,26 @@ void Form1::Command1_Click() {
     view_.show(Control::Status);
     showStatus({std::string(kCheckingStatus), "", false});
     pending_ = PendingCheck{++lastTicket_, WikiName(view_.text(Box::Text1))};
+    // Until the check answers, the nomination is a first one; its editors wait for the answer.
+    nomination_ = Nomination{
+        {pending_->name, DiscussionTitle(pending_->name), LogTitle(CurDate)}, pending_->name};
+    fillNotice_.reset();
+    savedPending_.reset();
+    askSavedAgain_ = false;
     view_.requestNominationCheck(pending_->ticket, NominationCheckUrl(pending_->name));
 }
 
 void Form1::DayPlus_Click() {
     CurDate = FormatLogDate(UtcTomorrow(clock_()));
     view_.navigate(Pane::Browser3, LogEditUrl(CurDate));
+    if (!nomination_) return;
+    nomination_->pages.log = LogTitle(CurDate);
+    nomination_->fillDue[IndexOf(Pane::Browser3)] = true;
+    shown_.erase(Pane::Browser3);
+    if (fillNotice_) {
+        fillNotice_.reset();
+        refreshStatus();
+    }
 }
 
 void Form1::NominationCheckAnswered(int ticket, const std::string& body) {
@@ -64,13 +91,124 @@ void Form1::NominationCheckAnswered(int ticket, const std::string& body) {
         writtenTag_ = tag;
         view_.setText(Box::Text5, LogLine(page));
         view_.navigate(Pane::Browser2, DiscussionUrl(page));
+        nomination_->page = page;
+        nomination_->pages.discussion = DiscussionTitle(page);
+        shown_.erase(Pane::Browser2);
     }
     showStatus(StatusOf(check));
+    nomination_->checked = true;
+    fillAll();
+    askWhatIsSaved();
 }
 
 void Form1::NominationCheckFailed(int ticket, const std::string& reason) {
     if (!takePendingName(ticket)) return;
     showStatus(StatusOf(CheckFailure{reason}));
+    nomination_->checked = true;
+    fillAll();
+    askWhatIsSaved();
+}
+
+void Form1::EditorShown(Pane pane, const std::string& page, const std::string& text) {
+    shown_[pane] = {page, text};
+    fill(pane);
+}
+
+void Form1::EditorFilled(Pane pane, const std::string& page) {
+    const auto shown = shown_.find(pane);
+    if (nomination_ && shown != shown_.end() && shown->second.page == page) {
+        nomination_->fillDue[IndexOf(pane)] = false;
+    }
+}
+
+void Form1::PaneLoaded(Pane /*pane*/) {
+    if (nomination_ && nomination_->checked) askWhatIsSaved();
+}
+
+void Form1::SavedEditsAnswered(int ticket, const std::string& body) {
+    if (savedPending_ != ticket) return;
+    savedPending_.reset();
+    const auto saved = ReadSavedEdits(body, nomination_->pages);
+    if (const auto* edits = std::get_if<SavedEdits>(&saved)) {
+        nomination_->saved = *edits;
+        refreshStatus();
+    }
+    if (std::exchange(askSavedAgain_, false)) askWhatIsSaved();
+}
+
+void Form1::SavedEditsFailed(int ticket, const std::string& /*reason*/) {
+    // What the wiki held last still stands; the next page that loads asks again.
+    if (savedPending_ != ticket) return;
+    savedPending_.reset();
+    if (std::exchange(askSavedAgain_, false)) askWhatIsSaved();
+}
+
+std::optional<std::string> Form1::CloseQuestion(const std::vector<int>& unsavedTabs) const {
+    std::optional<std::string> halfDone;
+    if (nomination_) halfDone = HalfDoneNomination(nomination_->pages.article, nomination_->saved);
+    return ClosingQuestion(halfDone, unsavedTabs);
+}
+
+void Form1::fillAll() {
+    for (const Pane pane : {Pane::Browser, Pane::Browser2, Pane::Browser3}) fill(pane);
+}
+
+void Form1::fill(Pane pane) {
+    const auto shown = shown_.find(pane);
+    if (!nomination_ || !nomination_->checked || !nomination_->fillDue[IndexOf(pane)] ||
+        shown == shown_.end()) {
+        return;
+    }
+    // Only the editor of the nomination's own page: not one the pane has moved on to.
+    const NominationPages& pages = nomination_->pages;
+    const std::string& meant = pane == Pane::Browser    ? pages.article
+                               : pane == Pane::Browser2 ? pages.discussion
+                                                        : pages.log;
+    if (TitleOfAddress(shown->second.page) != meant) return;
+    if (std::optional<EditorFill> filled = fillFor(pane, shown->second)) {
+        view_.fillEditor(pane, *filled);
+    } else {
+        // The text is there already, or has no place: nothing to put.
+        nomination_->fillDue[IndexOf(pane)] = false;
+    }
+}
+
+std::optional<EditorFill> Form1::fillFor(Pane pane, const ShownEditor& shown) {
+    const Nomination& nomination = *nomination_;
+    std::optional<std::string> text;
+    std::string summary;
+    switch (pane) {
+        case Pane::Browser:
+            text = TaggedArticleText(shown.text, view_.text(Box::Text2));
+            summary = ArticleTagSummary(nomination.page);
+            break;
+        case Pane::Browser2:
+            text = NewDiscussionText(shown.text, view_.text(Box::Text3));
+            summary = DiscussionSummary(nomination.pages.article);
+            break;
+        case Pane::Browser3: {
+            ListedLog listed =
+                ListedLogText(shown.text, view_.text(Box::Text5), nomination.pages.discussion);
+            if (listed.outcome == ListedLog::Outcome::NoMarker) {
+                fillNotice_ = StatusLine{std::string(kPasteLogLineStatus), checkStatus_.text, true};
+                refreshStatus();
+            }
+            if (listed.outcome == ListedLog::Outcome::Listed) text = std::move(listed.text);
+            summary = LogLineSummary(nomination.page);
+            break;
+        }
+    }
+    if (!text) return std::nullopt;
+    return EditorFill{shown.page, shown.text, std::move(*text), std::move(summary)};
+}
+
+void Form1::askWhatIsSaved() {
+    if (savedPending_) {
+        askSavedAgain_ = true;
+        return;
+    }
+    savedPending_ = ++lastSavedTicket_;
+    view_.requestSavedEdits(*savedPending_, SavedEditsUrl(nomination_->pages));
 }
 
 void Form1::PaneStayed(Pane pane, const std::string& page) {
@@ -90,10 +228,17 @@ void Form1::showStatus(StatusLine status) {
 
 void Form1::refreshStatus() {
     StatusLine shown = checkStatus_;
+    // Once part of the nomination is saved, where it stands matters more than the check.
+    if (const std::optional<StatusLine> saved =
+            nomination_ ? SavedEditsStatus(nomination_->saved) : std::nullopt) {
+        shown = *saved;
+    } else if (fillNotice_) {
+        shown = *fillNotice_;
+    }
     if (!behind_.empty()) {
         std::vector<PaneBehind> behind;
         for (const auto& [pane, page] : behind_) behind.push_back({TabOf(pane), page});
-        shown = PanesBehindStatus(behind, checkStatus_);
+        shown = PanesBehindStatus(behind, shown);
     }
     view_.setStatus(shown.text, shown.detail, shown.warning);
 }

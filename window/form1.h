@@ -1,5 +1,6 @@
 #pragma once
 
+#include <array>
 #include <chrono>
 #include <functional>
 #include <map>
@@ -7,6 +8,7 @@
 #include <string>
 
 #include "core/nomination_status.h"
+#include "core/saved_edits.h"
 #include "window/nomination_view.h"
 
 namespace nominator {
@@ -45,10 +47,49 @@ public:
     // The pane is opening the address a click gave it last.
     void PaneArrived(Pane pane);
 
+    // A pane's page shows the wiki's editor of `page` (as the wiki writes it in addresses),
+    // holding `text`. Once the check has answered or failed, each of the nomination's editors
+    // gets its text once: the tag, the discussion, the log line, each in its place and with
+    // its summary, from the boxes as they are then.
+    void EditorShown(Pane pane, const std::string& page, const std::string& text);
+    // The editor of `page` holds its fill.
+    void EditorFilled(Pane pane, const std::string& page);
+    // A pane finished loading a page: after a save, the wiki may hold another of the edits.
+    void PaneLoaded(Pane pane);
+    // The wiki's answer to the latest question which edits it holds; the status line then says
+    // where the nomination stands. Other tickets' outcomes are stale.
+    void SavedEditsAnswered(int ticket, const std::string& body);
+    void SavedEditsFailed(int ticket, const std::string& reason);
+
+    // What closing the window must ask first, given the tabs whose pages hold unsaved changes:
+    // nothing, or one question about those and a nomination that is saved in part.
+    std::optional<std::string> CloseQuestion(const std::vector<int>& unsavedTabs) const;
+
     // The log date key computed last, by either click; empty until then.
     std::string CurDate;
 
 private:
+    // The latest nomination's pages, and what of it the wiki holds.
+    struct Nomination {
+        NominationPages pages;
+        // The discussion page's name after the discussion stem.
+        std::string page;
+        // The check has answered or failed: the texts are those of the right nomination.
+        bool checked = false;
+        SavedEdits saved;
+        // The editors that are still to get their text.
+        std::array<bool, 3> fillDue{true, true, true};
+    };
+    // What a pane's editor showed when it last said so.
+    struct ShownEditor {
+        std::string page;
+        std::string text;
+    };
+
+    void fill(Pane pane);
+    void fillAll();
+    std::optional<EditorFill> fillFor(Pane pane, const ShownEditor& shown);
+    void askWhatIsSaved();
     // The check that the latest click asked for and that has not been answered yet. The answer
     // is about the name asked for, whatever the title box holds by the time it arrives.
     struct PendingCheck {
@@ -71,6 +112,14 @@ private:
     StatusLine checkStatus_;
     // The panes that still show an earlier page, and its name.
     std::map<Pane, std::string> behind_;
+    std::optional<Nomination> nomination_;
+    std::map<Pane, ShownEditor> shown_;
+    // A text that could not be put in its place: the user must paste it.
+    std::optional<StatusLine> fillNotice_;
+    int lastSavedTicket_ = 0;
+    // The question which edits are saved that is under way, and whether to ask again after.
+    std::optional<int> savedPending_;
+    bool askSavedAgain_ = false;
 };
 
 }  // namespace nominator

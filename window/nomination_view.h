@@ -16,6 +16,15 @@ enum class Pane { Browser, Browser2, Browser3 };
 // The tab a pane is on, counted from 0 as the tabs' captions count.
 constexpr int TabOf(Pane pane) { return static_cast<int>(pane); }
 
+// What to put into a pane's editor, as if typed: `text` and `summary` into the editor of the
+// page `page` (named as the pane reported it), if it still holds `shownText`.
+struct EditorFill {
+    std::string page;
+    std::string shownText;
+    std::string text;
+    std::string summary;
+};
+
 // What Form1's behaviour needs from the window toolkit, in plain values. Texts are UTF-8.
 // An operation that fails throws; the failure ends the handler that called it.
 class NominationView {
@@ -40,6 +49,14 @@ public:
     // Form1::NominationCheckFailed with a short reason for the user. Requests of earlier tickets
     // may still be answered; Form1 ignores them.
     virtual void requestNominationCheck(int ticket, const std::string& address) = 0;
+    // The same for the question which of a nomination's edits the wiki holds; the outcome goes
+    // to Form1::SavedEditsAnswered or Form1::SavedEditsFailed.
+    virtual void requestSavedEdits(int ticket, const std::string& address) = 0;
+
+    // Puts the fill into the pane's editor, never saving it, and returns at once. The pane
+    // then reports Form1::EditorFilled, or, when the editor holds something else by now,
+    // Form1::EditorShown again. A page that is not the wiki's own gets nothing.
+    virtual void fillEditor(Pane pane, const EditorFill& fill) = 0;
 };
 
 }  // namespace nominator

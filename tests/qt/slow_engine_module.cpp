@@ -32,6 +32,8 @@ public:
 
     void show(int /*pane*/) override {}
 
+    void fillEditor(int /*pane*/, const EditorFill& /*fill*/) override {}
+
     // Never answers, as a wiki that cannot be reached.
     void fetch(const QUrl& address, FetchDone /*done*/) override {
         panes_->setProperty("fetchedAddress", address.toString(QUrl::FullyEncoded));

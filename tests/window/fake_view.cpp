@@ -48,4 +48,13 @@ void FakeView::requestNominationCheck(int ticket, const std::string& address) {
     record("request " + std::to_string(ticket) + " " + address);
 }
 
+void FakeView::requestSavedEdits(int ticket, const std::string& address) {
+    record("ask saved " + std::to_string(ticket) + " " + address);
+}
+
+void FakeView::fillEditor(Pane pane, const EditorFill& fill) {
+    record("fill " + std::string(NameOf(pane)) + " " + fill.page + " | shown: " + fill.shownText +
+           " | text: " + fill.text + " | summary: " + fill.summary);
+}
+
 }  // namespace nominator

@@ -21,6 +21,8 @@ public:
     void navigate(Pane pane, const std::string& address) override;
     void setStatus(const std::string& text, const std::string& detail, bool warning) override;
     void requestNominationCheck(int ticket, const std::string& address) override;
+    void requestSavedEdits(int ticket, const std::string& address) override;
+    void fillEditor(Pane pane, const EditorFill& fill) override;
 
     // The operation that would be recorded at this position throws instead of happening.
     void failAt(std::size_t position) { failAt_ = position; }

@@ -1,6 +1,7 @@
 #pragma once
 
 #include <QString>
+#include <chrono>
 #include <functional>
 #include <memory>
 #include <vector>
@@ -24,6 +25,24 @@ public:
         std::function<void(int pane, const QString& page)> stayed;
         // The pane has begun to open the address load() gave it last.
         std::function<void(int pane)> arrived;
+        // The pane has finished loading a page.
+        std::function<void(int pane)> loaded;
+        // A page of the wiki's shows its editor of the page `title` (as the wiki writes it in
+        // addresses, "Sample_page"), holding `text`. Said again when the page reads it anew.
+        std::function<void(int pane, const QString& title, const QString& text)> editorShown;
+        // The editor of `title` holds what fillEditor() gave it.
+        std::function<void(int pane, const QString& title)> editorFilled;
+    };
+
+    // What to put into a pane's editor, as if typed, and for which page and text.
+    struct EditorFill {
+        // The page whose editor is meant, as editorShown names it.
+        QString page;
+        // What the editor held when it was shown; an editor that holds anything else by now is
+        // read anew instead (editorShown).
+        QString shownText;
+        QString text;
+        QString summary;
     };
 
     // The three panes, one over the other in a widget of their own that the caller places and
@@ -33,16 +52,21 @@ public:
     // be made.
     virtual std::unique_ptr<QWidget> createPanes(PaneEvents events) = 0;
     // Opens the address in the pane (0, 1 or 2: the tab it is on). A page with unsaved
-    // changes first asks the user whether to leave it.
+    // changes first asks the user whether to leave it, unless all it holds is a fill.
     virtual void load(int pane, const QUrl& address) = 0;
+    // Puts the text and summary into the pane's editor as if typed, never saving it: only on
+    // the wiki's own HTTPS pages, only into the editor of `fill.page`. An editor that holds
+    // only what was put there is left without the page's question (see load()).
+    virtual void fillEditor(int pane, const EditorFill& fill) = 0;
     // Shows the pane and hides the other two.
     virtual void show(int pane) = 0;
 
+    static constexpr std::chrono::milliseconds kFetchTimeout{10000};
     // The outcome of a fetch: true and the answer's text, or false and a short reason.
     using FetchDone = std::function<void(bool ok, const QString& textOrReason)>;
     // Fetches a JSON answer with the panes' profile, after createPanes(), and calls `done` from
-    // the event loop once it has it. A fetch that has not finished when the next one starts is
-    // never answered.
+    // the event loop once, with the answer or the reason there is none (no answer within
+    // kFetchTimeout among them). Fetches are made one after another, in the order asked.
     virtual void fetch(const QUrl& address, FetchDone done) = 0;
 
     // Closing, as a browser closes its tabs: each page runs its own check before it is closed.

@@ -62,6 +62,10 @@ void BrowserPanes::load(Pane pane, const QUrl& address) {
     if (engine_) engine_->load(static_cast<int>(pane), address);
 }
 
+void BrowserPanes::fillEditor(Pane pane, const BrowserEngine::EditorFill& fill) {
+    if (panes_) engine_->fillEditor(static_cast<int>(pane), fill);
+}
+
 void BrowserPanes::fetch(const QUrl& address, BrowserEngine::FetchDone done) {
     create();
     if (engine_) engine_->fetch(address, std::move(done));

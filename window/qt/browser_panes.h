@@ -35,6 +35,9 @@ public:
     bool close(const std::function<void()>& closed);
     // Opens the address in the pane, created first if need be.
     void load(Pane pane, const QUrl& address);
+    // Puts the fill into the pane's editor (see BrowserEngine::fillEditor); nothing before the
+    // panes exist, since no editor has shown then.
+    void fillEditor(Pane pane, const BrowserEngine::EditorFill& fill);
     // Fetches a JSON answer with the panes' profile, the panes created first if need be.
     void fetch(const QUrl& address, BrowserEngine::FetchDone done);
     // Asks the pages whether they may be closed (see BrowserEngine::askToClose); false, and no

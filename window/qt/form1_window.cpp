@@ -11,7 +11,6 @@
 #include <stdexcept>
 #include <utility>
 
-#include "window/close_question.h"
 #include "window/qt/clickable_label.h"
 #include "window/qt/handler_guard.h"
 #include "window/qt/kept_geometry_file.h"
@@ -33,9 +32,6 @@ QUrl EncodedUrl(const std::string& address) {
 
 Pane PaneOf(int tab) { return static_cast<Pane>(tab); }
 
-// Long enough for a slow connection to the wiki, short enough that the user still waits.
-constexpr std::chrono::milliseconds kCheckTimeout{10000};
-
 // A red that stands out from the window's text on the default light background.
 const QColor kWarningColour(0xC0, 0x10, 0x10);
 
@@ -44,15 +40,29 @@ const QColor kWarningColour(0xC0, 0x10, 0x10);
 Form1Window::Form1Window(Form1::Clock clock, QString engineModule, QWidget* parent)
     : Form1Widgets(parent),
       form_(*this, std::move(clock)),
-      panes_(*tabby(), std::move(engineModule),
-             {[this](int tab, const QString& page) {
-                  RunHandler(this, [&] { form_.PaneStayed(PaneOf(tab), ToUtf8(page)); });
-              },
-              [this](int tab) { RunHandler(this, [&] { form_.PaneArrived(PaneOf(tab)); }); }}) {
+      panes_(*tabby(), std::move(engineModule), paneEvents()) {
     connect(command1(), &QPushButton::clicked, this,
             [this] { RunHandler(this, [this] { form_.Command1_Click(); }); });
     connect(dayPlus(), &ClickableLabel::clicked, this,
             [this] { RunHandler(this, [this] { form_.DayPlus_Click(); }); });
+}
+
+BrowserEngine::PaneEvents Form1Window::paneEvents() {
+    BrowserEngine::PaneEvents events;
+    events.stayed = [this](int tab, const QString& page) {
+        RunHandler(this, [&] { form_.PaneStayed(PaneOf(tab), ToUtf8(page)); });
+    };
+    events.arrived = [this](int tab) {
+        RunHandler(this, [&] { form_.PaneArrived(PaneOf(tab)); });
+    };
+    events.loaded = [this](int tab) { RunHandler(this, [&] { form_.PaneLoaded(PaneOf(tab)); }); };
+    events.editorShown = [this](int tab, const QString& page, const QString& text) {
+        RunHandler(this, [&] { form_.EditorShown(PaneOf(tab), ToUtf8(page), ToUtf8(text)); });
+    };
+    events.editorFilled = [this](int tab, const QString& page) {
+        RunHandler(this, [&] { form_.EditorFilled(PaneOf(tab), ToUtf8(page)); });
+    };
+    return events;
 }
 
 bool Form1Window::load() {
@@ -75,26 +85,23 @@ void Form1Window::navigate(Pane pane, const std::string& address) {
 }
 
 void Form1Window::requestNominationCheck(int ticket, const std::string& address) {
-    panes_.fetch(EncodedUrl(address), [this, ticket](bool ok, const QString& textOrReason) {
-        RunHandler(this, [&] {
-            if (ok) {
-                form_.NominationCheckAnswered(ticket, ToUtf8(textOrReason));
-            } else {
-                form_.NominationCheckFailed(ticket, ToUtf8(textOrReason));
-            }
-        });
+    fetchFor(ticket, address, &Form1::NominationCheckAnswered, &Form1::NominationCheckFailed);
+}
+
+void Form1Window::requestSavedEdits(int ticket, const std::string& address) {
+    fetchFor(ticket, address, &Form1::SavedEditsAnswered, &Form1::SavedEditsFailed);
+}
+
+void Form1Window::fetchFor(int ticket, const std::string& address, Outcome answered,
+                           Outcome failed) {
+    panes_.fetch(EncodedUrl(address), [=, this](bool ok, const QString& textOrReason) {
+        RunHandler(this, [&] { (form_.*(ok ? answered : failed))(ticket, ToUtf8(textOrReason)); });
     });
-    // A wiki that never answers must not leave the user waiting; a late answer is then ignored.
-    QTimer::singleShot(kCheckTimeout, this, [this, ticket] {
-        RunHandler(this, [&] {
-            form_.NominationCheckFailed(
-                ticket,
-                "no answer within " +
-                    std::to_string(
-                        std::chrono::duration_cast<std::chrono::seconds>(kCheckTimeout).count()) +
-                    " s");
-        });
-    });
+}
+
+void Form1Window::fillEditor(Pane pane, const EditorFill& fill) {
+    panes_.fillEditor(pane, {ToQString(fill.page), ToQString(fill.shownText), ToQString(fill.text),
+                             ToQString(fill.summary)});
 }
 
 void Form1Window::setStatus(const std::string& text, const std::string& detail, bool warning) {
@@ -120,7 +127,7 @@ bool Form1Window::closeWithoutAsking() {
 void Form1Window::closeEvent(QCloseEvent* event) {
     // The pages are asked first, as a browser asks its tabs, and the user if one holds changes.
     if (closing_ == Closing::NotAsked && panes_.askToClose([this](const std::vector<int>& unsaved) {
-            askAboutUnsavedChanges(unsaved);
+            askBeforeClosing(unsaved);
         })) {
         closing_ = Closing::Asking;
     }
@@ -143,16 +150,16 @@ void Form1Window::closeEvent(QCloseEvent* event) {
     emit ended();
 }
 
-void Form1Window::askAboutUnsavedChanges(const std::vector<int>& tabs) {
+void Form1Window::askBeforeClosing(const std::vector<int>& unsavedTabs) {
     if (closing_ != Closing::Asking) return;
-    if (tabs.empty()) {
+    const std::optional<std::string> question = form_.CloseQuestion(unsavedTabs);
+    if (!question) {
         closing_ = Closing::Agreed;
         close();
         return;
     }
-    auto* box =
-        new QMessageBox(QMessageBox::Warning, QStringLiteral("Close the window?"),
-                        ToQString(UnsavedChangesQuestion(tabs)), QMessageBox::NoButton, this);
+    auto* box = new QMessageBox(QMessageBox::Warning, QStringLiteral("Close the window?"),
+                                ToQString(*question), QMessageBox::NoButton, this);
     box->setTextFormat(Qt::PlainText);
     box->setAccessibleName(QStringLiteral("Close the window?"));
     box->setWindowModality(Qt::WindowModal);

@@ -37,6 +37,8 @@ public:
     void navigate(Pane pane, const std::string& address) override;
     void setStatus(const std::string& text, const std::string& detail, bool warning) override;
     void requestNominationCheck(int ticket, const std::string& address) override;
+    void requestSavedEdits(int ticket, const std::string& address) override;
+    void fillEditor(Pane pane, const EditorFill& fill) override;
 
 signals:
     // The window has closed and the browser engine has written what it keeps (the login): the
@@ -48,7 +50,11 @@ protected:
     void closeEvent(QCloseEvent* event) override;
 
 private:
-    void askAboutUnsavedChanges(const std::vector<int>& tabs);
+    BrowserEngine::PaneEvents paneEvents();
+    // Hands the fetch's outcome to Form1: the answer's text, or the reason there is none.
+    using Outcome = void (Form1::*)(int ticket, const std::string& textOrReason);
+    void fetchFor(int ticket, const std::string& address, Outcome answered, Outcome failed);
+    void askBeforeClosing(const std::vector<int>& unsavedTabs);
 
     Form1 form_;
     BrowserPanes panes_;

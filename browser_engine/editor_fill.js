@@ -1,0 +1,67 @@
+// Runs in every page of the panes, in a script world of the tool's own that the wiki's scripts
+// cannot reach, after qwebchannel.js. It tells the module which editor the page shows, puts in
+// what the module sends (as data, over the web channel), and says when the user changes it.
+(function () {
+    'use strict';
+    if (typeof qt === 'undefined' || !qt.webChannelTransport) return;
+
+    // The wiki's edit form; none on other pages and on an edit conflict's form, which holds two
+    // texts of which only the user may choose.
+    function editForm() {
+        const form = document.getElementById('editform');
+        const box = document.getElementById('wpTextbox1');
+        if (!form || !box || box.tagName !== 'TEXTAREA' || document.getElementById('wpTextbox2'))
+            return null;
+        let title = '';
+        try {
+            title = new URL(form.action).searchParams.get('title') || '';
+        } catch (e) {
+            return null;
+        }
+        return {title: title, box: box, summary: document.getElementById('wpSummary')};
+    }
+
+    function setAsTyped(field, value) {
+        field.value = value;
+        field.dispatchEvent(new Event('input', {bubbles: true}));
+        field.dispatchEvent(new Event('change', {bubbles: true}));
+    }
+
+    new QWebChannel(qt.webChannelTransport, function (channel) {
+        const editor = channel.objects.editor;
+        const form = editForm();
+        let filled = null;
+
+        function stillFilled() {
+            return filled !== null && form.box.value === filled.text &&
+                (!form.summary || form.summary.value === filled.summary);
+        }
+        function report() {
+            editor.shown(form ? form.title : '', form ? form.box.value : '');
+        }
+
+        if (form) {
+            editor.fill.connect(function (title, expected, text, summary) {
+                if (title !== form.title) return;
+                // The user typed since the module read the editor: it reads it again.
+                if (form.box.value !== expected) return report();
+                setAsTyped(form.box, text);
+                if (form.summary) setAsTyped(form.summary, summary);
+                filled = {text: text, summary: summary};
+                editor.filled(title);
+            });
+            // Any change of the user's, however it is made, makes the editor the user's.
+            const changed = function () {
+                if (filled !== null && !stillFilled()) {
+                    filled = null;
+                    editor.changed();
+                }
+            };
+            for (const field of [form.box, form.summary]) {
+                if (field) field.addEventListener('input', changed);
+            }
+            window.addEventListener('beforeunload', changed, true);
+        }
+        report();
+    });
+})();
