@@ -1,0 +1,22 @@
+#pragma once
+
+#include <initializer_list>
+#include <string>
+#include <string_view>
+#include <utility>
+
+namespace nominator {
+
+// One parameter of a request to the wiki's API: its name and its value as the API should read it.
+using ApiParameter = std::pair<std::string_view, std::string_view>;
+
+// The address of the wiki's API with these parameters, in this order, every value
+// percent-encoded.
+std::string ApiUrl(std::initializer_list<ApiParameter> parameters);
+
+// The value of a multi-valued parameter that holds these values. The API splits such a value at
+// "|"; when a value holds "|" itself, the whole parameter is marked the API's way instead, with
+// U+001F first and between the values, which no title can hold.
+std::string MultiValue(std::initializer_list<std::string_view> values);
+
+}  // namespace nominator

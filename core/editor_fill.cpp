@@ -1,0 +1,172 @@
+#include "core/editor_fill.h"
+
+#include <algorithm>
+#include <cstddef>
+#include <iterator>
+
+#include "core/nomination_check_query.h"
+#include "core/nomination_page.h"
+#include "core/wiki_title.h"
+
+namespace nominator {
+namespace {
+
+constexpr std::size_t npos = std::string_view::npos;
+constexpr std::string_view kOpen = "{{";
+constexpr std::string_view kClose = "}}";
+constexpr std::string_view kTemplateNamespace = "Template:";
+
+// The templates that stay above the tag: the short description and the hatnotes, which
+// readers expect to see first.
+constexpr std::string_view kLeadingTemplates[] = {
+    "Short description", "About",          "About-distinguish",    "Distinguish",    "For",
+    "For multi",         "Hatnote",        "Other people",         "Other places",   "Other uses",
+    "Other uses of",     "Redirect",       "Redirect-distinguish", "Redirect-multi", "Redirect2",
+    "Selfref",           "Self reference",
+};
+
+bool IsLineSpace(char c) { return c == ' ' || c == '\t'; }
+bool IsSpace(char c) { return IsLineSpace(c) || c == '\n' || c == '\r'; }
+
+std::string_view Trimmed(std::string_view text) {
+    while (!text.empty() && IsSpace(text.front())) text.remove_prefix(1);
+    while (!text.empty() && IsSpace(text.back())) text.remove_suffix(1);
+    return text;
+}
+
+bool StartsWithCaseless(std::string_view text, std::string_view prefix) {
+    return text.size() >= prefix.size() &&
+           std::equal(prefix.begin(), prefix.end(), text.begin(), [](char a, char b) {
+               const auto lower = [](char c) { return c >= 'A' && c <= 'Z' ? c - 'A' + 'a' : c; };
+               return lower(a) == lower(b);
+           });
+}
+
+// The name of the template called at `start` ("{{"), as the wiki reads it: spaces and
+// underscores alike, the first letter in either case, with or without "Template:". Empty when
+// the name is itself made by a template.
+std::string TemplateNameAt(std::string_view text, std::size_t start) {
+    const std::size_t from = start + kOpen.size();
+    const std::size_t end = text.find_first_of("|{}", from);
+    if (end != npos && text[end] == '{') return {};
+    std::string name = WikiName(Trimmed(text.substr(from, end == npos ? npos : end - from)));
+    if (StartsWithCaseless(name, kTemplateNamespace)) {
+        name = WikiName(std::string_view(name).substr(kTemplateNamespace.size()));
+    }
+    return name;
+}
+
+template <typename Predicate>
+bool CallsTemplate(std::string_view text, Predicate namedSo) {
+    for (std::size_t at = text.find(kOpen); at != npos; at = text.find(kOpen, at + 1)) {
+        if (namedSo(TemplateNameAt(text, at))) return true;
+    }
+    return false;
+}
+
+bool IsDeletionTemplate(std::string_view name) {
+    return name == kFirstNominationTemplate.substr(kTemplateNamespace.size()) ||
+           name == kRenominationTemplate.substr(kTemplateNamespace.size());
+}
+
+// Just past the closing braces of the template that opens at `start`, with the templates
+// nested in it; npos when it is never closed.
+std::size_t TemplateEnd(std::string_view text, std::size_t start) {
+    int depth = 0;
+    for (std::size_t at = start; at + 1 < text.size();) {
+        if (text.substr(at, 2) == kOpen) {
+            ++depth;
+            at += 2;
+        } else if (text.substr(at, 2) == kClose) {
+            at += 2;
+            if (--depth == 0) return at;
+        } else {
+            ++at;
+        }
+    }
+    return npos;
+}
+
+// Just past the last of the short description and hatnotes the text starts with; 0 for none.
+std::size_t LeadingTemplatesEnd(std::string_view text) {
+    std::size_t leadEnd = 0;
+    for (std::size_t at = 0;;) {
+        while (at < text.size() && IsSpace(text[at])) ++at;
+        if (text.substr(at, 2) != kOpen) return leadEnd;
+        const std::string name = TemplateNameAt(text, at);
+        if (std::find(std::begin(kLeadingTemplates), std::end(kLeadingTemplates), name) ==
+            std::end(kLeadingTemplates)) {
+            return leadEnd;
+        }
+        const std::size_t end = TemplateEnd(text, at);
+        if (end == npos) return leadEnd;
+        leadEnd = at = end;
+    }
+}
+
+bool IsBlank(std::string_view line) { return std::all_of(line.begin(), line.end(), IsLineSpace); }
+
+std::string DiscussionLink(std::string_view page) {
+    return "[[:" + std::string(kProjectNamespacePrefix) + std::string(kDiscussionStem) +
+           std::string(page) + "]]";
+}
+
+}  // namespace
+
+std::optional<std::string> TaggedArticleText(std::string_view articleText, std::string_view tag) {
+    if (articleText.find(tag) != npos || CallsTemplate(articleText, IsDeletionTemplate)) {
+        return std::nullopt;
+    }
+    std::string tagged(articleText);
+    const std::string ownLine = std::string(tag) + "\n";
+    const std::size_t leadEnd = LeadingTemplatesEnd(articleText);
+    if (leadEnd == 0) return tagged.insert(0, ownLine);
+    std::size_t rest = leadEnd;
+    while (rest < articleText.size() && IsLineSpace(articleText[rest])) ++rest;
+    if (rest == articleText.size()) return tagged + "\n" + ownLine;
+    if (articleText[rest] == '\n') return tagged.insert(rest + 1, ownLine);
+    // Text right after the templates on their line: the tag goes between, on a line of its own,
+    // rather than on the next line, which may be inside a template that starts here.
+    return tagged.insert(rest, "\n" + ownLine);
+}
+
+ListedLog ListedLogText(std::string_view logText, std::string_view line,
+                        std::string_view discussionPage) {
+    const std::string transcluded = WikiName(discussionPage);
+    if ((!line.empty() && logText.find(line) != npos) ||
+        CallsTemplate(logText, [&](std::string_view name) { return name == transcluded; })) {
+        return {ListedLog::Outcome::AlreadyListed, {}};
+    }
+    const std::size_t marker = logText.find(kNewEntriesMarker);
+    if (marker == npos) return {ListedLog::Outcome::NoMarker, {}};
+    std::string listed(logText);
+    const std::string ownLine = std::string(line) + "\n";
+    for (std::size_t lineEnd = logText.find('\n', marker); lineEnd != npos;) {
+        const std::size_t lineStart = lineEnd + 1;
+        lineEnd = logText.find('\n', lineStart);
+        const std::size_t length = lineEnd == npos ? npos : lineEnd - lineStart;
+        if (!IsBlank(logText.substr(lineStart, length))) {
+            return {ListedLog::Outcome::Listed, listed.insert(lineStart, ownLine)};
+        }
+    }
+    if (listed.back() != '\n') listed += '\n';
+    return {ListedLog::Outcome::Listed, listed + ownLine};
+}
+
+std::optional<std::string> NewDiscussionText(std::string_view editorText,
+                                             std::string_view discussion) {
+    if (!Trimmed(editorText).empty()) return std::nullopt;
+    return std::string(discussion);
+}
+
+std::string ArticleTagSummary(std::string_view page) {
+    return "Nominated for deletion; see " + DiscussionLink(page) + ".";
+}
+
+std::string DiscussionSummary(std::string_view article) {
+    return "Creating deletion discussion page for [[:" + std::string(article) + "]].";
+}
+
+std::string LogLineSummary(std::string_view page) { return "Adding " + DiscussionLink(page) + "."; }
+
+}  // namespace nominator

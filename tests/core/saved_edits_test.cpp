@@ -1,0 +1,215 @@
+#include "core/saved_edits.h"
+
+#include <gtest/gtest.h>
+
+#include <optional>
+#include <ostream>
+#include <string>
+
+namespace nominator {
+
+void PrintTo(const SavedEdits& saved, std::ostream* out) {
+    *out << "tag " << saved.tag << ", discussion " << saved.discussion << ", log line "
+         << saved.logLine;
+}
+
+// Beside the nomination check's tests.
+void PrintTo(const CheckFailure& failure, std::ostream* out);
+
+namespace {
+
+const NominationPages kSample{"Sample page", "Wikipedia:Articles for deletion/Sample page",
+                              "Wikipedia:Articles for deletion/Log/2026 March 7"};
+
+struct UrlCase {
+    const char* name;
+    NominationPages pages;
+    // The values of titles and tltemplates as the address carries them.
+    std::string titles;
+    std::string templates;
+};
+
+void PrintTo(const UrlCase& row, std::ostream* out) { *out << row.name; }
+
+class SavedEditsUrlTest : public testing::TestWithParam<UrlCase> {};
+
+TEST_P(SavedEditsUrlTest, AsksForTheThreePagesAndTheirTemplatesInOneRequest) {
+    EXPECT_EQ(SavedEditsUrl(GetParam().pages),
+              "https://en.wikipedia.org/w/api.php?action=query&titles=" + GetParam().titles +
+                  "&prop=templates&tltemplates=" + GetParam().templates +
+                  "&tllimit=max&format=json");
+}
+
+const std::string kDeletionTemplates = "Template:Article%20for%20deletion/dated%7CTemplate:AfDM";
+
+const UrlCase kUrls[] = {
+    {"Plain", kSample,
+     "Sample%20page%7CWikipedia:Articles%20for%20deletion/Sample%20page%7C"
+     "Wikipedia:Articles%20for%20deletion/Log/2026%20March%207",
+     kDeletionTemplates + "%7CWikipedia:Articles%20for%20deletion/Sample%20page"},
+    {"QueryDelimiters",
+     {"AT&T", "Wikipedia:Articles for deletion/AT&T", "L"},
+     "AT%26T%7CWikipedia:Articles%20for%20deletion/AT%26T%7CL",
+     kDeletionTemplates + "%7CWikipedia:Articles%20for%20deletion/AT%26T"},
+    // Each value holding "|" stays one title, and so do all the others with it.
+    {"PipeInATitle",
+     {"A|B", "D/A|B", "L"},
+     "%1FA%7CB%1FD/A%7CB%1FL",
+     "%1FTemplate:Article%20for%20deletion/dated%1FTemplate:AfDM%1FD/A%7CB"},
+};
+
+const auto kRowName = [](const auto& info) { return std::string(info.param.name); };
+INSTANTIATE_TEST_SUITE_P(Pages, SavedEditsUrlTest, testing::ValuesIn(kUrls), kRowName);
+
+struct AnswerCase {
+    const char* name;
+    std::string body;
+    std::variant<SavedEdits, CheckFailure> result;
+};
+
+void PrintTo(const AnswerCase& row, std::ostream* out) { *out << row.name; }
+
+class ReadSavedEditsTest : public testing::TestWithParam<AnswerCase> {};
+
+TEST_P(ReadSavedEditsTest, ReadsWhichEditsTheWikiHolds) {
+    EXPECT_EQ(ReadSavedEdits(GetParam().body, kSample), GetParam().result);
+}
+
+// Default-format page entries for the sample's pages.
+const std::string kArticleUntagged = R"("1":{"pageid":1,"ns":0,"title":"Sample page"})";
+const std::string kArticleTagged = R"("1":{"pageid":1,"ns":0,"title":"Sample page","templates":[)"
+                                   R"({"ns":10,"title":"Template:Article for deletion/dated"}]})";
+const std::string kNoDiscussion =
+    R"("-1":{"ns":4,"title":"Wikipedia:Articles for deletion/Sample page","missing":""})";
+const std::string kDiscussion =
+    R"("2":{"pageid":2,"ns":4,"title":"Wikipedia:Articles for deletion/Sample page"})";
+const std::string kLogWithoutLine =
+    R"("3":{"pageid":3,"ns":4,"title":"Wikipedia:Articles for deletion/Log/2026 March 7"})";
+const std::string kLogWithLine =
+    R"("3":{"pageid":3,"ns":4,"title":"Wikipedia:Articles for deletion/Log/2026 March 7",)"
+    R"("templates":[{"ns":4,"title":"Wikipedia:Articles for deletion/Sample page"}]})";
+
+std::string Answer(const std::string& article, const std::string& discussion,
+                   const std::string& log, const std::string& more = "") {
+    return R"({"batchcomplete":"","query":{)" + more + R"("pages":{)" + article + "," + discussion +
+           "," + log + "}}}";
+}
+
+const AnswerCase kAnswers[] = {
+    {"NoneSaved", Answer(kArticleUntagged, kNoDiscussion, kLogWithoutLine), SavedEdits{}},
+    {"TagOnly", Answer(kArticleTagged, kNoDiscussion, kLogWithoutLine),
+     SavedEdits{true, false, false}},
+    {"RenominationTag",
+     Answer(R"("1":{"ns":0,"title":"Sample page","templates":[{"ns":10,"title":"Template:AfDM"}]})",
+            kDiscussion, kLogWithoutLine),
+     SavedEdits{true, true, false}},
+    {"AllSaved", Answer(kArticleTagged, kDiscussion, kLogWithLine), SavedEdits{true, true, true}},
+    {"LogLineOnly", Answer(kArticleUntagged, kNoDiscussion, kLogWithLine),
+     SavedEdits{false, false, true}},
+    {"LogOfOtherDiscussions",
+     Answer(kArticleTagged, kDiscussion,
+            R"("3":{"ns":4,"title":"Wikipedia:Articles for deletion/Log/2026 March 7",)"
+            R"("templates":[{"ns":4,"title":"Wikipedia:Articles for deletion/Other"}]})"),
+     SavedEdits{true, true, false}},
+    {"MissingArticleAndLog",
+     Answer(R"("-1":{"ns":0,"title":"Sample page","missing":""})", kDiscussion,
+            R"("-2":{"ns":4,"title":"Wikipedia:Articles for deletion/Log/2026 March 7",)"
+            R"("missing":""})"),
+     SavedEdits{false, true, false}},
+    {"FormatVersion2",
+     R"({"batchcomplete":true,"query":{"pages":[)"
+     R"({"ns":0,"title":"Sample page","templates":[{"ns":10,"title":"Template:AfDM"}]},)"
+     R"({"ns":4,"title":"Wikipedia:Articles for deletion/Sample page","missing":true},)"
+     R"({"pageid":3,"ns":4,"title":"Wikipedia:Articles for deletion/Log/2026 March 7",)"
+     R"("templates":[{"ns":4,"title":"Wikipedia:Articles for deletion/Sample page"}]}]}})",
+     SavedEdits{true, false, true}},
+    {"FormatVersion2FalseFlags",
+     R"({"query":{"pages":[{"ns":0,"title":"Sample page","missing":false},)"
+     R"({"ns":4,"title":"Wikipedia:Articles for deletion/Sample page","missing":false},)"
+     R"({"ns":4,"title":"Wikipedia:Articles for deletion/Log/2026 March 7"}]}})",
+     SavedEdits{false, true, false}},
+};
+
+// The wiki answers for the titles it normalised the asked ones to.
+const NominationPages kTyped{"sample_page", "Project:Articles for deletion/sample_page",
+                             "Wikipedia:Articles for deletion/Log/2026 March 7"};
+const std::string kNormalised = R"("normalized":[{"from":"sample_page","to":"Sample page"},)"
+                                R"({"from":"Project:Articles for deletion/sample_page",)"
+                                R"("to":"Wikipedia:Articles for deletion/Sample page"}],)";
+
+TEST(ReadSavedEditsTest, FollowsNormalisedTitles) {
+    EXPECT_EQ(
+        ReadSavedEdits(Answer(kArticleTagged, kDiscussion, kLogWithLine, kNormalised), kTyped),
+        (std::variant<SavedEdits, CheckFailure>{SavedEdits{true, true, true}}));
+    EXPECT_EQ(ReadSavedEdits(Answer(kArticleTagged, kDiscussion, kLogWithLine), kTyped),
+              (std::variant<SavedEdits, CheckFailure>{
+                  CheckFailure{"the answer does not list all three pages"}}));
+}
+
+const AnswerCase kFailures[] = {
+    {"NotJson", "<html>502 Bad Gateway</html>", CheckFailure{"the answer is not JSON"}},
+    {"NotAnObject", "[]", CheckFailure{"the answer is not a JSON object"}},
+    {"Error", R"({"error":{"code":"readapidenied","info":"You need read permission."}})",
+     CheckFailure{"the wiki answered with an error: readapidenied (You need read permission.)"}},
+    {"NoQuery", R"({"batchcomplete":""})", CheckFailure{"the answer holds no query result"}},
+    {"NoPages", R"({"query":{"normalized":[]}})",
+     CheckFailure{"the answer holds no list of pages"}},
+    {"PagesNotAList", R"({"query":{"pages":"Sample page"}})",
+     CheckFailure{"the answer holds no list of pages"}},
+    {"LogNotListed", R"({"query":{"pages":{)" + kArticleTagged + "," + kDiscussion + "}}}",
+     CheckFailure{"the answer does not list all three pages"}},
+    {"TemplatesCutShort",
+     R"({"continue":{"tlcontinue":"3|4|Articles_for_deletion/Other","continue":"||"},)" +
+         Answer(kArticleTagged, kDiscussion, kLogWithoutLine).substr(1),
+     CheckFailure{"the answer lists the pages' templates only in part"}},
+};
+
+INSTANTIATE_TEST_SUITE_P(Answers, ReadSavedEditsTest, testing::ValuesIn(kAnswers), kRowName);
+INSTANTIATE_TEST_SUITE_P(Failures, ReadSavedEditsTest, testing::ValuesIn(kFailures), kRowName);
+
+struct ReportCase {
+    const char* name;
+    SavedEdits saved;
+    std::optional<StatusLine> status;
+    std::optional<std::string> question;
+};
+
+void PrintTo(const ReportCase& row, std::ostream* out) { *out << row.name; }
+
+class SavedEditsReportTest : public testing::TestWithParam<ReportCase> {};
+
+TEST_P(SavedEditsReportTest, NamesWhatIsSavedAndWhatIsMissing) {
+    EXPECT_EQ(SavedEditsStatus(GetParam().saved), GetParam().status);
+    EXPECT_EQ(HalfDoneQuestion("Sample page", GetParam().saved), GetParam().question);
+}
+
+const std::string kQuestion = "The nomination of Sample page is not complete: ";
+
+const ReportCase kReports[] = {
+    {"None", {false, false, false}, std::nullopt, std::nullopt},
+    {"All",
+     {true, true, true},
+     StatusLine{"Nomination complete: tag, discussion and log line saved", "", false},
+     std::nullopt},
+    {"LogLineMissing",
+     {true, true, false},
+     StatusLine{"Saved: article tag, discussion. Not yet saved: log line", "", false},
+     kQuestion + "the log line is not saved. Close anyway?"},
+    {"TagOnly",
+     {true, false, false},
+     StatusLine{"Saved: article tag. Not yet saved: discussion, log line", "", false},
+     kQuestion + "the discussion and the log line are not saved. Close anyway?"},
+    {"TagMissing",
+     {false, true, true},
+     StatusLine{"Saved: discussion, log line. Not yet saved: article tag", "", false},
+     kQuestion + "the article tag is not saved. Close anyway?"},
+    {"DiscussionOnly",
+     {false, true, false},
+     StatusLine{"Saved: discussion. Not yet saved: article tag, log line", "", false},
+     kQuestion + "the article tag and the log line are not saved. Close anyway?"},
+};
+
+INSTANTIATE_TEST_SUITE_P(Reports, SavedEditsReportTest, testing::ValuesIn(kReports), kRowName);
+
+}  // namespace
+}  // namespace nominator
