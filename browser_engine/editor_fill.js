@@ -41,7 +41,7 @@
         }
 
         if (form) {
-            editor.fill.connect(function (title, expected, text, summary) {
+            editor.fillRequested.connect(function (title, expected, text, summary) {
                 if (title !== form.title) return;
                 // The user typed since the module read the editor: it reads it again.
                 if (form.box.value !== expected) return report();

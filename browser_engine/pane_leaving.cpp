@@ -78,10 +78,8 @@ void PaneLeaving::beforeUnload(int pane, QObject& request) {
     if (host_ == nullptr) return;
     KeepUntilAnswered(request, *this);
     // The tool put the text there, and puts it on the nomination's next page again.
-    if (closing_ == Closing::Agreed || holdsOnlyTheFill_(pane)) {
-        answer({pane, &request, false}, true);
-        if (closing_ == Closing::Asking) closingAnswered(pane);
-        return;
+    if (closing_ == Closing::Agreed || (closing_ == Closing::No && holdsOnlyTheFill_(pane))) {
+        return answer({pane, &request, false}, true);
     }
     if (closing_ != Closing::No) {
         held_.push_back({pane, &request, false});
@@ -102,10 +100,17 @@ void PaneLeaving::askToClose(BrowserEngine::CloseAnswered answered) {
     unsaved_.clear();
     toAnswer_.clear();
     if (host_ == nullptr) return closingAnswered(-1);
-    for (int pane = 0; pane < kPanes; ++pane) toAnswer_.push_back(pane);
+    // A page that holds only what the module put there has nothing to lose, and is not asked:
+    // should the user keep the window, the page is still there as it was.
+    for (int pane = 0; pane < kPanes; ++pane) {
+        if (!holdsOnlyTheFill_(pane)) toAnswer_.push_back(pane);
+    }
+    if (toAnswer_.empty()) return closingAnswered(-1);
     closeTimeout_.start();
     // Each page runs its own check before it is closed, and asks if it holds unsaved changes.
-    for (int pane = 0; pane < kPanes; ++pane) TriggerWebAction(*host_->pane(pane), "RequestClose");
+    for (const int pane : std::vector<int>(toAnswer_)) {
+        TriggerWebAction(*host_->pane(pane), "RequestClose");
+    }
 }
 
 void PaneLeaving::answerClose(bool close) {

@@ -96,12 +96,12 @@ std::optional<StatusLine> SavedEditsStatus(const SavedEdits& saved) {
                       "", false};
 }
 
-std::optional<std::string> HalfDoneQuestion(std::string_view article, const SavedEdits& saved) {
+std::optional<std::string> HalfDoneNomination(std::string_view article, const SavedEdits& saved) {
     if (saved.none() || saved.all()) return std::nullopt;
     const std::vector<std::string> missing = Named(saved, false, kQuestionNames);
     return "The nomination of " + std::string(article) +
            " is not complete: " + EnglishList(missing) + (missing.size() == 1 ? " is" : " are") +
-           " not saved. Close anyway?";
+           " not saved.";
 }
 
 }  // namespace nominator

@@ -44,9 +44,9 @@ std::variant<SavedEdits, CheckFailure> ReadSavedEdits(std::string_view answer,
 // "Nomination complete: tag, discussion and log line saved" once all are.
 std::optional<StatusLine> SavedEditsStatus(const SavedEdits& saved);
 
-// The question before closing a nomination that is saved in part, naming what is missing:
-// "The nomination of ARTICLE is not complete: the log line is not saved. Close anyway?".
-// Nothing when none or all of the edits are saved.
-std::optional<std::string> HalfDoneQuestion(std::string_view article, const SavedEdits& saved);
+// What to say before closing a nomination that is saved in part, naming what is missing:
+// "The nomination of ARTICLE is not complete: the log line is not saved.". Nothing when none or
+// all of the edits are saved.
+std::optional<std::string> HalfDoneNomination(std::string_view article, const SavedEdits& saved);
 
 }  // namespace nominator

@@ -57,8 +57,9 @@ void Form1::Command1_Click() {
     showStatus({std::string(kCheckingStatus), "", false});
     pending_ = PendingCheck{++lastTicket_, WikiName(view_.text(Box::Text1))};
     // Until the check answers, the nomination is a first one; its editors wait for the answer.
-    nomination_ = Nomination{
-        {pending_->name, DiscussionTitle(pending_->name), LogTitle(CurDate)}, pending_->name};
+    nomination_.emplace();
+    nomination_->pages = {pending_->name, DiscussionTitle(pending_->name), LogTitle(CurDate)};
+    nomination_->page = pending_->name;
     fillNotice_.reset();
     savedPending_.reset();
     askSavedAgain_ = false;

@@ -180,7 +180,7 @@ class SavedEditsReportTest : public testing::TestWithParam<ReportCase> {};
 
 TEST_P(SavedEditsReportTest, NamesWhatIsSavedAndWhatIsMissing) {
     EXPECT_EQ(SavedEditsStatus(GetParam().saved), GetParam().status);
-    EXPECT_EQ(HalfDoneQuestion("Sample page", GetParam().saved), GetParam().question);
+    EXPECT_EQ(HalfDoneNomination("Sample page", GetParam().saved), GetParam().question);
 }
 
 const std::string kQuestion = "The nomination of Sample page is not complete: ";
@@ -194,19 +194,19 @@ const ReportCase kReports[] = {
     {"LogLineMissing",
      {true, true, false},
      StatusLine{"Saved: article tag, discussion. Not yet saved: log line", "", false},
-     kQuestion + "the log line is not saved. Close anyway?"},
+     kQuestion + "the log line is not saved."},
     {"TagOnly",
      {true, false, false},
      StatusLine{"Saved: article tag. Not yet saved: discussion, log line", "", false},
-     kQuestion + "the discussion and the log line are not saved. Close anyway?"},
+     kQuestion + "the discussion and the log line are not saved."},
     {"TagMissing",
      {false, true, true},
      StatusLine{"Saved: discussion, log line. Not yet saved: article tag", "", false},
-     kQuestion + "the article tag is not saved. Close anyway?"},
+     kQuestion + "the article tag is not saved."},
     {"DiscussionOnly",
      {false, true, false},
      StatusLine{"Saved: discussion. Not yet saved: article tag, log line", "", false},
-     kQuestion + "the article tag and the log line are not saved. Close anyway?"},
+     kQuestion + "the article tag and the log line are not saved."},
 };
 
 INSTANTIATE_TEST_SUITE_P(Reports, SavedEditsReportTest, testing::ValuesIn(kReports), kRowName);

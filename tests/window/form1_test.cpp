@@ -9,6 +9,7 @@
 #include <string>
 #include <vector>
 
+#include "core/saved_edits.h"
 #include "tests/window/fake_view.h"
 
 namespace nominator {
@@ -98,6 +99,13 @@ const std::vector<std::string> kThirdNominationWrites = {
     "navigate Browser2 https://en.wikipedia.org/wiki/Wikipedia:Articles_for_deletion/"
     "Sample%20(3rd%20nomination)",
 };
+
+// The question which of Sample's edits the wiki holds, after the check found this discussion.
+std::string AskSaved(int ticket, const std::string& page = "Sample") {
+    return "ask saved " + std::to_string(ticket) + " " +
+           SavedEditsUrl({"Sample", "Wikipedia:Articles for deletion/" + page,
+                          "Wikipedia:Articles for deletion/Log/2026 December 31"});
+}
 
 class Form1Test : public testing::Test {
 protected:
@@ -190,31 +198,37 @@ TEST_P(Form1AnswerTest, SetsTheStatusAndRewritesOnlyForARenomination) {
     EXPECT_THAT(view.operations(), ElementsAreArray(GetParam().operations));
 }
 
+// After each, the question which of the nomination's edits the wiki holds.
 const AnswerCase kAnswers[] = {
-    {"FirstNomination", kFirstNominationAnswer, {"set Status First nomination"}},
+    {"FirstNomination", kFirstNominationAnswer, {"set Status First nomination", AskSaved(1)}},
     {"ThirdNomination", kThirdNominationAnswer,
-     Joined(kThirdNominationWrites, {"set Status 3rd nomination: earlier discussions found"})},
+     Joined(kThirdNominationWrites, {"set Status 3rd nomination: earlier discussions found",
+                                     AskSaved(1, "Sample (3rd nomination)")})},
     {"MissingArticleWithAnEarlierNomination",
      kMissingSecondNominationAnswer,
      {"set Text2 {{subst:afdx|2nd}}", "set Text5 {{subst:afd3 | pg=Sample (2nd nomination)}}",
       "navigate Browser2 https://en.wikipedia.org/wiki/Wikipedia:Articles_for_deletion/"
       "Sample%20(2nd%20nomination)",
       "set Status (warning) No article of this title on the wiki | tip: 2nd nomination: "
-      "earlier discussions found"}},
+      "earlier discussions found",
+      AskSaved(1, "Sample (2nd nomination)")}},
     {"Redirect",
      kRedirectAnswer,
-     {"set Status (warning) This title is a redirect | tip: First nomination"}},
+     {"set Status (warning) This title is a redirect | tip: First nomination", AskSaved(1)}},
     {"AlreadyTagged",
      kTaggedAnswer,
      {"set Status (warning) Already nominated: the article carries a deletion tag | tip: First "
-      "nomination"}},
+      "nomination",
+      AskSaved(1)}},
     {"Html",
      "<html><body>Bad gateway</body></html>",
-     {"set Status Could not check for earlier nominations | tip: the answer is not JSON"}},
+     {"set Status Could not check for earlier nominations | tip: the answer is not JSON",
+      AskSaved(1)}},
     {"ApiError",
      R"({"error":{"code":"maxlag","info":"Waiting for a database server"}})",
      {"set Status Could not check for earlier nominations | tip: the wiki answered with an "
-      "error: maxlag (Waiting for a database server)"}},
+      "error: maxlag (Waiting for a database server)",
+      AskSaved(1)}},
 };
 
 INSTANTIATE_TEST_SUITE_P(Answers, Form1AnswerTest, testing::ValuesIn(kAnswers),
@@ -225,7 +239,8 @@ TEST_F(Form1Test, AFailedCheckOnlySaysSoWithItsReason) {
     form.NominationCheckFailed(1, "the wiki answered with HTTP status 500");
     EXPECT_THAT(view.operations(),
                 ElementsAre("set Status Could not check for earlier nominations | tip: the wiki "
-                            "answered with HTTP status 500"));
+                            "answered with HTTP status 500",
+                            AskSaved(1)));
 }
 
 TEST_F(Form1Test, AnOutcomeForAnEarlierClickChangesNothing) {
@@ -269,7 +284,8 @@ TEST_F(Form1Test, TheAnswerNamesThePageOfTheTitleAskedFor) {
     form.NominationCheckAnswered(1, kThirdNominationAnswer);
     EXPECT_THAT(view.operations(),
                 ElementsAreArray(Joined(kThirdNominationWrites,
-                                        {"set Status 3rd nomination: earlier discussions found"})));
+                                        {"set Status 3rd nomination: earlier discussions found",
+                                         AskSaved(1, "Sample (3rd nomination)")})));
 }
 
 TEST_F(Form1Test, TheNextClickPutsBackTheFirstNominationsTag) {
