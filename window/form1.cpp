@@ -60,6 +60,8 @@ void Form1::Command1_Click() {
     nomination_.emplace();
     nomination_->pages = {pending_->name, DiscussionTitle(pending_->name), LogTitle(CurDate)};
     nomination_->page = pending_->name;
+    // The panes are on their way to the new pages: what they showed is no editor of these.
+    shown_.clear();
     fillNotice_.reset();
     savedPending_.reset();
     askSavedAgain_ = false;

@@ -2,6 +2,9 @@
 
 #include <gtest/gtest.h>
 
+#include <optional>
+#include <string>
+
 namespace nominator {
 namespace {
 
@@ -15,6 +18,17 @@ TEST(UnsavedChangesQuestionTest, NamesEveryTabWithUnsavedChanges) {
     EXPECT_EQ(UnsavedChangesQuestion({0, 1, 2}),
               "Tab 0 (Article editor), tab 1 (Deletion discussion) and tab 2 (Day's log editor) "
               "have changes that are not saved. Close the window and lose all of them?");
+}
+
+TEST(ClosingQuestionTest, JoinsAHalfDoneNominationAndUnsavedTabsIntoOneQuestion) {
+    const std::string halfDone = "The nomination of X is not complete: the log line is not saved.";
+    EXPECT_EQ(ClosingQuestion(std::nullopt, {}), std::nullopt);
+    EXPECT_EQ(ClosingQuestion(halfDone, {}), halfDone + " Close anyway?");
+    EXPECT_EQ(ClosingQuestion(std::nullopt, {0}), UnsavedChangesQuestion({0}));
+    EXPECT_EQ(ClosingQuestion(halfDone, {2}),
+              halfDone +
+                  " Tab 2 (Day's log editor) has changes that are not saved. Close the window "
+                  "and lose them?");
 }
 
 }  // namespace

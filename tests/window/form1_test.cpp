@@ -4,6 +4,7 @@
 #include <gtest/gtest.h>
 
 #include <chrono>
+#include <optional>
 #include <ostream>
 #include <stdexcept>
 #include <string>
@@ -11,6 +12,7 @@
 
 #include "core/saved_edits.h"
 #include "tests/window/fake_view.h"
+#include "window/close_question.h"
 
 namespace nominator {
 namespace {
@@ -467,6 +469,271 @@ TEST_F(Form1Test, AFailingNavigationEndsNextDay) {
     view.failAt(0);
     EXPECT_THROW(form.DayPlus_Click(), std::runtime_error);
     EXPECT_THAT(view.operations(), IsEmpty());
+}
+
+// What the panes report of their editors, and what Form1 puts into them.
+struct FillStep {
+    enum Kind { Shown, Filled, Answered, ThirdAnswered, Failed, NextDay, Nominated, TypedTag } kind;
+    Pane pane = Pane::Browser;
+    std::string page = {};
+    std::string text = {};
+};
+
+struct FillRow {
+    const char* name;
+    std::vector<FillStep> steps;
+    // The fills asked for, and any warning about a text that has no place, in order.
+    std::vector<std::string> fills;
+};
+
+void PrintTo(const FillRow& row, std::ostream* out) { *out << row.name; }
+
+class FillTest : public Form1Test, public testing::WithParamInterface<FillRow> {};
+
+TEST_P(FillTest, EachEditorGetsItsTextOnceTheCheckHasAnswered) {
+    nominateSample();
+    int ticket = 1;
+    for (const FillStep& step : GetParam().steps) {
+        switch (step.kind) {
+            case FillStep::Shown:
+                form.EditorShown(step.pane, step.page, step.text);
+                break;
+            case FillStep::Filled:
+                form.EditorFilled(step.pane, step.page);
+                break;
+            case FillStep::Answered:
+                form.NominationCheckAnswered(ticket, kFirstNominationAnswer);
+                break;
+            case FillStep::ThirdAnswered:
+                form.NominationCheckAnswered(ticket, kThirdNominationAnswer);
+                break;
+            case FillStep::Failed:
+                form.NominationCheckFailed(ticket, "timed out");
+                break;
+            case FillStep::NextDay:
+                form.DayPlus_Click();
+                break;
+            case FillStep::Nominated:
+                form.Command1_Click();
+                ++ticket;
+                break;
+            case FillStep::TypedTag:
+                view.type(Box::Text2, step.text);
+                break;
+        }
+    }
+    std::vector<std::string> fills;
+    for (const std::string& operation : view.operations()) {
+        if (operation.starts_with("fill ") || operation.find("No place") != std::string::npos) {
+            fills.push_back(operation);
+        }
+    }
+    EXPECT_THAT(fills, ElementsAreArray(GetParam().fills));
+}
+
+const std::string kTagSummary =
+    " | summary: Nominated for deletion; see [[:Wikipedia:Articles for deletion/Sample]].";
+const std::string kArticle = "{{Short description|A sample}}\n'''Sample''' is a word.";
+const std::string kTaggedArticle =
+    "{{Short description|A sample}}\n{{subst:afd}}\n'''Sample''' is a word.";
+const std::string kTodaysLogPage = "Wikipedia:Articles_for_deletion/Log/2026_December_31";
+const std::string kLogText =
+    "<!-- Add new entries to the TOP of the following list -->\n"
+    "{{Wikipedia:Articles for deletion/Older}}\n";
+
+std::string ArticleFill(const std::string& shown, const std::string& text) {
+    return "fill Browser Sample | shown: " + shown + " | text: " + text + kTagSummary;
+}
+
+const FillRow kFillRows[] = {
+    {"AnEditorShownBeforeTheAnswerWaitsForIt",
+     {{FillStep::Shown, Pane::Browser, "Sample", kArticle}, {FillStep::Answered}},
+     {ArticleFill(kArticle, kTaggedArticle)}},
+    {"AFailedCheckFillsToo",
+     {{FillStep::Failed}, {FillStep::Shown, Pane::Browser, "Sample", kArticle}},
+     {ArticleFill(kArticle, kTaggedArticle)}},
+    {"NothingBeforeTheCheckHasAnswered",
+     {{FillStep::Shown, Pane::Browser, "Sample", kArticle}},
+     {}},
+    {"TheTagAsTheUserEditedIt",
+     {{FillStep::Answered},
+      {FillStep::TypedTag, Pane::Browser, "", "{{subst:afd|help=off}}"},
+      {FillStep::Shown, Pane::Browser, "Sample", "Word."}},
+     {ArticleFill("Word.", "{{subst:afd|help=off}}\nWord.")}},
+    {"AnotherPagesEditorGetsNothing",
+     {{FillStep::Answered}, {FillStep::Shown, Pane::Browser, "Other", kArticle}},
+     {}},
+    {"AnEditorThatHoldsTheTagGetsNothing",
+     {{FillStep::Answered}, {FillStep::Shown, Pane::Browser, "Sample", kTaggedArticle}},
+     {}},
+    // The page read anew, because the user typed before the fill arrived.
+    {"ReadAnewUntilFilled",
+     {{FillStep::Answered},
+      {FillStep::Shown, Pane::Browser, "Sample", "a"},
+      {FillStep::Shown, Pane::Browser, "Sample", "ab"}},
+     {ArticleFill("a", "{{subst:afd}}\na"), ArticleFill("ab", "{{subst:afd}}\nab")}},
+    {"OncePerNomination",
+     {{FillStep::Answered},
+      {FillStep::Shown, Pane::Browser, "Sample", "a"},
+      {FillStep::Filled, Pane::Browser, "Sample"},
+      {FillStep::Shown, Pane::Browser, "Sample", "a"},
+      {FillStep::Nominated},
+      {FillStep::Answered},
+      {FillStep::Shown, Pane::Browser, "Sample", "a"}},
+     {ArticleFill("a", "{{subst:afd}}\na"), ArticleFill("a", "{{subst:afd}}\na")}},
+    {"TheNewDiscussionPage",
+     {{FillStep::Answered},
+      {FillStep::Shown, Pane::Browser2, "Wikipedia:Articles_for_deletion/Sample", ""}},
+     {"fill Browser2 Wikipedia:Articles_for_deletion/Sample | shown:  | text: {{subst:afd2 | "
+      "pg=Sample| text=Not notable}} ~~~~ | summary: Creating deletion discussion page for "
+      "[[:Sample]]."}},
+    {"ARenominationsPages",
+     {{FillStep::ThirdAnswered},
+      {FillStep::Shown, Pane::Browser2, "Wikipedia:Articles_for_deletion/Sample", ""},
+      {FillStep::Shown, Pane::Browser2, "Wikipedia:Articles_for_deletion/Sample_(3rd_nomination)",
+       ""},
+      {FillStep::Shown, Pane::Browser3, kTodaysLogPage, kLogText}},
+     {"fill Browser2 Wikipedia:Articles_for_deletion/Sample_(3rd_nomination) | shown:  | text: "
+      "{{subst:afd2 | pg=Sample| text=Not notable}} ~~~~ | summary: Creating deletion discussion "
+      "page for [[:Sample]].",
+      "fill Browser3 " + kTodaysLogPage + " | shown: " + kLogText +
+          " | text: <!-- Add new entries to the TOP of the following list -->\n{{subst:afd3 | "
+          "pg=Sample (3rd nomination)}}\n{{Wikipedia:Articles for deletion/Older}}\n | summary: "
+          "Adding [[:Wikipedia:Articles for deletion/Sample (3rd nomination)]]."}},
+    {"ALogWithoutItsMarkerSaysToPasteByHand",
+     {{FillStep::Answered}, {FillStep::Shown, Pane::Browser3, kTodaysLogPage, "Nothing here."}},
+     {"set Status (warning) No place for the log line on this log page: paste it at the top of "
+      "the list by hand | tip: First nomination"}},
+    {"NextDaysLogGetsTheLineAgain",
+     {{FillStep::Answered},
+      {FillStep::Shown, Pane::Browser3, kTodaysLogPage, kLogText},
+      {FillStep::Filled, Pane::Browser3, kTodaysLogPage},
+      {FillStep::NextDay},
+      {FillStep::Shown, Pane::Browser3, kTodaysLogPage, kLogText},
+      {FillStep::Shown, Pane::Browser3, "Wikipedia:Articles_for_deletion/Log/2027_January_1",
+       kLogText}},
+     {"fill Browser3 " + kTodaysLogPage + " | shown: " + kLogText +
+          " | text: <!-- Add new entries to the TOP of the following list -->\n{{subst:afd3 | "
+          "pg=Sample}}\n{{Wikipedia:Articles for deletion/Older}}\n | summary: Adding "
+          "[[:Wikipedia:Articles for deletion/Sample]].",
+      "fill Browser3 Wikipedia:Articles_for_deletion/Log/2027_January_1 | shown: " + kLogText +
+          " | text: <!-- Add new entries to the TOP of the following list -->\n{{subst:afd3 | "
+          "pg=Sample}}\n{{Wikipedia:Articles for deletion/Older}}\n | summary: Adding "
+          "[[:Wikipedia:Articles for deletion/Sample]]."}},
+};
+
+INSTANTIATE_TEST_SUITE_P(Steps, FillTest, testing::ValuesIn(kFillRows),
+                         [](const auto& info) { return std::string(info.param.name); });
+
+// Answers to the question which of Sample's edits the wiki holds (format version 2).
+std::string SavedAnswer(bool tag, bool discussion, bool logLine) {
+    std::string templates = tag ? R"(,"templates":[{"ns":10,"title":"Template:AfDM"}])" : "";
+    return std::string(R"({"query":{"pages":[{"ns":0,"title":"Sample")") + templates +
+           R"(},{"ns":4,"title":"Wikipedia:Articles for deletion/Sample")" +
+           (discussion ? "" : R"(,"missing":true)") +
+           R"(},{"ns":4,"title":"Wikipedia:Articles for deletion/Log/2026 December 31")" +
+           (logLine ? R"(,"templates":[{"ns":4,"title":"Wikipedia:Articles for deletion/Sample"}])"
+                    : "") +
+           "}]}}";
+}
+
+struct SavedStep {
+    enum Kind { Answered, Loaded, Saved, SavedFailed, Nominated } kind;
+    int ticket = 1;
+    std::string body = {};
+};
+
+struct SavedRow {
+    const char* name;
+    std::vector<SavedStep> steps;
+    // The questions asked and the status lines set, in order, after the check's answer.
+    std::vector<std::string> operations;
+    // What closing asks then, with no tab holding unsaved changes.
+    std::optional<std::string> closeQuestion;
+};
+
+void PrintTo(const SavedRow& row, std::ostream* out) { *out << row.name; }
+
+class SavedEditsTest : public Form1Test, public testing::WithParamInterface<SavedRow> {};
+
+TEST_P(SavedEditsTest, TheStatusLineFollowsTheSaves) {
+    nominateSample();
+    form.NominationCheckAnswered(1, kFirstNominationAnswer);
+    view.clearOperations();
+    for (const SavedStep& step : GetParam().steps) {
+        switch (step.kind) {
+            case SavedStep::Answered:
+                form.NominationCheckAnswered(step.ticket, kFirstNominationAnswer);
+                break;
+            case SavedStep::Loaded:
+                form.PaneLoaded(Pane::Browser);
+                break;
+            case SavedStep::Saved:
+                form.SavedEditsAnswered(step.ticket, step.body);
+                break;
+            case SavedStep::SavedFailed:
+                form.SavedEditsFailed(step.ticket, "timed out");
+                break;
+            case SavedStep::Nominated:
+                form.Command1_Click();
+                break;
+        }
+    }
+    std::vector<std::string> operations;
+    for (const std::string& operation : view.operations()) {
+        if (operation.starts_with("ask saved") || operation.starts_with("set Status")) {
+            operations.push_back(operation);
+        }
+    }
+    EXPECT_THAT(operations, ElementsAreArray(GetParam().operations));
+    EXPECT_EQ(form.CloseQuestion({}), GetParam().closeQuestion);
+}
+
+const SavedRow kSavedRows[] = {
+    {"NothingSavedKeepsTheCheckSaying",
+     {{SavedStep::Saved, 1, SavedAnswer(false, false, false)}},
+     {"set Status First nomination"},
+     std::nullopt},
+    {"PartSavedSaysWhatIsMissing",
+     {{SavedStep::Saved, 1, SavedAnswer(true, false, false)}},
+     {"set Status Saved: article tag. Not yet saved: discussion, log line"},
+     "The nomination of Sample is not complete: the discussion and the log line are not saved. "
+     "Close anyway?"},
+    {"AllSavedIsComplete",
+     {{SavedStep::Saved, 1, SavedAnswer(true, true, true)}},
+     {"set Status Nomination complete: tag, discussion and log line saved"},
+     std::nullopt},
+    // One question at a time: loads meanwhile make one more after it.
+    {"LoadsWhileAskingAskOnceMore",
+     {{SavedStep::Loaded},
+      {SavedStep::Loaded},
+      {SavedStep::Saved, 1, SavedAnswer(true, false, false)}},
+     {"set Status Saved: article tag. Not yet saved: discussion, log line", AskSaved(2)},
+     "The nomination of Sample is not complete: the discussion and the log line are not saved. "
+     "Close anyway?"},
+    {"AFailureKeepsWhatWasKnown",
+     {{SavedStep::Saved, 1, SavedAnswer(true, false, false)},
+      {SavedStep::Loaded},
+      {SavedStep::SavedFailed, 2}},
+     {"set Status Saved: article tag. Not yet saved: discussion, log line", AskSaved(2)},
+     "The nomination of Sample is not complete: the discussion and the log line are not saved. "
+     "Close anyway?"},
+    {"AnAnswerAboutTheLastNominationIsStale",
+     {{SavedStep::Nominated}, {SavedStep::Saved, 1, SavedAnswer(true, true, false)}},
+     {"set Status Checking for earlier nominations..."},
+     std::nullopt},
+    {"NoQuestionBeforeTheCheckHasAnswered",
+     {{SavedStep::Nominated}, {SavedStep::Loaded}},
+     {"set Status Checking for earlier nominations..."},
+     std::nullopt},
+};
+
+INSTANTIATE_TEST_SUITE_P(Steps, SavedEditsTest, testing::ValuesIn(kSavedRows),
+                         [](const auto& info) { return std::string(info.param.name); });
+
+TEST_F(Form1Test, ClosingBeforeAnyNominationAsksOnlyAboutUnsavedTabs) {
+    EXPECT_EQ(form.CloseQuestion({}), std::nullopt);
+    EXPECT_EQ(form.CloseQuestion({2}), UnsavedChangesQuestion({2}));
 }
 
 }  // namespace
