@@ -96,10 +96,12 @@ Item {
         objectName: "leaveForward"
         activeFocusOnTab: true
     }
-    // Never shown: asks the wiki's API with the panes' login.
+    // Never shown: asks the wiki's API with the panes' login. No page a screen reader could
+    // land on either.
     WebEngineView {
         objectName: "NominationCheck"
         profile: panes.profile
         visible: false
+        Accessible.ignored: true
     }
 }

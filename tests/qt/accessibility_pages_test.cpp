@@ -169,5 +169,31 @@ TEST_F(AccessiblePagesTest, OnlyForm1IsInTheProgramsTree) {
     EXPECT_THAT(windows, testing::ElementsAre("Form1"));
 }
 
+// The documents below the interface, each named by the pane it is in ("" for none).
+void CollectDocuments(QAccessibleInterface* node, const std::string& pane, int depth,
+                      std::vector<std::string>& documents) {
+    if (node == nullptr || depth > 40) return;
+    std::string inPane = pane;
+    if (node->role() == QAccessible::Pane) inPane = ToUtf8(node->text(QAccessible::Name));
+    if (node->role() == QAccessible::Document || node->role() == QAccessible::WebDocument) {
+        documents.push_back(inPane);
+    }
+    for (int i = 0; i < node->childCount(); ++i) {
+        CollectDocuments(node->child(i), inPane, depth + 1, documents);
+    }
+}
+
+// What asks the wiki's API in the background is no page a screen reader could land on.
+TEST_F(AccessiblePagesTest, EveryDocumentInTheTreeIsAPanesPage) {
+    QTest::mouseClick(window.command1(), Qt::LeftButton);
+    ASSERT_TRUE(WaitInEventLoop(
+        [&] { return window.status()->text() != "Checking for earlier nominations..."; },
+        kGiveUpMs));
+    std::vector<std::string> documents;
+    CollectDocuments(QAccessible::queryAccessibleInterface(&window), "", 0, documents);
+    EXPECT_THAT(documents, testing::Not(testing::IsEmpty()));
+    EXPECT_THAT(documents, testing::Each(testing::Not(testing::IsEmpty())));
+}
+
 }  // namespace
 }  // namespace nominator
