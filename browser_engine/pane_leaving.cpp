@@ -77,8 +77,11 @@ void PaneLeaving::beforeUnload(int pane, QObject& request) {
     request.setProperty("accepted", true);
     if (host_ == nullptr) return;
     KeepUntilAnswered(request, *this);
-    // The tool put the text there, and puts it on the nomination's next page again.
-    if (closing_ == Closing::Agreed || (closing_ == Closing::No && holdsOnlyTheFill_(pane))) {
+    // The tool put the text there, and puts it on the window's next page again. The user's own
+    // reload or Back would lose it for good, and is asked about.
+    const bool forWindow = opening_.at(static_cast<std::size_t>(pane));
+    if (closing_ == Closing::Agreed ||
+        (closing_ == Closing::No && forWindow && holdsOnlyTheFill_(pane))) {
         return answer({pane, &request, false}, true);
     }
     if (closing_ != Closing::No) {
@@ -86,7 +89,7 @@ void PaneLeaving::beforeUnload(int pane, QObject& request) {
         unsaved_.push_back(pane);
         return closingAnswered(pane);
     }
-    questions_.push_back({pane, &request, opening_.at(static_cast<std::size_t>(pane))});
+    questions_.push_back({pane, &request, forWindow});
     askNext();
 }
 

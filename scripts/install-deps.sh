@@ -13,9 +13,11 @@ packages=(
   # window: Qt 6 Widgets, Qt Test and WebEngine (Qt's CMake files also want OpenGL headers)
   qt6-base-dev qt6-webengine-dev libgl-dev libglx-dev libegl-dev
   # browser panes: Qt WebEngine's QML view in a Qt Quick window; the QML modules are loaded
-  # at run time, QtQml pulls in its Models and WorkerScript modules
+  # at run time, QtQml pulls in its Models and WorkerScript modules; each pane's web channel
+  # carries the texts the tool puts into the wiki's editors
   qt6-declarative-dev qml6-module-qtwebengine qml6-module-qtquick qml6-module-qtqml
-  qml6-module-qtqml-models qml6-module-qtqml-workerscript
+  qml6-module-qtqml-models qml6-module-qtqml-workerscript qt6-webchannel-dev
+  qml6-module-qtwebchannel
   # headless GUI tests and screenshots, and a screen reader's accessibility bus
   xvfb xauth x11-utils xdotool imagemagick fonts-dejavu-core dbus at-spi2-core
   # non-English locales, to show that log date keys stay English under them

@@ -1,5 +1,6 @@
 #!/usr/bin/env bash
-# Takes the README's picture: the window made larger, right after a renomination, under a
+# Takes the README's picture: the window made larger, right after a renomination, its article
+# editor filled with the tag below the short description, under a
 # virtual display. The panes reach only a loopback stand-in for the wiki, whose API says that
 # the article was nominated once before and whose editor page stands in for the wiki's.
 set -euo pipefail

@@ -36,7 +36,7 @@ depends=$(dpkg-deb -f "$deb" Depends)
 depends_packages=$(tr ',|' '\n\n' <<<"$depends" | sed 's/^ *//; s/[ (].*//' | sort -u)
 for needed in libqt6webenginequick6 libqt6widgets6 libc6 qml6-module-qtwebengine \
               qml6-module-qtquick qml6-module-qtqml qml6-module-qtqml-models \
-              qml6-module-qtqml-workerscript; do
+              qml6-module-qtqml-workerscript qml6-module-qtwebchannel; do
   grep -qx "$needed" <<<"$depends_packages" || fail "Depends lacks $needed: $depends"
 done
 

@@ -28,6 +28,7 @@
 #include "tests/qt/page_script.h"
 #include "tests/qt/quick_panes.h"
 #include "tests/qt/stand_in_wiki.h"
+#include "tests/qt/window_under_input.h"
 #include "tests/support/x_input.h"
 #include "window/qt/clickable_label.h"
 #include "window/qt/form1_window.h"
@@ -42,14 +43,11 @@ using support::XInput;
 using testing::ContainsRegex;
 using testing::HasSubstr;
 
-const auto kNoonOnMarch7 = std::chrono::sys_days{std::chrono::year{2026} / 3 / 7} + 12h;
-constexpr int kGiveUpMs = 30000;
 constexpr int kClickMs = 5000;
 constexpr std::uint32_t kLetterA = 0x61;
 constexpr std::uint32_t kLetterV = 0x76;
 constexpr std::uint32_t kEscape = 0xff1b;
 constexpr std::uint32_t kLetterL = 0x6c;
-constexpr const char* kPanes[] = {"Browser", "Browser2", "Browser3"};
 constexpr char kLog[] = "Wikipedia:Articles for deletion/Log/2026 March 7";
 
 // A reason that no script, template or line break may change on its way into the editor.
@@ -94,28 +92,16 @@ const SaveRow kRows[] = {
     {"HostileReason", "Plain article", kHostileReason, "Plain article", "", false},
 };
 
-class NominationSavesTest : public testing::TestWithParam<SaveRow> {
+class NominationSavesTest : public WindowUnderInputTest,
+                            public testing::WithParamInterface<SaveRow> {
 protected:
     static void SetUpTestSuite() { LoopbackWiki(); }
 
     void SetUp() override {
         LoopbackWiki().tlsEnd().passOn("/w/api.php");
-        ASSERT_TRUE(input.connected()) << "no X display";
-        ASSERT_TRUE(ShowWithPanes(window, kGiveUpMs));
-        logIn();
+        WindowUnderInputTest::SetUp();
+        if (!HasFatalFailure()) logIn();
     }
-
-    void TearDown() override {
-        while (QWidget* modal = QApplication::activeModalWidget()) modal->close();
-    }
-
-    void click(QPoint global) {
-        input.moveTo(global.x(), global.y());
-        input.clickLeft();
-        input.sync();
-    }
-
-    void clickOn(QWidget* widget) { click(widget->mapToGlobal(widget->rect().center())); }
 
     // Pastes the text into the box, as a user replaces a box's text.
     void paste(Box box, const std::string& text) {
@@ -127,12 +113,6 @@ protected:
         input.key(kLetterV, XInput::Modifier::Control);
         input.sync();
         ASSERT_TRUE(WaitInEventLoop([&] { return ToUtf8(edit->text()) == text; }, kGiveUpMs));
-    }
-
-    void showTab(int tab) {
-        QTabBar* bar = window.tabby()->tabBar();
-        click(bar->mapToGlobal(bar->tabRect(tab).center()));
-        ASSERT_TRUE(WaitInEventLoop([&] { return bar->currentIndex() == tab; }, kGiveUpMs));
     }
 
     static QQuickItem& pane(int tab) { return *FindPane(kPanes[tab]); }
@@ -251,14 +231,8 @@ protected:
         input.sync();
         ASSERT_TRUE(WaitInEventLoop([&] { return field(0, "wpTextbox1") != before; }, kGiveUpMs));
         clickOn(window.command1());
-        QMessageBox* question = nullptr;
-        ASSERT_TRUE(WaitInEventLoop(
-            [&] {
-                question = qobject_cast<QMessageBox*>(QApplication::activeModalWidget());
-                return question != nullptr && question->isVisible();
-            },
-            kGiveUpMs))
-            << "the edited editor was left without a question";
+        QMessageBox* question = openQuestion();
+        ASSERT_NE(question, nullptr) << "the edited editor was left without a question";
         EXPECT_THAT(ToUtf8(question->text()), HasSubstr("Tab 0 (Article editor)"));
         input.key(kLetterL, XInput::Modifier::Alt);
         input.sync();
@@ -267,9 +241,6 @@ protected:
     bool statusIs(const std::string& text) {
         return WaitInEventLoop([&] { return ToUtf8(window.status()->text()) == text; }, kGiveUpMs);
     }
-
-    XInput input;
-    Form1Window window{[] { return kNoonOnMarch7; }};
 };
 
 TEST_P(NominationSavesTest, TheEditorsGetTheTextsAndTheWikiHoldsWhatTheUserSaved) {
@@ -316,14 +287,8 @@ TEST_P(NominationSavesTest, TheEditorsGetTheTextsAndTheWikiHoldsWhatTheUserSaved
 
     // Half done: closing asks, and Cancel keeps the window and what its pages hold.
     window.close();
-    QMessageBox* question = nullptr;
-    ASSERT_TRUE(WaitInEventLoop(
-        [&] {
-            question = qobject_cast<QMessageBox*>(QApplication::activeModalWidget());
-            return question != nullptr && question->isVisible();
-        },
-        kGiveUpMs))
-        << "closing a nomination saved in part did not ask";
+    QMessageBox* question = openQuestion();
+    ASSERT_NE(question, nullptr) << "closing a nomination saved in part did not ask";
     EXPECT_EQ(ToUtf8(question->text()), std::string("The nomination of ") + row.title +
                                             " is not complete: the discussion and the log line "
                                             "are not saved. Close anyway?");

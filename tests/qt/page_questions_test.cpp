@@ -33,6 +33,7 @@
 #include "tests/qt/event_loop_wait.h"
 #include "tests/qt/quick_panes.h"
 #include "tests/qt/stand_in_wiki.h"
+#include "tests/qt/window_under_input.h"
 #include "tests/support/x_input.h"
 #include "window/qt/clickable_label.h"
 #include "window/qt/form1_window.h"
@@ -49,8 +50,6 @@ using support::XInput;
 using testing::HasSubstr;
 using testing::StartsWith;
 
-const auto kNoonOnMarch7 = std::chrono::sys_days{std::chrono::year{2026} / 3 / 7} + 12h;
-constexpr int kGiveUpMs = 30000;
 constexpr int kFocusMs = 5000;
 constexpr std::uint32_t kReturn = 0xff0d;
 constexpr std::uint32_t kEscape = 0xff1b;
@@ -119,7 +118,7 @@ std::string ArticleEditor(std::string_view title) { return Target(ArticleEditUrl
 const std::string kTodaysLog = Target(LogEditUrl("2026_March_7"));
 const std::string kTomorrowsLog = Target(LogEditUrl("2026_March_8"));
 
-class PageQuestionsTest : public testing::Test {
+class PageQuestionsTest : public WindowUnderInputTest {
 protected:
     static void SetUpTestSuite() {
         std::filesystem::create_directories(std::filesystem::path(kChosenFile).parent_path());
@@ -136,24 +135,6 @@ protected:
             return answer;
         });
     }
-
-    void SetUp() override {
-        ASSERT_TRUE(input.connected()) << "no X display";
-        ASSERT_TRUE(ShowWithPanes(window, kGiveUpMs));
-    }
-
-    void TearDown() override {
-        // A question left open by a failed test would keep the window from closing.
-        while (QWidget* modal = QApplication::activeModalWidget()) modal->close();
-    }
-
-    void click(QPoint global) {
-        input.moveTo(global.x(), global.y());
-        input.clickLeft();
-        input.sync();
-    }
-
-    void clickOn(QWidget* widget) { click(widget->mapToGlobal(widget->rect().center())); }
 
     // Types the title into Text1 and clicks AFD, with real input; waits until the article's
     // editor for it has been asked for, unless a page is expected to ask first.
@@ -224,28 +205,6 @@ protected:
             kGiveUpMs))
             << "the page never saw the typing";
     }
-
-    static QMessageBox* openQuestion() {
-        QMessageBox* box = nullptr;
-        WaitInEventLoop(
-            [&] {
-                box = qobject_cast<QMessageBox*>(QApplication::activeModalWidget());
-                return box != nullptr && box->isVisible();
-            },
-            kGiveUpMs);
-        return box;
-    }
-
-    void showTab(int tab) {
-        QTabBar* bar = window.tabby()->tabBar();
-        click(bar->mapToGlobal(bar->tabRect(tab).center()));
-        ASSERT_TRUE(WaitInEventLoop([&] { return bar->currentIndex() == tab; }, kGiveUpMs));
-    }
-
-    static constexpr const char* kPanes[] = {"Browser", "Browser2", "Browser3"};
-
-    XInput input;
-    Form1Window window{[] { return kNoonOnMarch7; }};
 };
 
 TEST_F(PageQuestionsTest, APageWithoutChangesIsLeftWithoutAQuestion) {

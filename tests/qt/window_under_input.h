@@ -1,0 +1,40 @@
+#pragma once
+
+#include <gtest/gtest.h>
+
+#include <QPoint>
+#include <chrono>
+
+#include "tests/support/x_input.h"
+#include "window/qt/form1_window.h"
+
+class QMessageBox;
+class QWidget;
+
+namespace nominator {
+
+inline constexpr auto kNoonOnMarch7 =
+    std::chrono::sys_days{std::chrono::year{2026} / 3 / 7} + std::chrono::hours{12};
+inline constexpr int kGiveUpMs = 30000;
+inline constexpr const char* kPanes[] = {"Browser", "Browser2", "Browser3"};
+
+// The real window with its panes on the 7th of March 2026, driven as a user drives it, with
+// real X input: the base of the tests that click into pages and answer their questions.
+class WindowUnderInputTest : public testing::Test {
+protected:
+    void SetUp() override;
+    // A question left open by a failed test would keep the window from closing.
+    void TearDown() override;
+
+    void click(QPoint global);
+    void clickOn(QWidget* widget);
+    // Clicks the tab's caption and waits until its pane shows.
+    void showTab(int tab);
+    // The question the window or a page has open, once it shows; nullptr when none did.
+    static QMessageBox* openQuestion();
+
+    support::XInput input;
+    Form1Window window{[] { return kNoonOnMarch7; }};
+};
+
+}  // namespace nominator
