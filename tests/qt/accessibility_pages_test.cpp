@@ -175,8 +175,10 @@ void CollectDocuments(QAccessibleInterface* node, const std::string& pane, int d
     if (node == nullptr || depth > 40) return;
     std::string inPane = pane;
     if (node->role() == QAccessible::Pane) inPane = ToUtf8(node->text(QAccessible::Name));
+    // A page's own nodes are the engine's, and change as the page does: not walked.
     if (node->role() == QAccessible::Document || node->role() == QAccessible::WebDocument) {
         documents.push_back(inPane);
+        return;
     }
     for (int i = 0; i < node->childCount(); ++i) {
         CollectDocuments(node->child(i), inPane, depth + 1, documents);
