@@ -49,6 +49,9 @@ void Form1::Command1_Click() {
     view_.navigate(Pane::Browser, ArticleEditUrl(view_.text(Box::Text1)));
     view_.navigate(Pane::Browser3, LogEditUrl(CurDate));
     view_.navigate(Pane::Browser2, DiscussionUrl(WikiName(view_.text(Box::Text1))));
+    // The editors shown so far belong to the earlier nomination, even at the same address (the
+    // day's log): this one fills only those its panes show from now on.
+    shown_.clear();
 
     // Until the check answers, all three texts are those of a first nomination.
     restoreArticleTag();

@@ -17,9 +17,11 @@ namespace {
 
 using std::chrono::sys_days;
 using namespace std::chrono_literals;
+using testing::AllOf;
 using testing::Contains;
 using testing::ElementsAre;
 using testing::ElementsAreArray;
+using testing::HasSubstr;
 using testing::IsEmpty;
 using testing::Not;
 using testing::StartsWith;
@@ -287,6 +289,52 @@ TEST_F(Form1Test, TheAnswerNamesThePageOfTheTitleAskedFor) {
                                         {"set Status 3rd nomination: earlier discussions found",
                                          AskSaved(1, "Sample (3rd nomination)")})));
 }
+
+// A nomination fills the editors its panes show after its click: one shown before, even at the
+// same address (the day's log, the same article again), belongs to the earlier nomination.
+struct RefillRow {
+    const char* name;
+    const char* pane;
+    const char* secondTitle;
+    // The page as the editor names it.
+    std::string page;
+    std::string shownText;
+    std::string fill;
+};
+
+void PrintTo(const RefillRow& row, std::ostream* out) { *out << row.name; }
+
+const RefillRow kRefillRows[] = {
+    {"TheDaysLogForAnotherArticle", "Browser3", "Other",
+     "Wikipedia:Articles_for_deletion/Log/2026_December_31",
+     "<!-- Add new entries to the TOP of the following list -->\n",
+     "text: <!-- Add new entries to the TOP of the following list -->\n"
+     "{{subst:afd3 | pg=Other}}\n"},
+    {"TheSameArticleAgain", "Browser", "Sample", "Sample", "'''Sample''' is a page.",
+     "summary: Nominated for deletion; see [[:Wikipedia:Articles for deletion/Sample]]."},
+};
+
+class Form1RefillTest : public Form1Test, public testing::WithParamInterface<RefillRow> {};
+
+TEST_P(Form1RefillTest, ALaterNominationFillsOnlyTheEditorShownAfterItsClick) {
+    const RefillRow& row = GetParam();
+    const Pane pane = std::string(row.pane) == "Browser" ? Pane::Browser : Pane::Browser3;
+    nominateSample();
+    form.NominationCheckFailed(1, "no answer");
+    form.EditorShown(pane, row.page, row.shownText);
+    form.EditorFilled(pane, row.page);
+    view.type(Box::Text1, row.secondTitle);
+    form.Command1_Click();
+    view.clearOperations();
+    form.NominationCheckFailed(2, "no answer");
+    EXPECT_THAT(view.operations(), Not(Contains(StartsWith("fill"))));
+    form.EditorShown(pane, row.page, row.shownText);
+    EXPECT_THAT(view.operations(), Contains(AllOf(StartsWith(std::string("fill ") + row.pane + " "),
+                                                  HasSubstr(row.fill))));
+}
+
+INSTANTIATE_TEST_SUITE_P(Panes, Form1RefillTest, testing::ValuesIn(kRefillRows),
+                         [](const auto& info) { return std::string(info.param.name); });
 
 TEST_F(Form1Test, TheNextClickPutsBackTheFirstNominationsTag) {
     nominateSample();
