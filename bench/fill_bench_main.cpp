@@ -6,6 +6,7 @@
 // `afd_bench`, in the same X server.
 #include <QApplication>
 #include <QLabel>
+#include <QLoggingCategory>
 #include <QPushButton>
 #include <QQuickItem>
 #include <QTabBar>
@@ -166,7 +167,8 @@ public:
 
     // Saves the tab's editor, showing the tab first if need be.
     bool save(int tab) {
-        return (shown(tab) && user_.save(tab)) || Failed("a save", std::to_string(tab));
+        return (shown(tab) && user_.save(tab)) ||
+               Failed(("saving tab " + std::to_string(tab)).c_str(), kSavedTitle);
     }
 
     bool complete() {
@@ -231,6 +233,8 @@ FillResults Run() {
 int main(int argc, char* argv[]) {
     QApplication application(argc, argv);
     QApplication::setApplicationName(QStringLiteral("afd-fill-bench"));
+    // The table is the output: not the engine's start-up report, nor the wiki's console lines.
+    QLoggingCategory::setFilterRules(QStringLiteral("qt.webengine*.info=false\njs=false"));
     try {
         // The engine reads where the wiki is as it starts: before the window loads it.
         nominator::LoopbackWiki();
