@@ -13,8 +13,12 @@
 #include <chrono>
 #include <cstdio>
 #include <exception>
+#include <filesystem>
+#include <fstream>
+#include <iterator>
 #include <optional>
 #include <string>
+#include <string_view>
 #include <vector>
 
 #include "bench/fill_results.h"
@@ -24,6 +28,8 @@
 #include "tests/qt/pane_user.h"
 #include "tests/qt/quick_panes.h"
 #include "tests/qt/stand_in_wiki.h"
+#include "tests/support/child_process.h"
+#include "tests/support/scratch_folder.h"
 #include "window/qt/form1_window.h"
 #include "window/qt/tab_container.h"
 #include "window/qt/utf8.h"
@@ -38,6 +44,8 @@ using Clock = std::chrono::steady_clock;
 
 // The day whose log the wiki holds.
 const auto kNoonOnMarch7 = std::chrono::sys_days{std::chrono::year{2026} / 3 / 7} + 12h;
+constexpr int kRuns = 3;
+constexpr auto kRunTimeout = std::chrono::minutes(4);
 constexpr int kPollMs = 10;
 constexpr int kGiveUpMs = 30000;
 constexpr char kSavedTitle[] = "Bench article";
@@ -193,10 +201,9 @@ private:
     int keysBefore_ = 0;
 };
 
+// One run, in this process: its first nomination saved, then later ones.
 FillResults Run() {
-    const Clock::time_point started = Clock::now();
     FillResults results;
-    results.pollMs = kPollMs;
     Driver driver;
     if (!driver.start()) {
         std::fprintf(stderr, "afd_fill_bench: the window, its panes or the login did not come\n");
@@ -207,7 +214,7 @@ FillResults Run() {
     const bool nominated = driver.nominate(kSavedTitle, first) && driver.save(0) &&
                            driver.openDiscussionEditor(kSavedTitle, first) && driver.save(1) &&
                            driver.save(2);
-    results.complete = nominated && driver.complete();
+    results.completeRuns = nominated && driver.complete() ? 1 : 0;
     results.clicks = driver.clicksSinceAfd();
     results.keys = driver.keysSinceAfd();
     if (nominated) {
@@ -223,6 +230,47 @@ FillResults Run() {
             ++results.failedNominations;
         }
     }
+    return results;
+}
+
+int RunHere(int argc, char* argv[], const std::filesystem::path& figures) {
+    QApplication application(argc, argv);
+    QApplication::setApplicationName(QStringLiteral("afd-fill-bench"));
+    // The figures are the output: not the engine's start-up report, nor the wiki's console.
+    QLoggingCategory::setFilterRules(QStringLiteral("qt.webengine*.info=false\njs=false"));
+    // The engine reads where the wiki is as it starts: before the window loads it.
+    nominator::LoopbackWiki();
+    const FillResults results = Run();
+    std::ofstream out(figures);
+    WriteFillRun(results, out);
+    return out && results.failedNominations == 0 ? 0 : 1;
+}
+
+// Each run a process of its own with a new profile, so that each first nomination meets an
+// engine and a cache that never loaded the wiki's pages.
+FillResults RunEach(const std::filesystem::path& self) {
+    FillResults results;
+    results.pollMs = kPollMs;
+    const Clock::time_point started = Clock::now();
+    for (int run = 0; run < kRuns; ++run) {
+        const support::ScratchFolder home;
+        const std::filesystem::path figures = home.path() / "figures";
+        support::ChildProcess child({self.string(), "--run", figures.string()},
+                                    {{"XDG_DATA_HOME", (home.path() / "data").string()},
+                                     {"XDG_CACHE_HOME", (home.path() / "cache").string()},
+                                     {"XDG_CONFIG_HOME", (home.path() / "config").string()}},
+                                    home.path() / "log");
+        const std::optional<int> status = child.waitForEnd(kRunTimeout);
+        if (!status) child.terminate();
+        std::ifstream in(figures);
+        if (!AddFillRun(in, results)) ++results.failedNominations;
+        if (status != 0) {
+            std::ifstream log(home.path() / "log");
+            std::fprintf(stderr, "afd_fill_bench: run %d ended with %d:\n%s", run + 1,
+                         status.value_or(-1),
+                         std::string(std::istreambuf_iterator<char>(log), {}).c_str());
+        }
+    }
     results.elapsedSeconds = MsBetween(started, Clock::now()) / 1000;
     return results;
 }
@@ -230,15 +278,16 @@ FillResults Run() {
 }  // namespace
 }  // namespace bench
 
+// Without arguments, the runs each in a process of its own and then the table's section; with
+// "--run FILE", one run, its figures written to FILE.
 int main(int argc, char* argv[]) {
-    QApplication application(argc, argv);
-    QApplication::setApplicationName(QStringLiteral("afd-fill-bench"));
-    // The table is the output: not the engine's start-up report, nor the wiki's console lines.
-    QLoggingCategory::setFilterRules(QStringLiteral("qt.webengine*.info=false\njs=false"));
     try {
-        // The engine reads where the wiki is as it starts: before the window loads it.
-        nominator::LoopbackWiki();
-        const bench::FillResults results = bench::Run();
+        if (argc == 3 && std::string_view(argv[1]) == "--run") {
+            return bench::RunHere(argc, argv, argv[2]);
+        }
+        support::BecomeSubreaper();
+        const bench::FillResults results =
+            bench::RunEach(std::filesystem::read_symlink("/proc/self/exe"));
         bench::PrintFillReport(results, stdout);
         return results.failedNominations == 0 ? 0 : 1;
     } catch (const std::exception& error) {

@@ -4,6 +4,8 @@
 
 #include <array>
 #include <cstdio>
+#include <istream>
+#include <ostream>
 #include <vector>
 
 namespace bench {
@@ -21,14 +23,17 @@ struct FillTimes {
     double discussionViewLoaded = 0;
 };
 
+// One run's figures, or those of several runs, each a process of its own.
 struct FillResults {
     int pollMs = 0;
-    // The clicks and key presses sent from the click on AFD on, and whether the status line
-    // then said that the nomination was complete.
+    int runs = 0;
+    // The clicks and key presses sent from the click on AFD on (over several runs: of the run
+    // that sent the most), and in how many runs the status line then said that the nomination
+    // was complete.
     int clicks = 0;
     int keys = 0;
-    bool complete = false;
-    // The first nomination of the run, and later ones of other articles.
+    int completeRuns = 0;
+    // Each run's first nomination, and later ones of other articles.
     std::vector<FillTimes> first;
     std::vector<FillTimes> later;
     int failedNominations = 0;
@@ -36,5 +41,10 @@ struct FillResults {
 };
 
 void PrintFillReport(const FillResults& results, std::FILE* out);
+
+// A run's figures as lines of text, from the run's process to the one that reports.
+void WriteFillRun(const FillResults& run, std::ostream& out);
+// Adds the run read from `in` to the results; false when it was not there whole.
+bool AddFillRun(std::istream& in, FillResults& results);
 
 }  // namespace bench

@@ -13,13 +13,10 @@ if [ ! -e "$wiki/account" ] || [ -n "$(find "$here/../tests/wiki" -newer "$wiki/
   "$here/../tests/wiki/install_wiki.sh" "$wiki"
 fi
 
-# The in-process driver's browser profile and window geometry go to a home of their own. Its
-# engine is pointed at the local wiki's loopback port by the driver itself, and no proxy from the
-# environment may carry a request elsewhere. As root the engine cannot use its sandbox.
-home=$(mktemp -d)
-trap 'rm -rf "$home"' EXIT
-fill_environment=(XDG_DATA_HOME="$home/data" XDG_CACHE_HOME="$home/cache"
-  XDG_CONFIG_HOME="$home/config")
+# The in-process driver points its engine at the local wiki's loopback port itself, and each
+# of its runs has a home of its own; no proxy from the environment may carry a request
+# elsewhere. As root the engine cannot use its sandbox.
+fill_environment=()
 if [ "$(id -u)" -eq 0 ]; then fill_environment+=(QTWEBENGINE_DISABLE_SANDBOX=1); fi
 
 xvfb-run -a -s "-screen 0 1280x1024x24 -nolisten tcp" bash -c '
