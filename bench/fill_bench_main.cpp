@@ -22,6 +22,7 @@
 #include <vector>
 
 #include "bench/fill_results.h"
+#include "bench/stats.h"
 #include "core/editor_fill.h"
 #include "tests/qt/event_loop_wait.h"
 #include "tests/qt/page_script.h"
@@ -91,12 +92,14 @@ void MarkShownPages(std::initializer_list<int> tabs) {
 // One look at the pane: whether it shows a new page yet, whether that page has loaded, and what
 // its summary holds, each as of the moment the page's answer came. The page is asked while it
 // loads, too: the editor may be filled before the page has finished loading.
-void Look(PaneWatch& watch) {
+void Look(PaneWatch& watch, std::vector<double>& roundTrips) {
     QQuickItem& view = PaneUser::pane(watch.tab);
+    const Clock::time_point asked = Clock::now();
     const std::optional<QVariant> answer = nominator::RunInPage(
         view, QStringLiteral("(() => { const f = document.getElementById('wpSummary');"
                              " return [!window.benchShownBefore, f ? f.value : '']; })()"));
     const Clock::time_point now = Clock::now();
+    roundTrips.push_back(MsBetween(asked, now));
     if (!answer || answer->toList().size() != 2 || !answer->toList()[0].toBool()) return;
     if (!watch.loadedMs && !view.property("loading").toBool() &&
         view.property("loadProgress").toInt() == 100) {
@@ -108,12 +111,12 @@ void Look(PaneWatch& watch) {
     }
 }
 
-bool WatchUntilDone(std::vector<PaneWatch>& watches) {
+bool WatchUntilDone(std::vector<PaneWatch>& watches, std::vector<double>& roundTrips) {
     const bool done = WaitInEventLoop(
         [&] {
             bool all = true;
             for (PaneWatch& watch : watches) {
-                if (!watch.done()) Look(watch);
+                if (!watch.done()) Look(watch, roundTrips);
                 all = all && watch.done();
             }
             return all;
@@ -153,7 +156,8 @@ public:
         std::vector<PaneWatch> panes{{0, nominator::ArticleTagSummary(title), clicked},
                                      {1, "", clicked},
                                      {2, nominator::LogLineSummary(title), clicked}};
-        if (!WatchUntilDone(panes)) return Failed("loading and filling the panes", title);
+        if (!WatchUntilDone(panes, roundTrips_))
+            return Failed("loading and filling the panes", title);
         for (int tab : {0, 2}) {
             times.loaded.at(tab) = *panes.at(tab).loadedMs;
             times.filled.at(tab) = *panes.at(tab).filledMs;
@@ -167,7 +171,8 @@ public:
         MarkShownPages({1});
         if (!user_.clickInPage(1, kCreateLink)) return Failed("the click on \"create\"", title);
         std::vector<PaneWatch> editor{{1, nominator::DiscussionSummary(title), user_.lastClick()}};
-        if (!WatchUntilDone(editor)) return Failed("loading and filling tab 1's editor", title);
+        if (!WatchUntilDone(editor, roundTrips_))
+            return Failed("loading and filling tab 1's editor", title);
         times.loaded[1] = *editor[0].loadedMs;
         times.filled[1] = *editor[0].filledMs;
         return true;
@@ -189,6 +194,8 @@ public:
 
     int clicksSinceAfd() const { return user_.clicks() - clicksBefore_; }
     int keysSinceAfd() const { return user_.keys() - keysBefore_; }
+    // How long each look into a page took, script sent to answer.
+    const std::vector<double>& roundTrips() const { return roundTrips_; }
 
 private:
     bool shown(int tab) {
@@ -199,6 +206,7 @@ private:
     PaneUser user_{window_};
     int clicksBefore_ = 0;
     int keysBefore_ = 0;
+    std::vector<double> roundTrips_;
 };
 
 // One run, in this process: its first nomination saved, then later ones.
@@ -230,6 +238,7 @@ FillResults Run() {
             ++results.failedNominations;
         }
     }
+    results.pollRoundTripMs.push_back(Summarize(driver.roundTrips()).median);
     return results;
 }
 

@@ -47,8 +47,8 @@ void PrintRows(std::FILE* out, const char* label, const std::vector<FillTimes>& 
 void PrintFillReport(const FillResults& results, std::FILE* out) {
     std::fprintf(out,
                  "\n5. A nomination in the panes, against the local MediaWiki, logged in "
-                 "(in-process; polled every %d ms)\n",
-                 results.pollMs);
+                 "(in-process; each page asked every %d ms, an answer in %s ms)\n",
+                 results.pollMs, Format(Summarize(results.pollRoundTripMs)).c_str());
     const int sent = results.clicks + results.keys;
     const bool allComplete = results.runs > 0 && results.completeRuns == results.runs;
     std::fprintf(out,

@@ -36,6 +36,8 @@ struct FillResults {
     // Each run's first nomination, and later ones of other articles.
     std::vector<FillTimes> first;
     std::vector<FillTimes> later;
+    // Per run, the median time a look into a page took, from the script sent to its answer.
+    std::vector<double> pollRoundTripMs;
     int failedNominations = 0;
     double elapsedSeconds = 0;
 };

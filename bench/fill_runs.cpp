@@ -1,5 +1,6 @@
 // See fill_results.h: one line "sent CLICKS KEYS COMPLETE", one line per nomination ("first" or
-// "later", then the loaded times, the filled times and the view's), and "failed N" last.
+// "later", then the loaded times, the filled times and the view's), "trip MS" (the median look
+// into a page) and "failed N" last.
 #include <string>
 
 #include "bench/fill_results.h"
@@ -20,6 +21,7 @@ void WriteFillRun(const FillResults& run, std::ostream& out) {
     out << "sent " << run.clicks << ' ' << run.keys << ' ' << run.completeRuns << '\n';
     for (const FillTimes& times : run.first) WriteTimes("first", times, out);
     for (const FillTimes& times : run.later) WriteTimes("later", times, out);
+    for (double ms : run.pollRoundTripMs) out << "trip " << ms << '\n';
     out << "failed " << run.failedNominations << '\n';
 }
 
@@ -30,6 +32,10 @@ bool AddFillRun(std::istream& in, FillResults& results) {
         return false;
     }
     while (in >> kind && kind != "failed") {
+        if (kind == "trip") {
+            in >> run.pollRoundTripMs.emplace_back();
+            continue;
+        }
         FillTimes times;
         for (double& ms : times.loaded) in >> ms;
         for (double& ms : times.filled) in >> ms;
@@ -46,6 +52,8 @@ bool AddFillRun(std::istream& in, FillResults& results) {
     results.completeRuns += run.completeRuns;
     results.first.insert(results.first.end(), run.first.begin(), run.first.end());
     results.later.insert(results.later.end(), run.later.begin(), run.later.end());
+    results.pollRoundTripMs.insert(results.pollRoundTripMs.end(), run.pollRoundTripMs.begin(),
+                                   run.pollRoundTripMs.end());
     results.failedNominations += run.failedNominations;
     return true;
 }
