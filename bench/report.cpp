@@ -13,19 +13,6 @@ namespace {
 
 constexpr double kKiBPerMiB = 1024.0;
 
-std::string Verdict(double ratio, double target) {
-    char text[64];
-    std::snprintf(text, sizeof text, "target <= %.2fx: %s", target,
-                  ratio <= target ? "HOLDS" : "FAILS");
-    return text;
-}
-
-double Ratio(const Summary& numerator, const Summary& denominator) {
-    return denominator.count == 0 || numerator.count == 0 || denominator.median <= 0
-               ? 0
-               : numerator.median / denominator.median;
-}
-
 template <typename Pick>
 Summary Column(const std::vector<PaneTimes>& clicks, Pick pick) {
     std::vector<double> values;

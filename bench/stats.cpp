@@ -27,4 +27,17 @@ std::string Format(const Summary& summary, int decimals) {
     return text;
 }
 
+double Ratio(const Summary& numerator, const Summary& denominator) {
+    return denominator.count == 0 || numerator.count == 0 || denominator.median <= 0
+               ? 0
+               : numerator.median / denominator.median;
+}
+
+std::string Verdict(double ratio, double target) {
+    char text[64];
+    std::snprintf(text, sizeof text, "target <= %.2fx: %s", target,
+                  ratio > 0 && ratio <= target ? "HOLDS" : "FAILS");
+    return text;
+}
+
 }  // namespace bench

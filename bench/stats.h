@@ -20,4 +20,9 @@ Summary Summarize(std::vector<double> values);
 // "123.4 [110.2-140.1]", or "-" with no values.
 std::string Format(const Summary& summary, int decimals = 1);
 
+// The ratio of the medians; 0 when either has no values.
+double Ratio(const Summary& numerator, const Summary& denominator);
+// "target <= 1.20x: HOLDS", or FAILS (also for a ratio of 0, which has no values behind it).
+std::string Verdict(double ratio, double target);
+
 }  // namespace bench

@@ -68,7 +68,8 @@ void PageRequests::tooltip(int pane, QObject* request) {
 
 void PageRequests::loadingChanged(int pane, const QUrl& url, int status) {
     leaving_.loadingChanged(pane, url, status);
-    if (status == QWebEngineLoadingInfo::LoadSucceededStatus && events_.loaded) events_.loaded(pane);
+    if (status == QWebEngineLoadingInfo::LoadSucceededStatus && events_.loaded)
+        events_.loaded(pane);
 }
 
 QObject* PageRequests::editorChannel(int pane) { return &editor(pane); }

@@ -38,10 +38,11 @@ PageTextFetcher::PageTextFetcher(QQuickItem* view, QObject* parent) : QObject(pa
     timeout_.setInterval(BrowserEngine::kFetchTimeout);
     // A wiki that never answers must not hold up the fetches after.
     connect(&timeout_, &QTimer::timeout, this, [this] {
-        finish(false,
-               QStringLiteral("no answer within %1 s")
-                   .arg(std::chrono::duration_cast<std::chrono::seconds>(BrowserEngine::kFetchTimeout)
-                            .count()));
+        finish(
+            false,
+            QStringLiteral("no answer within %1 s")
+                .arg(std::chrono::duration_cast<std::chrono::seconds>(BrowserEngine::kFetchTimeout)
+                         .count()));
     });
 }
 

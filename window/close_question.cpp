@@ -20,7 +20,6 @@ std::string UnsavedChangesQuestion(const std::vector<int>& tabs) {
            " that are not saved. Close the window and lose " + (one ? "them?" : "all of them?");
 }
 
-
 std::optional<std::string> ClosingQuestion(const std::optional<std::string>& halfDone,
                                            const std::vector<int>& tabs) {
     if (tabs.empty()) {

@@ -49,6 +49,9 @@ void Form1::Command1_Click() {
     view_.navigate(Pane::Browser, ArticleEditUrl(view_.text(Box::Text1)));
     view_.navigate(Pane::Browser3, LogEditUrl(CurDate));
     view_.navigate(Pane::Browser2, DiscussionUrl(WikiName(view_.text(Box::Text1))));
+    // The editors shown so far belong to the earlier nomination, even at the same address (the
+    // day's log): this one fills only those its panes show from now on.
+    shown_.clear();
 
     // Until the check answers, all three texts are those of a first nomination.
     restoreArticleTag();
@@ -60,8 +63,6 @@ void Form1::Command1_Click() {
     nomination_.emplace();
     nomination_->pages = {pending_->name, DiscussionTitle(pending_->name), LogTitle(CurDate)};
     nomination_->page = pending_->name;
-    // The panes are on their way to the new pages: what they showed is no editor of these.
-    shown_.clear();
     fillNotice_.reset();
     savedPending_.reset();
     askSavedAgain_ = false;

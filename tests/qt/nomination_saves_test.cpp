@@ -7,47 +7,37 @@
 #include <gtest/gtest.h>
 
 #include <QApplication>
-#include <QClipboard>
 #include <QLabel>
 #include <QLineEdit>
 #include <QMessageBox>
 #include <QPushButton>
 #include <QQuickItem>
-#include <QQuickWindow>
-#include <QTabBar>
-#include <QTest>
-#include <QUrlQuery>
 #include <chrono>
 #include <cstdint>
-#include <functional>
 #include <optional>
 #include <string>
 #include <vector>
 
 #include "tests/qt/event_loop_wait.h"
 #include "tests/qt/page_script.h"
+#include "tests/qt/pane_user.h"
 #include "tests/qt/quick_panes.h"
 #include "tests/qt/stand_in_wiki.h"
 #include "tests/qt/window_under_input.h"
-#include "tests/support/x_input.h"
 #include "window/qt/clickable_label.h"
 #include "window/qt/form1_window.h"
-#include "window/qt/tab_container.h"
 #include "window/qt/utf8.h"
 
 namespace nominator {
 namespace {
 
 using namespace std::chrono_literals;
-using support::XInput;
 using testing::ContainsRegex;
 using testing::HasSubstr;
 
-constexpr int kClickMs = 5000;
-constexpr std::uint32_t kLetterA = 0x61;
-constexpr std::uint32_t kLetterV = 0x76;
 constexpr std::uint32_t kEscape = 0xff1b;
 constexpr std::uint32_t kLetterL = 0x6c;
+constexpr std::uint32_t kLetterX = 0x78;
 constexpr char kLog[] = "Wikipedia:Articles for deletion/Log/2026 March 7";
 
 // A reason that no script, template or line break may change on its way into the editor.
@@ -100,115 +90,37 @@ protected:
     void SetUp() override {
         LoopbackWiki().tlsEnd().passOn("/w/api.php");
         WindowUnderInputTest::SetUp();
-        if (!HasFatalFailure()) logIn();
+        if (HasFatalFailure()) return;
+        // Once for all rows, in the still hidden tab 0: the login is not what is tested here.
+        static bool loggedIn = false;
+        if (!loggedIn) {
+            ASSERT_TRUE(PaneUser::logIn(0, LoopbackWiki()));
+            loggedIn = true;
+        }
     }
 
-    // Pastes the text into the box, as a user replaces a box's text.
-    void paste(Box box, const std::string& text) {
-        QLineEdit* edit = window.box(box);
-        clickOn(edit);
-        ASSERT_TRUE(WaitInEventLoop([&] { return edit->hasFocus(); }, kGiveUpMs));
-        QApplication::clipboard()->setText(ToQString(text));
-        input.key(kLetterA, XInput::Modifier::Control);
-        input.key(kLetterV, XInput::Modifier::Control);
-        input.sync();
-        ASSERT_TRUE(WaitInEventLoop([&] { return ToUtf8(edit->text()) == text; }, kGiveUpMs));
-    }
-
-    static QQuickItem& pane(int tab) { return *FindPane(kPanes[tab]); }
-
-    static std::string field(int tab, const char* id) {
-        const std::optional<QVariant> value =
-            RunInPage(pane(tab), QStringLiteral("(() => { const f = document.getElementById('%1');"
-                                                " return f ? f.value : null; })()")
-                                     .arg(QString::fromLatin1(id)));
-        return value && value->isValid() ? ToUtf8(value->toString()) : std::string("(none)");
-    }
+    static std::string field(int tab, const char* id) { return PaneUser::field(tab, id); }
 
     // Waits until the tab's editor holds the summary the tool puts in with its text.
     static bool filled(int tab, const std::string& summary) {
         return WaitInEventLoop([&] { return field(tab, "wpSummary") == summary; }, kGiveUpMs);
     }
 
-    // Clicks the shown page's element (a selector without single quotes) with real input, again
-    // if need be, until `done` holds, by default until the pane has left the page for another.
-    // Under Xvfb without a window manager, the first click into the panes' window is now and
-    // then taken for handing it the keys only.
-    bool clickInPage(int tab, const char* selector, const std::function<bool()>& done = {}) {
-        QQuickItem& view = pane(tab);
-        const QUrl before = view.property("url").toUrl();
-        const std::function<bool()> left = [&] { return view.property("url").toUrl() != before; };
-        for (int attempt = 0; attempt < 3; ++attempt) {
-            const std::optional<QVariant> centre = RunInPage(
-                view, QStringLiteral("(() => { const e = document.querySelector('%1');"
-                                     " if (!e) return null;"
-                                     " e.scrollIntoView({block: 'center', inline: 'center'});"
-                                     " const r = e.getBoundingClientRect();"
-                                     " return [r.left + r.width / 2, r.top + r.height / 2]; })()")
-                          .arg(QString::fromLatin1(selector)));
-            if (!centre || centre->toList().size() != 2) return false;
-            const double zoom = view.property("zoomFactor").toDouble();
-            const QPointF at(centre->toList()[0].toDouble() * zoom,
-                             centre->toList()[1].toDouble() * zoom);
-            click(PanesWindow()->mapToGlobal(view.mapToScene(at).toPoint()));
-            if (WaitInEventLoop(done ? done : left, kClickMs)) return true;
-        }
-        return false;
-    }
-
     // Saves the tab's editor with its Save button, and waits until the wiki holds the page.
     void save(int tab, const std::string& title) {
-        ASSERT_TRUE(clickInPage(tab, "#wpSave")) << "no click on Save left tab " << tab;
-        ASSERT_TRUE(WaitInEventLoop(
-            [&] {
-                QQuickItem& view = pane(tab);
-                return !view.property("loading").toBool() &&
-                       !QUrlQuery(view.property("url").toUrl()).hasQueryItem("action");
-            },
-            kGiveUpMs))
-            << "tab " << tab << " did not show the saved page of " << title;
+        ASSERT_TRUE(user.save(tab)) << "tab " << tab << " did not show the saved page of " << title;
         ASSERT_TRUE(LoopbackWiki().page(title).has_value()) << title;
     }
 
-    // Logs in through the wiki's login form in the still hidden tab 0, once for all rows: the
-    // panes' profile keeps the login. The form is filled and sent by script, since the panes
-    // show only after AFD, and the login is not what is tested here.
-    void logIn() {
-        static bool loggedIn = false;
-        if (loggedIn) return;
-        QQuickItem& view = pane(0);
-        view.setProperty(
-            "url",
-            QUrl(QStringLiteral("https://en.wikipedia.org/w/index.php?title=Special:UserLogin")));
-        ASSERT_TRUE(WaitInEventLoop(
-            [&] {
-                return field(0, "wpLoginAttempt") != "(none)" && !view.property("loading").toBool();
-            },
-            kGiveUpMs));
-        const support::LocalWiki& wiki = LoopbackWiki();
-        ASSERT_TRUE(
-            RunInPage(view, QStringLiteral("document.getElementById('wpName1').value = '%1';"
-                                           "document.getElementById('wpPassword1').value = '%2';"
-                                           "document.getElementById('wpLoginAttempt').click()")
-                                .arg(ToQString(wiki.userName()), ToQString(wiki.password()))));
-        // The wiki then shows its main page, with the user's own links at the top.
-        ASSERT_TRUE(WaitInEventLoop(
-            [&] {
-                return !view.property("loading").toBool() &&
-                       RunInPage(view, QStringLiteral("!!document.getElementById('pt-userpage')"))
-                           .value_or(false)
-                           .toBool();
-            },
-            kGiveUpMs))
-            << ToUtf8(view.property("title").toString());
-        loggedIn = true;
+    bool statusIs(const std::string& text) {
+        return WaitInEventLoop([&] { return ToUtf8(window.status()->text()) == text; }, kGiveUpMs);
     }
 
     // An editor that holds only what the tool put there is left without the page's question;
     // once the user has typed into it, the page asks again.
     void leaveTheFilledEditors() {
-        QQuickItem& log = pane(2);
-        clickOn(window.dayPlus());
+        QQuickItem& log = PaneUser::pane(2);
+        user.clickOn(window.dayPlus());
         ASSERT_TRUE(WaitInEventLoop(
             [&] { return log.property("url").toString().contains(QStringLiteral("2026_March_8")); },
             kGiveUpMs))
@@ -220,35 +132,29 @@ protected:
                      "the list by hand"))
             << ToUtf8(window.status()->text());
 
-        showTab(0);
+        ASSERT_TRUE(user.showTab(0));
         const std::string before = field(0, "wpTextbox1");
-        ASSERT_TRUE(clickInPage(0, "#wpTextbox1", [&] {
-            return RunInPage(pane(0), QStringLiteral("document.activeElement.id"))
+        ASSERT_TRUE(user.clickInPage(0, "#wpTextbox1", [&] {
+            return RunInPage(PaneUser::pane(0), QStringLiteral("document.activeElement.id"))
                        .value_or(QString())
                        .toString() == QStringLiteral("wpTextbox1");
         })) << "no click gave the article's editor the keys";
-        input.type("x");
-        input.sync();
+        user.key(kLetterX);
         ASSERT_TRUE(WaitInEventLoop([&] { return field(0, "wpTextbox1") != before; }, kGiveUpMs));
-        clickOn(window.command1());
+        user.clickOn(window.command1());
         QMessageBox* question = openQuestion();
         ASSERT_NE(question, nullptr) << "the edited editor was left without a question";
         EXPECT_THAT(ToUtf8(question->text()), HasSubstr("Tab 0 (Article editor)"));
-        input.key(kLetterL, XInput::Modifier::Alt);
-        input.sync();
-    }
-
-    bool statusIs(const std::string& text) {
-        return WaitInEventLoop([&] { return ToUtf8(window.status()->text()) == text; }, kGiveUpMs);
+        user.key(kLetterL, support::XInput::Modifier::Alt);
     }
 };
 
 TEST_P(NominationSavesTest, TheEditorsGetTheTextsAndTheWikiHoldsWhatTheUserSaved) {
     const SaveRow& row = GetParam();
     const std::string discussion = std::string("Wikipedia:Articles for deletion/") + row.page;
-    paste(Box::Text1, row.title);
-    paste(Box::Reason, row.reason);
-    clickOn(window.command1());
+    ASSERT_TRUE(user.paste(Box::Text1, row.title));
+    ASSERT_TRUE(user.paste(Box::Reason, row.reason));
+    user.clickOn(window.command1());
 
     // The article's editor: the tag below the short description and the hatnote.
     const std::string tagSummary = "Nominated for deletion; see [[:" + discussion + "]].";
@@ -258,9 +164,10 @@ TEST_P(NominationSavesTest, TheEditorsGetTheTextsAndTheWikiHoldsWhatTheUserSaved
     EXPECT_THAT(ToUtf8(window.status()->text()), testing::Not(HasSubstr("Saved")));
 
     // The discussion page: the wiki's own "create" link opens its editor.
-    showTab(1);
-    ASSERT_TRUE(WaitInEventLoop([] { return !pane(1).property("loading").toBool(); }, kGiveUpMs));
-    ASSERT_TRUE(clickInPage(1, R"(.noarticletext a[href*="action=edit"])"))
+    ASSERT_TRUE(user.showTab(1));
+    ASSERT_TRUE(
+        WaitInEventLoop([] { return !PaneUser::pane(1).property("loading").toBool(); }, kGiveUpMs));
+    ASSERT_TRUE(user.clickInPage(1, R"(.noarticletext a[href*="action=edit"])"))
         << "no click on the create link left the discussion page";
     const std::string discussionSummary =
         std::string("Creating deletion discussion page for [[:") + row.title + "]].";
@@ -268,7 +175,7 @@ TEST_P(NominationSavesTest, TheEditorsGetTheTextsAndTheWikiHoldsWhatTheUserSaved
     EXPECT_EQ(field(1, "wpTextbox1"), ToUtf8(window.box(Box::Text3)->text()));
 
     // The day's log: the line as the list's first entry.
-    showTab(2);
+    ASSERT_TRUE(user.showTab(2));
     const std::string logSummary = "Adding [[:" + discussion + "]].";
     ASSERT_TRUE(filled(2, logSummary)) << field(2, "wpSummary");
     EXPECT_THAT(
@@ -277,7 +184,7 @@ TEST_P(NominationSavesTest, TheEditorsGetTheTextsAndTheWikiHoldsWhatTheUserSaved
                   ToUtf8(window.box(Box::Text5)->text()) + "\n{{Wikipedia:Articles for deletion/"));
     if (!row.saves) return leaveTheFilledEditors();
 
-    showTab(0);
+    ASSERT_TRUE(user.showTab(0));
     save(0, row.title);
     ASSERT_TRUE(statusIs("Saved: article tag. Not yet saved: discussion, log line"))
         << ToUtf8(window.status()->text());
@@ -292,13 +199,12 @@ TEST_P(NominationSavesTest, TheEditorsGetTheTextsAndTheWikiHoldsWhatTheUserSaved
     EXPECT_EQ(ToUtf8(question->text()), std::string("The nomination of ") + row.title +
                                             " is not complete: the discussion and the log line "
                                             "are not saved. Close anyway?");
-    input.key(kEscape);
-    input.sync();
+    user.key(kEscape);
     ASSERT_TRUE(
         WaitInEventLoop([] { return QApplication::activeModalWidget() == nullptr; }, kGiveUpMs));
     EXPECT_TRUE(window.isVisible());
 
-    showTab(1);
+    ASSERT_TRUE(user.showTab(1));
     save(1, discussion);
     ASSERT_TRUE(statusIs("Saved: article tag, discussion. Not yet saved: log line"))
         << ToUtf8(window.status()->text());
@@ -311,7 +217,7 @@ TEST_P(NominationSavesTest, TheEditorsGetTheTextsAndTheWikiHoldsWhatTheUserSaved
                 HasSubstr(" [[User:Nominator|Nominator]] ([[User talk:Nominator|talk]]) "));
     EXPECT_EQ(saved->lastSummary, discussionSummary);
 
-    showTab(2);
+    ASSERT_TRUE(user.showTab(2));
     save(2, kLog);
     EXPECT_TRUE(statusIs("Nomination complete: tag, discussion and log line saved"))
         << ToUtf8(window.status()->text());

@@ -1,21 +1,29 @@
 #include "tests/qt/page_script.h"
 
+#include <QEventLoop>
 #include <QJSEngine>
 #include <QObject>
 #include <QQmlEngine>
 #include <QQuickItem>
-
-#include "tests/qt/event_loop_wait.h"
+#include <QTimer>
 
 namespace nominator {
 namespace {
 
+// Takes the script's value and ends the wait at once, so that a page can be asked often.
 class ScriptValue : public QObject {
     Q_OBJECT
 
 public:
-    Q_INVOKABLE void take(const QVariant& value) { value_ = value; }
+    explicit ScriptValue(QEventLoop& wait) : wait_(wait) {}
+    Q_INVOKABLE void take(const QVariant& value) {
+        value_ = value;
+        wait_.quit();
+    }
     std::optional<QVariant> value_;
+
+private:
+    QEventLoop& wait_;
 };
 
 }  // namespace
@@ -23,12 +31,14 @@ public:
 std::optional<QVariant> RunInPage(QQuickItem& view, const QString& script, int timeoutMs) {
     QJSEngine* engine = qmlEngine(&view);
     if (engine == nullptr) return std::nullopt;
-    ScriptValue result;
+    QEventLoop wait;
+    ScriptValue result(wait);
     QJSEngine::setObjectOwnership(&result, QJSEngine::CppOwnership);
     const QJSValue take = engine->newQObject(&result).property(QStringLiteral("take"));
     QMetaObject::invokeMethod(&view, "runJavaScript", Q_ARG(QString, script),
                               Q_ARG(QJSValue, take));
-    WaitInEventLoop([&] { return result.value_.has_value(); }, timeoutMs);
+    QTimer::singleShot(timeoutMs, &wait, &QEventLoop::quit);
+    if (!result.value_) wait.exec();
     return result.value_;
 }
 

@@ -2,11 +2,9 @@
 
 #include <QApplication>
 #include <QMessageBox>
-#include <QTabBar>
 
 #include "tests/qt/event_loop_wait.h"
 #include "tests/qt/quick_panes.h"
-#include "window/qt/tab_container.h"
 
 namespace nominator {
 
@@ -19,21 +17,11 @@ void WindowUnderInputTest::TearDown() {
     while (QWidget* modal = QApplication::activeModalWidget()) modal->close();
 }
 
-void WindowUnderInputTest::click(QPoint global) {
-    input.moveTo(global.x(), global.y());
-    input.clickLeft();
-    input.sync();
-}
+void WindowUnderInputTest::click(QPoint global) { user.click(global); }
 
-void WindowUnderInputTest::clickOn(QWidget* widget) {
-    click(widget->mapToGlobal(widget->rect().center()));
-}
+void WindowUnderInputTest::clickOn(QWidget* widget) { user.clickOn(widget); }
 
-void WindowUnderInputTest::showTab(int tab) {
-    QTabBar* bar = window.tabby()->tabBar();
-    click(bar->mapToGlobal(bar->tabRect(tab).center()));
-    ASSERT_TRUE(WaitInEventLoop([&] { return bar->currentIndex() == tab; }, kGiveUpMs));
-}
+void WindowUnderInputTest::showTab(int tab) { ASSERT_TRUE(user.showTab(tab)); }
 
 QMessageBox* WindowUnderInputTest::openQuestion() {
     QMessageBox* box = nullptr;

@@ -5,6 +5,7 @@
 #include <QPoint>
 #include <chrono>
 
+#include "tests/qt/pane_user.h"
 #include "tests/support/x_input.h"
 #include "window/qt/form1_window.h"
 
@@ -35,6 +36,7 @@ protected:
 
     support::XInput input;
     Form1Window window{[] { return kNoonOnMarch7; }};
+    PaneUser user{window};
 };
 
 }  // namespace nominator

@@ -290,6 +290,8 @@ TEST_F(Form1Test, TheAnswerNamesThePageOfTheTitleAskedFor) {
                                          AskSaved(1, "Sample (3rd nomination)")})));
 }
 
+// A nomination fills the editors its panes show after its click: one shown before, even at the
+// same address (the day's log, the same article again), belongs to the earlier nomination.
 TEST_F(Form1Test, TheNextClickPutsBackTheFirstNominationsTag) {
     nominateSample();
     form.NominationCheckAnswered(1, kThirdNominationAnswer);
@@ -541,6 +543,12 @@ const std::string kLogText =
     "<!-- Add new entries to the TOP of the following list -->\n"
     "{{Wikipedia:Articles for deletion/Older}}\n";
 
+const std::string kSampleLogFill =
+    "fill Browser3 " + kTodaysLogPage + " | shown: " + kLogText +
+    " | text: <!-- Add new entries to the TOP of the following list -->\n{{subst:afd3 | "
+    "pg=Sample}}\n{{Wikipedia:Articles for deletion/Older}}\n | summary: Adding "
+    "[[:Wikipedia:Articles for deletion/Sample]].";
+
 std::string ArticleFill(const std::string& shown, const std::string& text) {
     return "fill Browser Sample | shown: " + shown + " | text: " + text + kTagSummary;
 }
@@ -604,6 +612,16 @@ const FillRow kFillRows[] = {
      {{FillStep::Answered}, {FillStep::Shown, Pane::Browser3, kTodaysLogPage, "Nothing here."}},
      {"set Status (warning) No place for the log line on this log page: paste it at the top of "
       "the list by hand | tip: First nomination"}},
+    // The same address, the day's log, for the next nomination: only the editor shown after its
+    // click is the next nomination's.
+    {"ALaterNominationFillsOnlyWhatShowsAfterItsClick",
+     {{FillStep::Answered},
+      {FillStep::Shown, Pane::Browser3, kTodaysLogPage, kLogText},
+      {FillStep::Filled, Pane::Browser3, kTodaysLogPage},
+      {FillStep::Nominated},
+      {FillStep::Answered},
+      {FillStep::Shown, Pane::Browser3, kTodaysLogPage, kLogText}},
+     {kSampleLogFill, kSampleLogFill}},
     {"NextDaysLogGetsTheLineAgain",
      {{FillStep::Answered},
       {FillStep::Shown, Pane::Browser3, kTodaysLogPage, kLogText},
@@ -612,10 +630,7 @@ const FillRow kFillRows[] = {
       {FillStep::Shown, Pane::Browser3, kTodaysLogPage, kLogText},
       {FillStep::Shown, Pane::Browser3, "Wikipedia:Articles_for_deletion/Log/2027_January_1",
        kLogText}},
-     {"fill Browser3 " + kTodaysLogPage + " | shown: " + kLogText +
-          " | text: <!-- Add new entries to the TOP of the following list -->\n{{subst:afd3 | "
-          "pg=Sample}}\n{{Wikipedia:Articles for deletion/Older}}\n | summary: Adding "
-          "[[:Wikipedia:Articles for deletion/Sample]].",
+     {kSampleLogFill,
       "fill Browser3 Wikipedia:Articles_for_deletion/Log/2027_January_1 | shown: " + kLogText +
           " | text: <!-- Add new entries to the TOP of the following list -->\n{{subst:afd3 | "
           "pg=Sample}}\n{{Wikipedia:Articles for deletion/Older}}\n | summary: Adding "

@@ -52,9 +52,7 @@ BrowserEngine::PaneEvents Form1Window::paneEvents() {
     events.stayed = [this](int tab, const QString& page) {
         RunHandler(this, [&] { form_.PaneStayed(PaneOf(tab), ToUtf8(page)); });
     };
-    events.arrived = [this](int tab) {
-        RunHandler(this, [&] { form_.PaneArrived(PaneOf(tab)); });
-    };
+    events.arrived = [this](int tab) { RunHandler(this, [&] { form_.PaneArrived(PaneOf(tab)); }); };
     events.loaded = [this](int tab) { RunHandler(this, [&] { form_.PaneLoaded(PaneOf(tab)); }); };
     events.editorShown = [this](int tab, const QString& page, const QString& text) {
         RunHandler(this, [&] { form_.EditorShown(PaneOf(tab), ToUtf8(page), ToUtf8(text)); });
@@ -126,9 +124,8 @@ bool Form1Window::closeWithoutAsking() {
 
 void Form1Window::closeEvent(QCloseEvent* event) {
     // The pages are asked first, as a browser asks its tabs, and the user if one holds changes.
-    if (closing_ == Closing::NotAsked && panes_.askToClose([this](const std::vector<int>& unsaved) {
-            askBeforeClosing(unsaved);
-        })) {
+    if (closing_ == Closing::NotAsked &&
+        panes_.askToClose([this](const std::vector<int>& unsaved) { askBeforeClosing(unsaved); })) {
         closing_ = Closing::Asking;
     }
     if (closing_ == Closing::Asking) {
