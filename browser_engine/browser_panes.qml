@@ -51,7 +51,7 @@ Item {
                 const script = WebEngine.script();
                 script.name = "editorFill";
                 script.sourceCode = panes.pageScript;
-                script.injectionPoint = WebEngineScript.DocumentReady;
+                script.injectionPoint = WebEngineScript.DocumentCreation;
                 script.worldId = WebEngineScript.ApplicationWorld;
                 userScripts.insert(script);
             }

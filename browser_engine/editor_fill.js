@@ -27,8 +27,21 @@
         field.dispatchEvent(new Event('change', {bubbles: true}));
     }
 
+    // Runs as the document is made: the channel is set up while the page is still parsed, and
+    // the editor is read once the page's text is all there.
+    function whenParsed(then) {
+        if (document.readyState === 'loading') {
+            document.addEventListener('DOMContentLoaded', then, {once: true});
+        } else {
+            then();
+        }
+    }
+
     new QWebChannel(qt.webChannelTransport, function (channel) {
-        const editor = channel.objects.editor;
+        whenParsed(function () { connected(channel.objects.editor); });
+    });
+
+    function connected(editor) {
         const form = editForm();
         let filled = null;
 
@@ -63,5 +76,5 @@
             window.addEventListener('beforeunload', changed, true);
         }
         report();
-    });
+    }
 })();
