@@ -54,9 +54,12 @@ void PageTextFetcher::fetch(const QUrl& address, BrowserEngine::FetchDone done) 
 void PageTextFetcher::startNext() {
     if (fetches_.empty()) return;
     timeout_.start();
-    // The same address again is loaded again.
-    view_->setProperty("url", QUrl(QStringLiteral("about:blank")));
-    view_->setProperty("url", fetches_.front().address);
+    const QUrl& address = fetches_.front().address;
+    // The address the view shows already is loaded again, by way of an empty page.
+    if (view_->property("url").toUrl() == address) {
+        view_->setProperty("url", QUrl(QStringLiteral("about:blank")));
+    }
+    view_->setProperty("url", address);
 }
 
 void PageTextFetcher::onLoadingChanged(const QWebEngineLoadingInfo& loading) {
