@@ -38,13 +38,11 @@
 namespace bench {
 namespace {
 
-using namespace std::chrono_literals;
 using nominator::PaneUser;
 using nominator::WaitInEventLoop;
 using Clock = std::chrono::steady_clock;
 
-// The day whose log the wiki holds.
-const auto kNoonOnMarch7 = std::chrono::sys_days{std::chrono::year{2026} / 3 / 7} + 12h;
+using nominator::kNoonOnMarch7;
 constexpr int kRuns = 3;
 constexpr auto kRunTimeout = std::chrono::minutes(4);
 constexpr int kPollMs = 10;

@@ -21,14 +21,16 @@ constexpr int kHideTooltip = 1;
 
 PageRequests::PageRequests(BrowserEngine::PaneEvents events)
     : events_(std::move(events)),
-      editors_{new EditorChannel(0, events_, this), new EditorChannel(1, events_, this),
-               new EditorChannel(2, events_, this)},
-      leaving_(events_, [this](int pane) { return editor(pane).holdsOnlyTheFill(); }) {}
+      leaving_(events_, [this](int pane) { return editor(pane).holdsOnlyTheFill(); }) {
+    for (int pane = 0; pane < BrowserEngine::kPanes; ++pane) {
+        editors_.at(static_cast<std::size_t>(pane)) = new EditorChannel(pane, events_, this);
+    }
+}
 
 void PageRequests::attach(QuickPanesHost& host) {
     host_ = &host;
     leaving_.attach(host);
-    for (int pane = 0; pane < 3; ++pane) editor(pane).attach(*host.pane(pane));
+    for (int pane = 0; pane < BrowserEngine::kPanes; ++pane) editor(pane).attach(*host.pane(pane));
 }
 
 void PageRequests::contextMenu(int pane, QObject* request) {

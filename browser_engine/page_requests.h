@@ -43,7 +43,7 @@ private:
     QPointer<QuickPanesHost> host_;
     BrowserEngine::PaneEvents events_;
     // Children of this object, so that the QML never takes them over.
-    std::array<EditorChannel*, 3> editors_;
+    std::array<EditorChannel*, BrowserEngine::kPanes> editors_;
     PaneLeaving leaving_;
 };
 

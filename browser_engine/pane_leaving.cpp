@@ -20,8 +20,6 @@ namespace {
 // A page that has not answered by then is hung, and would keep the window from closing.
 constexpr int kCloseAnswerMs = 3000;
 
-constexpr int kPanes = 3;
-
 QString PageName(const QQuickItem& view) {
     const QString title = view.property("title").toString();
     return title.isEmpty() ? view.property("url").toUrl().toDisplayString() : title;
@@ -105,7 +103,7 @@ void PaneLeaving::askToClose(BrowserEngine::CloseAnswered answered) {
     if (host_ == nullptr) return closingAnswered(-1);
     // A page that holds only what the module put there has nothing to lose, and is not asked:
     // should the user keep the window, the page is still there as it was.
-    for (int pane = 0; pane < kPanes; ++pane) {
+    for (int pane = 0; pane < BrowserEngine::kPanes; ++pane) {
         if (!holdsOnlyTheFill_(pane)) toAnswer_.push_back(pane);
     }
     if (toAnswer_.empty()) return closingAnswered(-1);

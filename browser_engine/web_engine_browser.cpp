@@ -27,8 +27,6 @@
 namespace nominator {
 namespace {
 
-constexpr int kPanes = 3;
-
 // The script that the panes run in every page, in a world of its own: the web channel's client
 // library, then the module's own part.
 QString PageScript() {

@@ -100,17 +100,13 @@ void Form1::NominationCheckAnswered(int ticket, const std::string& body) {
         shown_.erase(Pane::Browser2);
     }
     showStatus(StatusOf(check));
-    nomination_->checked = true;
-    fillAll();
-    askWhatIsSaved();
+    checkEnded();
 }
 
 void Form1::NominationCheckFailed(int ticket, const std::string& reason) {
     if (!takePendingName(ticket)) return;
     showStatus(StatusOf(CheckFailure{reason}));
-    nomination_->checked = true;
-    fillAll();
-    askWhatIsSaved();
+    checkEnded();
 }
 
 void Form1::EditorShown(Pane pane, const std::string& page, const std::string& text) {
@@ -126,7 +122,7 @@ void Form1::EditorFilled(Pane pane, const std::string& page) {
 }
 
 void Form1::PaneLoaded(Pane /*pane*/) {
-    if (nomination_ && nomination_->checked) askWhatIsSaved();
+    if (nomination_ && !pending_) askWhatIsSaved();
 }
 
 void Form1::SavedEditsAnswered(int ticket, const std::string& body) {
@@ -153,14 +149,14 @@ std::optional<std::string> Form1::CloseQuestion(const std::vector<int>& unsavedT
     return ClosingQuestion(halfDone, unsavedTabs);
 }
 
-void Form1::fillAll() {
+void Form1::checkEnded() {
     for (const Pane pane : {Pane::Browser, Pane::Browser2, Pane::Browser3}) fill(pane);
+    askWhatIsSaved();
 }
 
 void Form1::fill(Pane pane) {
     const auto shown = shown_.find(pane);
-    if (!nomination_ || !nomination_->checked || !nomination_->fillDue[IndexOf(pane)] ||
-        shown == shown_.end()) {
+    if (!nomination_ || pending_ || !nomination_->fillDue[IndexOf(pane)] || shown == shown_.end()) {
         return;
     }
     // Only the editor of the nomination's own page: not one the pane has moved on to.

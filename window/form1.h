@@ -74,8 +74,6 @@ private:
         NominationPages pages;
         // The discussion page's name after the discussion stem.
         std::string page;
-        // The check has answered or failed: the texts are those of the right nomination.
-        bool checked = false;
         SavedEdits saved;
         // The editors that are still to get their text.
         std::array<bool, 3> fillDue{true, true, true};
@@ -86,8 +84,9 @@ private:
         std::string text;
     };
 
+    // The check has answered or failed: the texts are those of the right nomination now.
+    void checkEnded();
     void fill(Pane pane);
-    void fillAll();
     std::optional<EditorFill> fillFor(Pane pane, const ShownEditor& shown);
     void askWhatIsSaved();
     // The check that the latest click asked for and that has not been answered yet. The answer

@@ -29,10 +29,8 @@
 namespace nominator {
 namespace {
 
-using namespace std::chrono_literals;
 using support::XInput;
 
-const auto kNoonOnMarch7 = std::chrono::sys_days{std::chrono::year{2026} / 3 / 7} + 12h;
 constexpr int kGiveUpMs = 30000;
 constexpr std::uint32_t kF8Keysym = 0xffc5;
 constexpr std::string_view kTomorrowsLog =

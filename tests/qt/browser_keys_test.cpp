@@ -38,12 +38,10 @@
 namespace nominator {
 namespace {
 
-using namespace std::chrono_literals;
 using support::ArrivedRequest;
 using support::XInput;
 using Modifier = support::XInput::Modifier;
 
-const auto kNoonOnMarch7 = std::chrono::sys_days{std::chrono::year{2026} / 3 / 7} + 12h;
 constexpr int kGiveUpMs = 60000;
 constexpr int kStepMs = 5000;
 // Long enough for a reload or a navigation that should not happen to reach the stand-in.

@@ -25,12 +25,10 @@
 namespace nominator {
 namespace {
 
-using namespace std::chrono_literals;
 using support::ArrivedRequest;
 using support::StubAnswer;
 using testing::HasSubstr;
 
-const auto kNoonOnMarch7 = std::chrono::sys_days{std::chrono::year{2026} / 3 / 7} + 12h;
 constexpr int kEngineStartMs = 60000;
 // The window gives up on the wiki after 10 s.
 constexpr int kAnswerMs = 20000;

@@ -3,9 +3,9 @@
 #include <gtest/gtest.h>
 
 #include <QPoint>
-#include <chrono>
 
 #include "tests/qt/pane_user.h"
+#include "tests/qt/stand_in_wiki.h"
 #include "tests/support/x_input.h"
 #include "window/qt/form1_window.h"
 
@@ -14,8 +14,6 @@ class QWidget;
 
 namespace nominator {
 
-inline constexpr auto kNoonOnMarch7 =
-    std::chrono::sys_days{std::chrono::year{2026} / 3 / 7} + std::chrono::hours{12};
 inline constexpr int kGiveUpMs = 30000;
 inline constexpr const char* kPanes[] = {"Browser", "Browser2", "Browser3"};
 

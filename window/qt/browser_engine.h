@@ -18,6 +18,9 @@ class BrowserEngine {
 public:
     virtual ~BrowserEngine() = default;
 
+    // The panes, numbered from 0 as the tabs they are on.
+    static constexpr int kPanes = 3;
+
     // What the panes tell the window, from the event loop.
     struct PaneEvents {
         // The pane's page held changes that were not saved, and the user chose to keep it
