@@ -1,5 +1,8 @@
 #include "core/creator_answer.h"
 
+#include <algorithm>
+#include <cstddef>
+
 #include "core/api_answer.h"
 #include "core/text_scan.h"
 
@@ -61,7 +64,11 @@ bool IsRedirectText(std::string_view text) {
     text = WithoutLeadingSpace(text);
     if (!text.starts_with("[[")) return false;
     const std::string_view line = text.substr(0, text.find('\n'));
-    return line.find("]]", 2) != std::string_view::npos;
+    const std::size_t close = line.find("]]", 2);
+    if (close == std::string_view::npos) return false;
+    // A link without a target links nowhere.
+    const std::string_view target = line.substr(2, std::min(line.find('|'), close) - 2);
+    return !WithoutLeadingSpace(target).empty();
 }
 
 CreatorCheck ReadCreator(std::string_view answer, std::string_view article) {

@@ -30,8 +30,8 @@ struct CreatorFacts {
 using CreatorCheck = std::variant<CreatorFacts, CheckFailure>;
 
 // Whether a revision's text makes its page a redirect, as the wiki reads it: "#REDIRECT" in any
-// case after optional white space, then a link ("[[...]]" on one line), white space and an old
-// redirect's colon allowed before it.
+// case after optional white space, then a link ("[[TARGET]]" or "[[TARGET|...]]" on one line),
+// white space and an old redirect's colon allowed before it.
 bool IsRedirectText(std::string_view text);
 
 // Reads the API's answer to CreatorQueryUrl(article), in either of its JSON formats, the article

@@ -169,6 +169,7 @@ const RedirectCase kRedirects[] = {
     {"TextBeforeTheWord", "See #REDIRECT [[Example]]", false},
     {"NoLink", "#REDIRECT to Example", false},
     {"LinkNotClosedOnItsLine", "#REDIRECT [[Example\n]]", false},
+    {"LinkWithoutTarget", "#REDIRECT [[ |x]]", false},
     {"WordOnly", "#REDIRECT", false},
     {"Empty", "", false},
     {"ArticleText", "'''Sample''' is a sample.", false},
