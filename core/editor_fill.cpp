@@ -6,6 +6,7 @@
 
 #include "core/nomination_check_query.h"
 #include "core/nomination_page.h"
+#include "core/text_scan.h"
 #include "core/wiki_title.h"
 
 namespace nominator {
@@ -32,14 +33,6 @@ std::string_view Trimmed(std::string_view text) {
     while (!text.empty() && IsSpace(text.front())) text.remove_prefix(1);
     while (!text.empty() && IsSpace(text.back())) text.remove_suffix(1);
     return text;
-}
-
-bool StartsWithCaseless(std::string_view text, std::string_view prefix) {
-    return text.size() >= prefix.size() &&
-           std::equal(prefix.begin(), prefix.end(), text.begin(), [](char a, char b) {
-               const auto lower = [](char c) { return c >= 'A' && c <= 'Z' ? c - 'A' + 'a' : c; };
-               return lower(a) == lower(b);
-           });
 }
 
 // The name of the template called at `start` ("{{"), as the wiki reads it: spaces and

@@ -1,0 +1,18 @@
+#pragma once
+
+#include <string_view>
+
+namespace nominator {
+
+// Small scans over wiki text, read the way the wiki reads it.
+
+// Whether the text starts with the prefix, ASCII letters compared without regard to case: the
+// wiki's namespace names and magic words are read so.
+bool StartsWithCaseless(std::string_view text, std::string_view prefix);
+
+// The text without the ASCII white space (space, tab, line breaks, form feed, vertical tab) at
+// its start, or at its end.
+std::string_view WithoutLeadingSpace(std::string_view text);
+std::string_view WithoutTrailingSpace(std::string_view text);
+
+}  // namespace nominator
