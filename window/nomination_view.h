@@ -5,13 +5,16 @@
 namespace nominator {
 
 // The text boxes of Form1 that the behaviour reads or writes.
-enum class Box { Text1, Reason, Text2, Text3, Text5 };
+// Text6 holds the notice for the article's creator.
+enum class Box { Text1, Reason, Text2, Text3, Text5, Text6 };
 
-// The controls that are hidden until the first nomination.
-enum class Control { Text2, Text3, Text5, Tabby, Status };
+// The controls that are hidden until the first nomination; Text6 only while a notice is due.
+enum class Control { Text2, Text3, Text5, Text6, Tabby, Status };
 
-// The three browser panes: Browser on tab 0, Browser2 on tab 1, Browser3 on tab 2.
-enum class Pane { Browser, Browser2, Browser3 };
+// The four browser panes: Browser on tab 0, Browser2 on tab 1, Browser3 on tab 2, and Browser4
+// on tab 3, the creator's talk page.
+enum class Pane { Browser, Browser2, Browser3, Browser4 };
+inline constexpr int kPaneCount = 4;
 
 // The tab a pane is on, counted from 0 as the tabs' captions count.
 constexpr int TabOf(Pane pane) { return static_cast<int>(pane); }
@@ -34,6 +37,7 @@ public:
     virtual std::string text(Box box) const = 0;
     virtual void setText(Box box, const std::string& text) = 0;
     virtual void show(Control control) = 0;
+    virtual void hide(Control control) = 0;
     // Starts loading the page at the already encoded address and returns without waiting.
     virtual void navigate(Pane pane, const std::string& address) = 0;
 
@@ -52,6 +56,9 @@ public:
     // The same for the question which of a nomination's edits the wiki holds; the outcome goes
     // to Form1::SavedEditsAnswered or Form1::SavedEditsFailed.
     virtual void requestSavedEdits(int ticket, const std::string& address) = 0;
+    // The same for the question who created the article, asked when its first revision was a
+    // redirect; the outcome goes to Form1::CreatorAnswered or Form1::CreatorFailed.
+    virtual void requestCreator(int ticket, const std::string& address) = 0;
 
     // Puts the fill into the pane's editor, never saving it, and returns at once. The pane
     // then reports Form1::EditorFilled, or, when the editor holds something else by now,
