@@ -14,6 +14,8 @@ std::string_view NameOf(Box box) {
             return "Text3";
         case Box::Text5:
             return "Text5";
+        case Box::Text6:
+            return "Text6";
     }
     return "";
 }
@@ -26,6 +28,8 @@ std::string_view NameOf(Control control) {
             return "Text3";
         case Control::Text5:
             return "Text5";
+        case Control::Text6:
+            return "Text6";
         case Control::Tabby:
             return "Tabby";
         case Control::Status:
@@ -42,6 +46,8 @@ std::string_view NameOf(Pane pane) {
             return "Browser2";
         case Pane::Browser3:
             return "Browser3";
+        case Pane::Browser4:
+            return "Browser4";
     }
     return "";
 }

@@ -143,6 +143,10 @@ void Form1::SavedEditsFailed(int ticket, const std::string& /*reason*/) {
     if (std::exchange(askSavedAgain_, false)) askWhatIsSaved();
 }
 
+void Form1::CreatorAnswered(int /*ticket*/, const std::string& /*body*/) {}
+
+void Form1::CreatorFailed(int /*ticket*/, const std::string& /*reason*/) {}
+
 std::optional<std::string> Form1::CloseQuestion(const std::vector<int>& unsavedTabs) const {
     std::optional<std::string> halfDone;
     if (nomination_) halfDone = HalfDoneNomination(nomination_->pages.article, nomination_->saved);
@@ -197,6 +201,8 @@ std::optional<EditorFill> Form1::fillFor(Pane pane, const ShownEditor& shown) {
             summary = LogLineSummary(nomination.page);
             break;
         }
+        case Pane::Browser4:
+            break;
     }
     if (!text) return std::nullopt;
     return EditorFill{shown.page, shown.text, std::move(*text), std::move(summary)};

@@ -60,6 +60,10 @@ public:
     // where the nomination stands. Other tickets' outcomes are stale.
     void SavedEditsAnswered(int ticket, const std::string& body);
     void SavedEditsFailed(int ticket, const std::string& reason);
+    // The wiki's answer to the question who created the article, asked when its first
+    // revision was a redirect; other tickets' outcomes are stale.
+    void CreatorAnswered(int ticket, const std::string& body);
+    void CreatorFailed(int ticket, const std::string& reason);
 
     // What closing the window must ask first, given the tabs whose pages hold unsaved changes:
     // nothing, or one question about those and a nomination that is saved in part.
@@ -76,7 +80,7 @@ private:
         std::string page;
         SavedEdits saved;
         // The editors that are still to get their text.
-        std::array<bool, 3> fillDue{true, true, true};
+        std::array<bool, kPaneCount> fillDue{true, true, true, true};
     };
     // What a pane's editor showed when it last said so.
     struct ShownEditor {

@@ -35,6 +35,8 @@ void FakeView::setText(Box box, const std::string& text) {
 
 void FakeView::show(Control control) { record("show " + std::string(NameOf(control))); }
 
+void FakeView::hide(Control control) { record("hide " + std::string(NameOf(control))); }
+
 void FakeView::navigate(Pane pane, const std::string& address) {
     record("navigate " + std::string(NameOf(pane)) + " " + address);
 }
@@ -50,6 +52,10 @@ void FakeView::requestNominationCheck(int ticket, const std::string& address) {
 
 void FakeView::requestSavedEdits(int ticket, const std::string& address) {
     record("ask saved " + std::to_string(ticket) + " " + address);
+}
+
+void FakeView::requestCreator(int ticket, const std::string& address) {
+    record("ask creator " + std::to_string(ticket) + " " + address);
 }
 
 void FakeView::fillEditor(Pane pane, const EditorFill& fill) {

@@ -18,10 +18,12 @@ public:
     std::string text(Box box) const override;
     void setText(Box box, const std::string& text) override;
     void show(Control control) override;
+    void hide(Control control) override;
     void navigate(Pane pane, const std::string& address) override;
     void setStatus(const std::string& text, const std::string& detail, bool warning) override;
     void requestNominationCheck(int ticket, const std::string& address) override;
     void requestSavedEdits(int ticket, const std::string& address) override;
+    void requestCreator(int ticket, const std::string& address) override;
     void fillEditor(Pane pane, const EditorFill& fill) override;
 
     // The operation that would be recorded at this position throws instead of happening.

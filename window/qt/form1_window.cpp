@@ -78,6 +78,8 @@ void Form1Window::setText(Box box, const std::string& text) {
 
 void Form1Window::show(Control control) { Form1Widgets::control(control)->show(); }
 
+void Form1Window::hide(Control control) { Form1Widgets::control(control)->hide(); }
+
 void Form1Window::navigate(Pane pane, const std::string& address) {
     panes_.load(pane, EncodedUrl(address));
 }
@@ -88,6 +90,10 @@ void Form1Window::requestNominationCheck(int ticket, const std::string& address)
 
 void Form1Window::requestSavedEdits(int ticket, const std::string& address) {
     fetchFor(ticket, address, &Form1::SavedEditsAnswered, &Form1::SavedEditsFailed);
+}
+
+void Form1Window::requestCreator(int ticket, const std::string& address) {
+    fetchFor(ticket, address, &Form1::CreatorAnswered, &Form1::CreatorFailed);
 }
 
 void Form1Window::fetchFor(int ticket, const std::string& address, Outcome answered,

@@ -28,16 +28,19 @@ public:
     // there to answer (a signal, the session's end). Returns what close() returns.
     bool closeWithoutAsking();
 
-    // The view's show(Control) would otherwise hide the window's own show().
+    // The view's show(Control) and hide(Control) would otherwise hide the window's own.
+    using Form1Widgets::hide;
     using Form1Widgets::show;
 
     std::string text(Box box) const override;
     void setText(Box box, const std::string& text) override;
     void show(Control control) override;
+    void hide(Control control) override;
     void navigate(Pane pane, const std::string& address) override;
     void setStatus(const std::string& text, const std::string& detail, bool warning) override;
     void requestNominationCheck(int ticket, const std::string& address) override;
     void requestSavedEdits(int ticket, const std::string& address) override;
+    void requestCreator(int ticket, const std::string& address) override;
     void fillEditor(Pane pane, const EditorFill& fill) override;
 
 signals:
