@@ -28,21 +28,32 @@ bool IsRedirectRevision(const json& revision) {
     return text && IsRedirectText(*text);
 }
 
-std::optional<std::string> CreatorOf(const json& page) {
-    if (FlagMember(page, "missing") || FlagMember(page, "invalid")) return std::nullopt;
+// What the revisions listed say of the creator.
+struct Found {
+    std::optional<std::string> creator;
+    // There were revisions, and every one was a redirect.
+    bool onlyRedirects = false;
+};
+
+Found CreatorOf(const json& page) {
+    if (FlagMember(page, "missing") || FlagMember(page, "invalid")) return {};
     const json* revisions = Member(page, "revisions");
-    if (revisions == nullptr || !revisions->is_array()) return std::nullopt;
+    if (revisions == nullptr || !revisions->is_array()) return {};
     for (const json& revision : *revisions) {
         if (IsRedirectRevision(revision)) continue;
-        if (FlagMember(revision, "userhidden")) return std::nullopt;
-        return StringMember(revision, "user");
+        if (FlagMember(revision, "userhidden")) return {};
+        return {StringMember(revision, "user")};
     }
-    return std::nullopt;
+    return {std::nullopt, !revisions->empty()};
 }
 
-std::variant<std::optional<std::string>, CheckFailure> CreatorIn(const json& query,
-                                                                 std::string_view article) {
-    if (article.empty()) return std::nullopt;
+bool MoreRevisionsFollow(const json& answer) {
+    const json* continuation = Member(answer, "continue");
+    return continuation != nullptr && Member(*continuation, "rvcontinue") != nullptr;
+}
+
+std::variant<Found, CheckFailure> CreatorIn(const json& query, std::string_view article) {
+    if (article.empty()) return Found{};
     const json* pages = Member(query, "pages");
     if (pages == nullptr || !pages->is_structured()) {
         return CheckFailure{"the answer holds no list of pages"};
@@ -80,8 +91,9 @@ CreatorCheck ReadCreator(std::string_view answer, std::string_view article) {
     if (!name) return CheckFailure{"the answer does not say who the user is"};
     const auto creator = CreatorIn(query, article);
     if (const auto* failure = std::get_if<CheckFailure>(&creator)) return *failure;
-    return CreatorFacts{std::get<std::optional<std::string>>(creator),
-                        WikiUser{*name, FlagMember(*userInfo, "anon")}};
+    const Found& found = std::get<Found>(creator);
+    return CreatorFacts{found.creator, WikiUser{*name, FlagMember(*userInfo, "anon")},
+                        found.onlyRedirects && MoreRevisionsFollow(std::get<json>(parsed))};
 }
 
 }  // namespace nominator

@@ -23,6 +23,9 @@ struct WikiUser {
 struct CreatorFacts {
     std::optional<std::string> creator;
     WikiUser user;
+    // Every revision the answer lists is a redirect and the wiki has more: the creator is
+    // further on (CreatorQueryUrl).
+    bool lookFurther = false;
 
     bool operator==(const CreatorFacts&) const = default;
 };
@@ -38,8 +41,10 @@ bool IsRedirectText(std::string_view text);
 // found under its name or the one the API normalised it to.
 // - The creator is the user of the first revision, or, when the article began as a redirect, of
 //   the first revision that is not one. There is none when the article is missing (or the name
-//   is empty or invalid), when every revision listed is a redirect, or when the user of that
-//   revision is hidden. A revision whose text is hidden counts as no redirect.
+//   is empty or invalid), when every revision listed is a redirect (to look further when the
+//   answer says more follow), or when the user of that revision is hidden. A revision whose
+//   text is hidden counts as no redirect.
+// - It reads the nomination check's answer (NominationCheckUrl) as well as CreatorQueryUrl's.
 // - It fails as ReadNominationCheck does on a body that is no answer, and on an answer that does
 //   not list the article or does not say who the user is.
 CreatorCheck ReadCreator(std::string_view answer, std::string_view article);

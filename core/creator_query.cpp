@@ -11,7 +11,7 @@ std::string CreatorQueryUrl(std::string_view article) {
         {"titles", title},
         {"prop", "revisions"},
         {"rvdir", "newer"},
-        {"rvlimit", "20"},
+        {"rvlimit", "50"},
         {"rvprop", "user|content"},
         {"rvslots", "main"},
         {"meta", "userinfo"},

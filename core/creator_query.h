@@ -5,10 +5,11 @@
 
 namespace nominator {
 
-// The one request to the wiki's API that finds who created the article with this wiki name and
-// who the user in the panes is: the article's first revisions, oldest first, with their users
-// and content (so that a redirect the article grew from can be passed over), and the user's own
-// name. Values percent-encoded; a name holding "|" is sent as one title.
+// The request to the wiki's API that looks further for who created the article with this wiki
+// name, once the nomination check found that its first revision was a redirect: its first
+// revisions, oldest first, as many as the API gives with their text, so that the redirects the
+// article grew from can be passed over, and the user's own name. Values percent-encoded; a name
+// holding "|" is sent as one title.
 std::string CreatorQueryUrl(std::string_view article);
 
 }  // namespace nominator

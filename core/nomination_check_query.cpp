@@ -17,8 +17,13 @@ std::string NominationCheckUrl(std::string_view name) {
         {"apfilterredir", "nonredirects"},
         {"aplimit", "max"},
         {"titles", title},
-        {"prop", "info|templates"},
+        {"prop", "info|templates|revisions"},
         {"tltemplates", templates},
+        {"rvdir", "newer"},
+        {"rvlimit", "1"},
+        {"rvprop", "user|content"},
+        {"rvslots", "main"},
+        {"meta", "userinfo"},
         {"format", "json"},
     });
 }

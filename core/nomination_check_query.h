@@ -13,7 +13,9 @@ inline constexpr std::string_view kRenominationTemplate = "Template:AfDM";
 // The one request to the wiki's API that checks a nomination of the article with this wiki
 // name: the pages of the project namespace that start with its discussion title (the earlier
 // nominations, redirects left out), and the article's namespace, existence, redirect state and
-// deletion templates. Every value is percent-encoded. A name holding "|", which the API would
+// deletion templates; and who created the article and who the user is (read by ReadCreator):
+// the article's first revision, its user and text, and the user's own name. Every value is
+// percent-encoded. A name holding "|", which the API would
 // otherwise split into several titles, is sent as one title, marked the API's way with U+001F.
 std::string NominationCheckUrl(std::string_view name);
 

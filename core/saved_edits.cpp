@@ -18,19 +18,41 @@ bool Exists(const json& page) {
     return !FlagMember(page, "missing") && !FlagMember(page, "invalid");
 }
 
-using EditNames = std::array<std::string_view, 3>;
-constexpr EditNames kStatusNames = {"article tag", "discussion", "log line"};
-constexpr EditNames kQuestionNames = {"the article tag", "the discussion", "the log line"};
+using EditNames = std::array<std::string_view, 4>;
+constexpr EditNames kStatusNames = {"article tag", "discussion", "log line", "notice"};
+constexpr EditNames kQuestionNames = {"the article tag", "the discussion", "the log line",
+                                      "the notice to the creator"};
+
+bool NoticeDue(const SavedEdits& saved) {
+    return saved.notice == Notice::Unsaved || saved.notice == Notice::Saved;
+}
 
 // The names of the edits that are saved, or of those that are not, in the order in which a
-// nomination makes them.
+// nomination makes them; the notice only while it is due.
 std::vector<std::string> Named(const SavedEdits& saved, bool savedOnes, const EditNames& names) {
-    const bool edits[] = {saved.tag, saved.discussion, saved.logLine};
+    const bool edits[] = {saved.tag, saved.discussion, saved.logLine,
+                          saved.notice == Notice::Saved};
+    const std::size_t count = NoticeDue(saved) ? names.size() : names.size() - 1;
     std::vector<std::string> named;
-    for (std::size_t i = 0; i < names.size(); ++i) {
+    for (std::size_t i = 0; i < count; ++i) {
         if (edits[i] == savedOnes) named.emplace_back(names[i]);
     }
     return named;
+}
+
+bool LinksTo(const json& page, std::string_view title) {
+    const json* links = Member(page, "links");
+    return links != nullptr && EntryTitled(*links, title) != nullptr;
+}
+
+bool MayEdit(const json& page) {
+    const json* actions = Member(page, "actions");
+    return actions != nullptr && FlagMember(*actions, "edit");
+}
+
+Notice NoticeOn(const json& talkPage, std::string_view discussionTitle) {
+    if (LinksTo(talkPage, discussionTitle)) return Notice::Saved;
+    return MayEdit(talkPage) ? Notice::Unsaved : Notice::CannotLeave;
 }
 
 std::string CommaList(const std::vector<std::string>& items) {
@@ -45,15 +67,28 @@ std::string CommaList(const std::vector<std::string>& items) {
 }  // namespace
 
 std::string SavedEditsUrl(const NominationPages& pages) {
-    const std::string titles = MultiValue({pages.article, pages.discussion, pages.log});
     const std::string templates =
         MultiValue({kFirstNominationTemplate, kRenominationTemplate, pages.discussion});
+    if (pages.creatorTalk.empty()) {
+        return ApiUrl({
+            {"action", "query"},
+            {"titles", MultiValue({pages.article, pages.discussion, pages.log})},
+            {"prop", "templates"},
+            {"tltemplates", templates},
+            {"tllimit", "max"},
+            {"format", "json"},
+        });
+    }
+    const std::string discussion = MultiValue({pages.discussion});
     return ApiUrl({
         {"action", "query"},
-        {"titles", titles},
-        {"prop", "templates"},
+        {"titles", MultiValue({pages.article, pages.discussion, pages.log, pages.creatorTalk})},
+        {"prop", "templates|links|info"},
         {"tltemplates", templates},
         {"tllimit", "max"},
+        {"pltitles", discussion},
+        {"pllimit", "max"},
+        {"intestactions", "edit"},
         {"format", "json"},
     });
 }
@@ -79,17 +114,27 @@ std::variant<SavedEdits, CheckFailure> ReadSavedEdits(std::string_view answer,
     if (article == nullptr || discussion == nullptr || log == nullptr) {
         return CheckFailure{"the answer does not list all three pages"};
     }
-    return SavedEdits{
+    SavedEdits saved{
         .tag = CarriesDeletionTemplate(*article),
         .discussion = Exists(*discussion),
         .logLine = ListsTemplate(*log, discussionTitle),
     };
+    if (!pages.creatorTalk.empty()) {
+        const json* talk = EntryTitled(*listed, NormalisedTitle(query, pages.creatorTalk));
+        if (talk == nullptr)
+            return CheckFailure{"the answer does not list the creator's talk page"};
+        saved.notice = NoticeOn(*talk, discussionTitle);
+    }
+    return saved;
 }
 
 std::optional<StatusLine> SavedEditsStatus(const SavedEdits& saved) {
     if (saved.none()) return std::nullopt;
     if (saved.all()) {
-        return StatusLine{"Nomination complete: tag, discussion and log line saved", "", false};
+        return StatusLine{saved.notice == Notice::Saved
+                              ? "Nomination complete: tag, discussion, log line and notice saved"
+                              : "Nomination complete: tag, discussion and log line saved",
+                          "", false};
     }
     return StatusLine{"Saved: " + CommaList(Named(saved, true, kStatusNames)) +
                           ". Not yet saved: " + CommaList(Named(saved, false, kStatusNames)),

@@ -3,6 +3,8 @@
 #include <utility>
 #include <variant>
 
+#include "core/creator_notice.h"
+#include "core/creator_query.h"
 #include "core/editor_fill.h"
 #include "core/log_date.h"
 #include "core/nomination_check_answer.h"
@@ -21,6 +23,8 @@ namespace {
 
 constexpr std::string_view kPasteLogLineStatus =
     "No place for the log line on this log page: paste it at the top of the list by hand";
+constexpr std::string_view kCreatorUnknown =
+    "Could not find out who created the article: no notice to leave";
 
 std::size_t IndexOf(Pane pane) { return static_cast<std::size_t>(pane); }
 
@@ -56,6 +60,10 @@ void Form1::Command1_Click() {
     // Until the check answers, all three texts are those of a first nomination.
     restoreArticleTag();
 
+    // What the status line said of the earlier nomination is not said of this one.
+    nomination_.reset();
+    fillNotice_.reset();
+    noNotice_.reset();
     view_.show(Control::Status);
     showStatus({std::string(kCheckingStatus), "", false});
     pending_ = PendingCheck{++lastTicket_, WikiName(view_.text(Box::Text1))};
@@ -63,9 +71,11 @@ void Form1::Command1_Click() {
     nomination_.emplace();
     nomination_->pages = {pending_->name, DiscussionTitle(pending_->name), LogTitle(CurDate)};
     nomination_->page = pending_->name;
-    fillNotice_.reset();
+    creatorPending_.reset();
     savedPending_.reset();
     askSavedAgain_ = false;
+    // The earlier nomination's notice is not this one's.
+    view_.hide(Control::Text6);
     view_.requestNominationCheck(pending_->ticket, NominationCheckUrl(pending_->name));
 }
 
@@ -97,14 +107,17 @@ void Form1::NominationCheckAnswered(int ticket, const std::string& body) {
         view_.navigate(Pane::Browser2, DiscussionUrl(page));
         nomination_->page = page;
         nomination_->pages.discussion = DiscussionTitle(page);
+        nomination_->number = nomination;
         shown_.erase(Pane::Browser2);
     }
+    learnCreator(ReadCreator(body, *name), true);
     showStatus(StatusOf(check));
     checkEnded();
 }
 
 void Form1::NominationCheckFailed(int ticket, const std::string& reason) {
     if (!takePendingName(ticket)) return;
+    noNotice_ = std::string(kCreatorUnknown);
     showStatus(StatusOf(CheckFailure{reason}));
     checkEnded();
 }
@@ -131,6 +144,7 @@ void Form1::SavedEditsAnswered(int ticket, const std::string& body) {
     const auto saved = ReadSavedEdits(body, nomination_->pages);
     if (const auto* edits = std::get_if<SavedEdits>(&saved)) {
         nomination_->saved = *edits;
+        noticeAnswered(edits->notice);
         refreshStatus();
     }
     if (std::exchange(askSavedAgain_, false)) askWhatIsSaved();
@@ -143,9 +157,20 @@ void Form1::SavedEditsFailed(int ticket, const std::string& /*reason*/) {
     if (std::exchange(askSavedAgain_, false)) askWhatIsSaved();
 }
 
-void Form1::CreatorAnswered(int /*ticket*/, const std::string& /*body*/) {}
+void Form1::CreatorAnswered(int ticket, const std::string& body) {
+    if (creatorPending_ != ticket) return;
+    creatorPending_.reset();
+    learnCreator(ReadCreator(body, nomination_->pages.article), false);
+    refreshStatus();
+    askWhatIsSaved();
+}
 
-void Form1::CreatorFailed(int /*ticket*/, const std::string& /*reason*/) {}
+void Form1::CreatorFailed(int ticket, const std::string& reason) {
+    if (creatorPending_ != ticket) return;
+    creatorPending_.reset();
+    learnCreator(CheckFailure{reason}, false);
+    refreshStatus();
+}
 
 std::optional<std::string> Form1::CloseQuestion(const std::vector<int>& unsavedTabs) const {
     std::optional<std::string> halfDone;
@@ -158,6 +183,38 @@ void Form1::checkEnded() {
     askWhatIsSaved();
 }
 
+void Form1::learnCreator(const CreatorCheck& check, bool mayLookFurther) {
+    const auto* facts = std::get_if<CreatorFacts>(&check);
+    if (facts == nullptr) {
+        noNotice_ = std::string(kCreatorUnknown);
+        return;
+    }
+    if (facts->lookFurther && mayLookFurther) {
+        creatorPending_ = ++lastTicket_;
+        view_.requestCreator(*creatorPending_, CreatorQueryUrl(nomination_->pages.article));
+        return;
+    }
+    noNotice_ = WhyNoNotice(*facts, false);
+    if (noNotice_) return;
+    nomination_->creator = *facts;
+    nomination_->pages.creatorTalk = CreatorTalkPage(*facts->creator);
+    view_.setText(Box::Text6, CreatorNotice(nomination_->pages.article, nomination_->number));
+    view_.show(Control::Text6);
+}
+
+void Form1::noticeAnswered(Notice notice) {
+    if (nomination_->talkOpened || nomination_->pages.creatorTalk.empty()) return;
+    if (notice == Notice::CannotLeave) {
+        noNotice_ = WhyNoNotice(*nomination_->creator, true);
+        nomination_->pages.creatorTalk.clear();
+        view_.hide(Control::Text6);
+    } else if (notice != Notice::NotDue) {
+        nomination_->talkOpened = true;
+        // The editor's address is built as the article's is, for any page.
+        view_.navigate(Pane::Browser4, ArticleEditUrl(nomination_->pages.creatorTalk));
+    }
+}
+
 void Form1::fill(Pane pane) {
     const auto shown = shown_.find(pane);
     if (!nomination_ || pending_ || !nomination_->fillDue[IndexOf(pane)] || shown == shown_.end()) {
@@ -165,9 +222,11 @@ void Form1::fill(Pane pane) {
     }
     // Only the editor of the nomination's own page: not one the pane has moved on to.
     const NominationPages& pages = nomination_->pages;
+    if (pane == Pane::Browser4 && !nomination_->talkOpened) return;
     const std::string& meant = pane == Pane::Browser    ? pages.article
                                : pane == Pane::Browser2 ? pages.discussion
-                                                        : pages.log;
+                               : pane == Pane::Browser3 ? pages.log
+                                                        : pages.creatorTalk;
     if (TitleOfAddress(shown->second.page) != meant) return;
     if (std::optional<EditorFill> filled = fillFor(pane, shown->second)) {
         view_.fillEditor(pane, *filled);
@@ -202,6 +261,8 @@ std::optional<EditorFill> Form1::fillFor(Pane pane, const ShownEditor& shown) {
             break;
         }
         case Pane::Browser4:
+            text = NoticedTalkText(shown.text, view_.text(Box::Text6), nomination.pages.discussion);
+            summary = CreatorNoticeSummary(nomination.page, nomination.pages.article);
             break;
     }
     if (!text) return std::nullopt;
@@ -241,6 +302,7 @@ void Form1::refreshStatus() {
     } else if (fillNotice_) {
         shown = *fillNotice_;
     }
+    if (noNotice_) shown.text += ". " + *noNotice_;
     if (!behind_.empty()) {
         std::vector<PaneBehind> behind;
         for (const auto& [pane, page] : behind_) behind.push_back({TabOf(pane), page});

@@ -7,6 +7,7 @@
 #include <optional>
 #include <string>
 
+#include "core/creator_answer.h"
 #include "core/nomination_status.h"
 #include "core/saved_edits.h"
 #include "window/nomination_view.h"
@@ -28,14 +29,17 @@ public:
     // Fills the still hidden log line for the title the window opens with.
     void Form_Load();
     // Shows the three texts and the tabs, fills them for a first nomination, opens today's three
-    // pages, and asks the wiki whether the article was nominated before.
+    // pages, and asks the wiki whether the article was nominated before and who created it.
     void Command1_Click();
     // Points the log pane at tomorrow's log; it always counts from today.
     void DayPlus_Click();
 
     // The wiki's answer to the latest click's check: the status line says what it found, and a
-    // renomination rewrites the tag, the log line and the discussion pane. Any other ticket's
-    // outcome is stale and changes nothing.
+    // renomination rewrites the tag, the log line and the discussion pane. Unless the user
+    // created the article, its creator is due a notice: Text6 shows it, and once the wiki says
+    // the user may edit the creator's talk page, Browser4 opens it in the editor; otherwise the
+    // status line says why there is none. Any other ticket's outcome is stale and changes
+    // nothing.
     void NominationCheckAnswered(int ticket, const std::string& body);
     // The latest click's check got no usable answer: only the status line says so.
     void NominationCheckFailed(int ticket, const std::string& reason);
@@ -49,8 +53,8 @@ public:
 
     // A pane's page shows the wiki's editor of `page` (as the wiki writes it in addresses),
     // holding `text`. Once the check has answered or failed, each of the nomination's editors
-    // gets its text once: the tag, the discussion, the log line, each in its place and with
-    // its summary, from the boxes as they are then.
+    // gets its text once: the tag, the discussion, the log line, the notice, each in its place
+    // and with its summary, from the boxes as they are then.
     void EditorShown(Pane pane, const std::string& page, const std::string& text);
     // The editor of `page` holds its fill.
     void EditorFilled(Pane pane, const std::string& page);
@@ -79,8 +83,14 @@ private:
         // The discussion page's name after the discussion stem.
         std::string page;
         SavedEdits saved;
+        // Which nomination of the article this is: 1 for the first.
+        int number = 1;
+        // Who created the article, once a notice is due to them.
+        std::optional<CreatorFacts> creator;
         // The editors that are still to get their text.
         std::array<bool, kPaneCount> fillDue{true, true, true, true};
+        // Browser4 has been sent to the creator's talk page.
+        bool talkOpened = false;
     };
     // What a pane's editor showed when it last said so.
     struct ShownEditor {
@@ -90,6 +100,11 @@ private:
 
     // The check has answered or failed: the texts are those of the right nomination now.
     void checkEnded();
+    // What the wiki said of the article's creator; asks further when the article began as a
+    // redirect and `mayLookFurther`.
+    void learnCreator(const CreatorCheck& check, bool mayLookFurther);
+    // The wiki's answer says whether the notice can be left: opens the talk page, or says why not.
+    void noticeAnswered(Notice notice);
     void fill(Pane pane);
     std::optional<EditorFill> fillFor(Pane pane, const ShownEditor& shown);
     void askWhatIsSaved();
@@ -110,6 +125,10 @@ private:
     Clock clock_;
     int lastTicket_ = 0;
     std::optional<PendingCheck> pending_;
+    // The question who created the article that is under way, after the check.
+    std::optional<int> creatorPending_;
+    // Why the latest nomination leaves its creator no notice.
+    std::optional<std::string> noNotice_;
     // The renomination tag last written into Text2, until a click puts the first one back.
     std::optional<std::string> writtenTag_;
     StatusLine checkStatus_;

@@ -11,7 +11,7 @@ namespace nominator {
 
 void PrintTo(const CreatorFacts& facts, std::ostream* out) {
     *out << "creator " << facts.creator.value_or("(none)") << ", user " << facts.user.name
-         << (facts.user.anonymous ? " (anonymous)" : "");
+         << (facts.user.anonymous ? " (anonymous)" : "") << (facts.lookFurther ? ", further" : "");
 }
 
 // Beside the nomination check's tests.
@@ -73,6 +73,19 @@ const AnswerCase kCreators[] = {
      CreatorFacts{"Creator", kNominator}},
     {"AllRedirects", "Sample",
      Answer(Revision("Redirector", kRedirectText) + "," + Revision("Other", kRedirectText)),
+     CreatorFacts{std::nullopt, kNominator}},
+    // The nomination check asks for the first revision only, beside the earlier nominations.
+    {"CheckAnswerFirstRevision", "Sample",
+     R"({"continue":{"rvcontinue":"20260307|52","continue":"||info|templates"},"query":{)"
+     R"("allpages":[],"pages":{"41":{"pageid":41,"ns":0,"title":"Sample","revisions":[)" +
+         Revision("Creator", kArticleText) + "]}}," + kLoggedIn + "}}",
+     CreatorFacts{"Creator", kNominator}},
+    {"CheckAnswerFirstRevisionRedirect", "Sample",
+     R"({"continue":{"rvcontinue":"20260307|52","continue":"||info|templates"},"query":{)"
+     R"("allpages":[],"pages":{"41":{"pageid":41,"ns":0,"title":"Sample","revisions":[)" +
+         Revision("Redirector", kRedirectText) + "]}}," + kLoggedIn + "}}",
+     CreatorFacts{std::nullopt, kNominator, true}},
+    {"OnlyRevisionARedirect", "Sample", Answer(Revision("Redirector", kRedirectText)),
      CreatorFacts{std::nullopt, kNominator}},
     {"IpCreator", "Sample",
      Answer(R"({"user":"192.0.2.7","anon":"","slots":{"main":{"*":"Text"}}})"),

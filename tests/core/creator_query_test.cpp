@@ -22,7 +22,7 @@ class CreatorQueryUrlTest : public testing::TestWithParam<QueryCase> {};
 TEST_P(CreatorQueryUrlTest, AsksForTheFirstRevisionsAndTheUserInOneRequest) {
     const std::string expected =
         "https://en.wikipedia.org/w/api.php?action=query&titles=" + std::string(GetParam().titles) +
-        "&prop=revisions&rvdir=newer&rvlimit=20&rvprop=user%7Ccontent"
+        "&prop=revisions&rvdir=newer&rvlimit=50&rvprop=user%7Ccontent"
         "&rvslots=main&meta=userinfo&format=json";
     EXPECT_EQ(nominator::CreatorQueryUrl(GetParam().article), expected);
 }

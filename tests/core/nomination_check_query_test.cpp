@@ -28,8 +28,9 @@ TEST_P(NominationCheckUrlTest, AsksForEarlierNominationsAndTheArticleInOneReques
         "&apfilterredir=nonredirects&aplimit=max"
         "&titles=" +
         std::string(GetParam().titles) +
-        "&prop=info%7Ctemplates"
-        "&tltemplates=Template:Article%20for%20deletion/dated%7CTemplate:AfDM&format=json";
+        "&prop=info%7Ctemplates%7Crevisions"
+        "&tltemplates=Template:Article%20for%20deletion/dated%7CTemplate:AfDM"
+        "&rvdir=newer&rvlimit=1&rvprop=user%7Ccontent&rvslots=main&meta=userinfo&format=json";
     EXPECT_EQ(nominator::NominationCheckUrl(GetParam().article), expected);
 }
 

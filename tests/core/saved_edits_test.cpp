@@ -10,7 +10,7 @@ namespace nominator {
 
 void PrintTo(const SavedEdits& saved, std::ostream* out) {
     *out << "tag " << saved.tag << ", discussion " << saved.discussion << ", log line "
-         << saved.logLine;
+         << saved.logLine << ", notice " << static_cast<int>(saved.notice);
 }
 
 // Beside the nomination check's tests.
@@ -60,6 +60,21 @@ const UrlCase kUrls[] = {
 
 const auto kRowName = [](const auto& info) { return std::string(info.param.name); };
 INSTANTIATE_TEST_SUITE_P(Pages, SavedEditsUrlTest, testing::ValuesIn(kUrls), kRowName);
+
+const NominationPages kWithTalk{kSample.article, kSample.discussion, kSample.log,
+                                "User talk:Creator"};
+
+TEST(SavedEditsUrlTest, AsksWhetherTheCreatorsTalkPageLinksTheDiscussionAndMayBeEdited) {
+    EXPECT_EQ(SavedEditsUrl(kWithTalk),
+              "https://en.wikipedia.org/w/api.php?action=query&titles="
+              "Sample%20page%7CWikipedia:Articles%20for%20deletion/Sample%20page%7C"
+              "Wikipedia:Articles%20for%20deletion/Log/2026%20March%207%7CUser%20talk:Creator"
+              "&prop=templates%7Clinks%7Cinfo&tltemplates=" +
+                  kDeletionTemplates +
+                  "%7CWikipedia:Articles%20for%20deletion/Sample%20page&tllimit=max"
+                  "&pltitles=Wikipedia:Articles%20for%20deletion/Sample%20page&pllimit=max"
+                  "&intestactions=edit&format=json");
+}
 
 struct AnswerCase {
     const char* name;
@@ -129,6 +144,57 @@ const AnswerCase kAnswers[] = {
      R"({"ns":4,"title":"Wikipedia:Articles for deletion/Log/2026 March 7"}]}})",
      SavedEdits{false, true, false}},
 };
+
+// The three pages with nothing saved, and the creator's talk page as this entry shows it.
+std::string AnswerWithTalk(const std::string& talk) {
+    return Answer(kArticleUntagged, kNoDiscussion, kLogWithoutLine + "," + talk);
+}
+
+const std::string kLinksDiscussion =
+    R"("links":[{"ns":4,"title":"Wikipedia:Articles for deletion/Sample page"}])";
+
+class ReadNoticeTest : public testing::TestWithParam<AnswerCase> {};
+
+TEST_P(ReadNoticeTest, ReadsWhetherTheNoticeIsSavedOrCanBe) {
+    EXPECT_EQ(ReadSavedEdits(GetParam().body, kWithTalk), GetParam().result);
+}
+
+SavedEdits NoticeOnly(Notice notice) { return SavedEdits{false, false, false, notice}; }
+
+const AnswerCase kNotices[] = {
+    {"NoTalkPageYet",
+     AnswerWithTalk(
+         R"("-3":{"ns":3,"title":"User talk:Creator","missing":"","actions":{"edit":""}})"),
+     NoticeOnly(Notice::Unsaved)},
+    {"Linked",
+     AnswerWithTalk(R"("4":{"ns":3,"title":"User talk:Creator",)" + kLinksDiscussion +
+                    R"(,"actions":{"edit":""}})"),
+     NoticeOnly(Notice::Saved)},
+    {"LinkedThoughProtectedSince",
+     AnswerWithTalk(R"("4":{"ns":3,"title":"User talk:Creator",)" + kLinksDiscussion +
+                    R"(,"actions":[]})"),
+     NoticeOnly(Notice::Saved)},
+    {"Protected", AnswerWithTalk(R"("4":{"ns":3,"title":"User talk:Creator","actions":[]})"),
+     NoticeOnly(Notice::CannotLeave)},
+    {"NoActionsSaid", AnswerWithTalk(R"("4":{"ns":3,"title":"User talk:Creator"})"),
+     NoticeOnly(Notice::CannotLeave)},
+    {"FormatVersion2",
+     R"({"query":{"pages":[{"ns":0,"title":"Sample page"},)"
+     R"({"ns":4,"title":"Wikipedia:Articles for deletion/Sample page","missing":true},)"
+     R"({"ns":4,"title":"Wikipedia:Articles for deletion/Log/2026 March 7"},)"
+     R"({"ns":3,"title":"User talk:Creator","actions":{"edit":true}}]}})",
+     NoticeOnly(Notice::Unsaved)},
+    {"FormatVersion2Protected",
+     R"({"query":{"pages":[{"ns":0,"title":"Sample page"},)"
+     R"({"ns":4,"title":"Wikipedia:Articles for deletion/Sample page","missing":true},)"
+     R"({"ns":4,"title":"Wikipedia:Articles for deletion/Log/2026 March 7"},)"
+     R"({"ns":3,"title":"User talk:Creator","actions":{"edit":false}}]}})",
+     NoticeOnly(Notice::CannotLeave)},
+    {"TalkPageNotListed", Answer(kArticleUntagged, kNoDiscussion, kLogWithoutLine),
+     CheckFailure{"the answer does not list the creator's talk page"}},
+};
+
+INSTANTIATE_TEST_SUITE_P(Notices, ReadNoticeTest, testing::ValuesIn(kNotices), kRowName);
 
 // The wiki answers for the titles it normalised the asked ones to.
 const NominationPages kTyped{"sample_page", "Project:Articles for deletion/sample_page",
@@ -207,6 +273,27 @@ const ReportCase kReports[] = {
      {false, true, false},
      StatusLine{"Saved: discussion. Not yet saved: article tag, log line", "", false},
      kQuestion + "the article tag and the log line are not saved."},
+    {"NoticeMissing",
+     {true, true, true, Notice::Unsaved},
+     StatusLine{"Saved: article tag, discussion, log line. Not yet saved: notice", "", false},
+     kQuestion + "the notice to the creator is not saved."},
+    {"AllFour",
+     {true, true, true, Notice::Saved},
+     StatusLine{"Nomination complete: tag, discussion, log line and notice saved", "", false},
+     std::nullopt},
+    {"NoticeOnly",
+     {false, false, false, Notice::Saved},
+     StatusLine{"Saved: notice. Not yet saved: article tag, discussion, log line", "", false},
+     kQuestion + "the article tag, the discussion and the log line are not saved."},
+    {"NoticeDueNothingSaved", {false, false, false, Notice::Unsaved}, std::nullopt, std::nullopt},
+    {"NoticeCannotBeLeft",
+     {true, true, true, Notice::CannotLeave},
+     StatusLine{"Nomination complete: tag, discussion and log line saved", "", false},
+     std::nullopt},
+    {"NoticeCannotBeLeftLogMissing",
+     {true, true, false, Notice::CannotLeave},
+     StatusLine{"Saved: article tag, discussion. Not yet saved: log line", "", false},
+     kQuestion + "the log line is not saved."},
 };
 
 INSTANTIATE_TEST_SUITE_P(Reports, SavedEditsReportTest, testing::ValuesIn(kReports), kRowName);

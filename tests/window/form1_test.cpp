@@ -10,6 +10,7 @@
 #include <string>
 #include <vector>
 
+#include "core/creator_query.h"
 #include "core/saved_edits.h"
 #include "tests/window/fake_view.h"
 #include "window/close_question.h"
@@ -40,8 +41,9 @@ const std::string kTomorrowsLog =
 const std::string kSampleCheck =
     "https://en.wikipedia.org/w/api.php?action=query&list=allpages&apnamespace=4"
     "&apprefix=Articles%20for%20deletion/Sample&apfilterredir=nonredirects&aplimit=max"
-    "&titles=Sample&prop=info%7Ctemplates"
-    "&tltemplates=Template:Article%20for%20deletion/dated%7CTemplate:AfDM&format=json";
+    "&titles=Sample&prop=info%7Ctemplates%7Crevisions"
+    "&tltemplates=Template:Article%20for%20deletion/dated%7CTemplate:AfDM"
+    "&rvdir=newer&rvlimit=1&rvprop=user%7Ccontent&rvslots=main&meta=userinfo&format=json";
 
 std::vector<std::string> Joined(std::vector<std::string> first,
                                 const std::vector<std::string>& then) {
@@ -70,29 +72,45 @@ const std::vector<std::string> kSampleSteps = {
 // What follows them: the status line, and the check under the click's ticket.
 std::vector<std::string> SampleCheckSteps(int ticket) {
     return {"show Status", "set Status Checking for earlier nominations...", "read Text1",
-            "request " + std::to_string(ticket) + " " + kSampleCheck};
+            "hide Text6", "request " + std::to_string(ticket) + " " + kSampleCheck};
 }
 
 const std::vector<std::string> kSampleNomination = Joined(kSampleSteps, SampleCheckSteps(1));
 
-// Answers of the wiki's API to the check, as it sends them in its default format.
+// Answers of the wiki's API to the check, as it sends them in its default format. The user,
+// Nominator, created Sample, unless an answer says otherwise.
+const std::string kUser = R"("userinfo":{"id":1,"name":"Nominator"})";
+std::string FirstRevisionBy(const std::string& user, const std::string& text = "Text") {
+    return R"("revisions":[{"user":")" + user + R"(","slots":{"main":{"*":")" + text + R"("}}}])";
+}
 const std::string kFirstNominationAnswer =
     R"({"batchcomplete":"","query":{"allpages":[],"pages":{"123":{"pageid":123,"ns":0,)"
-    R"("title":"Sample","contentmodel":"wikitext","lastrevid":1,"length":100}}}})";
+    R"("title":"Sample","contentmodel":"wikitext","lastrevid":1,"length":100,)" +
+    FirstRevisionBy("Nominator") + "}}," + kUser + "}}";
 const std::string kThirdNominationAnswer =
     R"({"batchcomplete":"","query":{"allpages":[)"
     R"({"pageid":1,"ns":4,"title":"Wikipedia:Articles for deletion/Sample"},)"
     R"j({"pageid":2,"ns":4,"title":"Wikipedia:Articles for deletion/Sample (2nd nomination)"},)j"
     R"({"pageid":3,"ns":4,"title":"Wikipedia:Articles for deletion/Sample and more"}],)"
-    R"("pages":{"123":{"pageid":123,"ns":0,"title":"Sample"}}}})";
+    R"("pages":{"123":{"pageid":123,"ns":0,"title":"Sample",)" +
+    FirstRevisionBy("Nominator") + "}}," + kUser + "}}";
 const std::string kMissingSecondNominationAnswer =
     R"({"query":{"allpages":[{"pageid":1,"ns":4,"title":"Wikipedia:Articles for deletion/Sample"}],)"
-    R"("pages":{"-1":{"ns":0,"title":"Sample","missing":""}}}})";
+    R"("pages":{"-1":{"ns":0,"title":"Sample","missing":""}},)" +
+    kUser + "}}";
 const std::string kRedirectAnswer =
-    R"({"query":{"allpages":[],"pages":{"7":{"ns":0,"title":"Sample","redirect":""}}}})";
+    R"({"query":{"allpages":[],"pages":{"7":{"ns":0,"title":"Sample","redirect":"",)" +
+    FirstRevisionBy("Nominator", "#REDIRECT [[Example]]") + "}}," + kUser + "}}";
 const std::string kTaggedAnswer =
     R"({"query":{"allpages":[],"pages":{"7":{"ns":0,"title":"Sample","templates":[)"
-    R"({"ns":10,"title":"Template:Article for deletion/dated"}]}}}})";
+    R"({"ns":10,"title":"Template:Article for deletion/dated"}],)" +
+    FirstRevisionBy("Nominator") + "}}," + kUser + "}}";
+
+// What the status line adds when the user created the article, and when the wiki said nothing
+// of its creator.
+const std::string kOwnArticle = ". You created the article: no notice needed";
+const std::string kCreatorUnknown =
+    ". Could not find out who created the article: no notice to leave";
 
 // What a renomination answer for Sample writes: the third nomination's tag, log line and page.
 const std::vector<std::string> kThirdNominationWrites = {
@@ -175,11 +193,13 @@ TEST_F(Form1Test, ALowerCaseTitleNamesTheDiscussionUnderTheWikisName) {
                     "show Status",
                     "set Status Checking for earlier nominations...",
                     "read Text1",
+                    "hide Text6",
                     "request 1 https://en.wikipedia.org/w/api.php?action=query&list=allpages"
                     "&apnamespace=4&apprefix=Articles%20for%20deletion/Sample%20page"
                     "&apfilterredir=nonredirects&aplimit=max&titles=Sample%20page"
-                    "&prop=info%7Ctemplates"
+                    "&prop=info%7Ctemplates%7Crevisions"
                     "&tltemplates=Template:Article%20for%20deletion/dated%7CTemplate:AfDM"
+                    "&rvdir=newer&rvlimit=1&rvprop=user%7Ccontent&rvslots=main&meta=userinfo"
                     "&format=json",
                 }));
 }
@@ -202,34 +222,40 @@ TEST_P(Form1AnswerTest, SetsTheStatusAndRewritesOnlyForARenomination) {
 
 // After each, the question which of the nomination's edits the wiki holds.
 const AnswerCase kAnswers[] = {
-    {"FirstNomination", kFirstNominationAnswer, {"set Status First nomination", AskSaved(1)}},
+    {"FirstNomination",
+     kFirstNominationAnswer,
+     {"set Status First nomination" + kOwnArticle, AskSaved(1)}},
     {"ThirdNomination", kThirdNominationAnswer,
-     Joined(kThirdNominationWrites, {"set Status 3rd nomination: earlier discussions found",
-                                     AskSaved(1, "Sample (3rd nomination)")})},
+     Joined(kThirdNominationWrites,
+            {"set Status 3rd nomination: earlier discussions found" + kOwnArticle,
+             AskSaved(1, "Sample (3rd nomination)")})},
     {"MissingArticleWithAnEarlierNomination",
      kMissingSecondNominationAnswer,
      {"set Text2 {{subst:afdx|2nd}}", "set Text5 {{subst:afd3 | pg=Sample (2nd nomination)}}",
       "navigate Browser2 https://en.wikipedia.org/wiki/Wikipedia:Articles_for_deletion/"
       "Sample%20(2nd%20nomination)",
-      "set Status (warning) No article of this title on the wiki | tip: 2nd nomination: "
-      "earlier discussions found",
+      "set Status (warning) No article of this title on the wiki. No creator found for the "
+      "article: no notice to leave | tip: 2nd nomination: earlier discussions found",
       AskSaved(1, "Sample (2nd nomination)")}},
     {"Redirect",
      kRedirectAnswer,
-     {"set Status (warning) This title is a redirect | tip: First nomination", AskSaved(1)}},
+     {"set Status (warning) This title is a redirect. No creator found for the article: no notice "
+      "to leave | tip: First nomination",
+      AskSaved(1)}},
     {"AlreadyTagged",
      kTaggedAnswer,
-     {"set Status (warning) Already nominated: the article carries a deletion tag | tip: First "
-      "nomination",
+     {"set Status (warning) Already nominated: the article carries a deletion tag" + kOwnArticle +
+          " | tip: First nomination",
       AskSaved(1)}},
     {"Html",
      "<html><body>Bad gateway</body></html>",
-     {"set Status Could not check for earlier nominations | tip: the answer is not JSON",
+     {"set Status Could not check for earlier nominations" + kCreatorUnknown +
+          " | tip: the answer is not JSON",
       AskSaved(1)}},
     {"ApiError",
      R"({"error":{"code":"maxlag","info":"Waiting for a database server"}})",
-     {"set Status Could not check for earlier nominations | tip: the wiki answered with an "
-      "error: maxlag (Waiting for a database server)",
+     {"set Status Could not check for earlier nominations" + kCreatorUnknown +
+          " | tip: the wiki answered with an error: maxlag (Waiting for a database server)",
       AskSaved(1)}},
 };
 
@@ -240,8 +266,8 @@ TEST_F(Form1Test, AFailedCheckOnlySaysSoWithItsReason) {
     nominateSample();
     form.NominationCheckFailed(1, "the wiki answered with HTTP status 500");
     EXPECT_THAT(view.operations(),
-                ElementsAre("set Status Could not check for earlier nominations | tip: the wiki "
-                            "answered with HTTP status 500",
+                ElementsAre("set Status Could not check for earlier nominations" + kCreatorUnknown +
+                                " | tip: the wiki answered with HTTP status 500",
                             AskSaved(1)));
 }
 
@@ -285,9 +311,10 @@ TEST_F(Form1Test, TheAnswerNamesThePageOfTheTitleAskedFor) {
     view.type(Box::Text1, "Other");
     form.NominationCheckAnswered(1, kThirdNominationAnswer);
     EXPECT_THAT(view.operations(),
-                ElementsAreArray(Joined(kThirdNominationWrites,
-                                        {"set Status 3rd nomination: earlier discussions found",
-                                         AskSaved(1, "Sample (3rd nomination)")})));
+                ElementsAreArray(
+                    Joined(kThirdNominationWrites,
+                           {"set Status 3rd nomination: earlier discussions found" + kOwnArticle,
+                            AskSaved(1, "Sample (3rd nomination)")})));
 }
 
 // A nomination fills the editors its panes show after its click: one shown before, even at the
@@ -382,7 +409,7 @@ const BehindRow kBehindRows[] = {
      kTabZeroBehind + "Checking for earlier nominations..."},
     {"TheCheckAnsweringKeepsTheWarning",
      {{BehindStep::Stayed, Pane::Browser, "Editing AT&T"}, {BehindStep::Answered}},
-     kTabZeroBehind + "First nomination"},
+     kTabZeroBehind + "First nomination" + kOwnArticle},
     {"ANewNominationKeepsTheWarningUntilThePaneArrives",
      {{BehindStep::Stayed, Pane::Browser, "Editing AT&T"}, {BehindStep::Nominated}},
      kTabZeroBehind + "Checking for earlier nominations..."},
@@ -390,7 +417,7 @@ const BehindRow kBehindRows[] = {
      {{BehindStep::Stayed, Pane::Browser, "Editing AT&T"},
       {BehindStep::Answered},
       {BehindStep::Arrived, Pane::Browser}},
-     "set Status First nomination"},
+     "set Status First nomination" + kOwnArticle},
     {"AnotherPaneArrivingChangesNothing",
      {{BehindStep::Stayed, Pane::Browser, "Editing AT&T"}, {BehindStep::Arrived, Pane::Browser3}},
      ""},
@@ -611,7 +638,8 @@ const FillRow kFillRows[] = {
     {"ALogWithoutItsMarkerSaysToPasteByHand",
      {{FillStep::Answered}, {FillStep::Shown, Pane::Browser3, kTodaysLogPage, "Nothing here."}},
      {"set Status (warning) No place for the log line on this log page: paste it at the top of "
-      "the list by hand | tip: First nomination"}},
+      "the list by hand" +
+      kOwnArticle + " | tip: First nomination"}},
     // The same address, the day's log, for the next nomination: only the editor shown after its
     // click is the next nomination's.
     {"ALaterNominationFillsOnlyWhatShowsAfterItsClick",
@@ -707,35 +735,42 @@ TEST_P(SavedEditsTest, TheStatusLineFollowsTheSaves) {
 const SavedRow kSavedRows[] = {
     {"NothingSavedKeepsTheCheckSaying",
      {{SavedStep::Saved, 1, SavedAnswer(false, false, false)}},
-     {"set Status First nomination"},
+     {"set Status First nomination" + kOwnArticle},
      std::nullopt},
     {"PartSavedSaysWhatIsMissing",
      {{SavedStep::Saved, 1, SavedAnswer(true, false, false)}},
-     {"set Status Saved: article tag. Not yet saved: discussion, log line"},
+     {"set Status Saved: article tag. Not yet saved: discussion, log line" + kOwnArticle},
      "The nomination of Sample is not complete: the discussion and the log line are not saved. "
      "Close anyway?"},
     {"AllSavedIsComplete",
      {{SavedStep::Saved, 1, SavedAnswer(true, true, true)}},
-     {"set Status Nomination complete: tag, discussion and log line saved"},
+     {"set Status Nomination complete: tag, discussion and log line saved" + kOwnArticle},
      std::nullopt},
     // One question at a time: loads meanwhile make one more after it.
     {"LoadsWhileAskingAskOnceMore",
      {{SavedStep::Loaded},
       {SavedStep::Loaded},
       {SavedStep::Saved, 1, SavedAnswer(true, false, false)}},
-     {"set Status Saved: article tag. Not yet saved: discussion, log line", AskSaved(2)},
+     {"set Status Saved: article tag. Not yet saved: discussion, log line" + kOwnArticle,
+      AskSaved(2)},
      "The nomination of Sample is not complete: the discussion and the log line are not saved. "
      "Close anyway?"},
     {"AFailureKeepsWhatWasKnown",
      {{SavedStep::Saved, 1, SavedAnswer(true, false, false)},
       {SavedStep::Loaded},
       {SavedStep::SavedFailed, 2}},
-     {"set Status Saved: article tag. Not yet saved: discussion, log line", AskSaved(2)},
+     {"set Status Saved: article tag. Not yet saved: discussion, log line" + kOwnArticle,
+      AskSaved(2)},
      "The nomination of Sample is not complete: the discussion and the log line are not saved. "
      "Close anyway?"},
     {"AnAnswerAboutTheLastNominationIsStale",
      {{SavedStep::Nominated}, {SavedStep::Saved, 1, SavedAnswer(true, true, false)}},
      {"set Status Checking for earlier nominations..."},
+     std::nullopt},
+    {"ANewNominationSaysCheckingNotTheEarlierOnesSaves",
+     {{SavedStep::Saved, 1, SavedAnswer(true, false, false)}, {SavedStep::Nominated}},
+     {"set Status Saved: article tag. Not yet saved: discussion, log line" + kOwnArticle,
+      "set Status Checking for earlier nominations..."},
      std::nullopt},
     {"NoQuestionBeforeTheCheckHasAnswered",
      {{SavedStep::Nominated}, {SavedStep::Loaded}},
@@ -749,6 +784,199 @@ INSTANTIATE_TEST_SUITE_P(Steps, SavedEditsTest, testing::ValuesIn(kSavedRows),
 TEST_F(Form1Test, ClosingBeforeAnyNominationAsksOnlyAboutUnsavedTabs) {
     EXPECT_EQ(form.CloseQuestion({}), std::nullopt);
     EXPECT_EQ(form.CloseQuestion({2}), UnsavedChangesQuestion({2}));
+}
+
+// The notice to the article's creator, on the creator's talk page.
+const std::string kCreatorTalk = "User talk:Creator";
+
+// A check's answer: the nomination's earlier discussions as in `allpages`, Sample's revisions.
+std::string CheckAnswer(const std::string& revisions, const std::string& allpages = "",
+                        const std::string& continuation = "") {
+    return "{" + continuation + R"("query":{"allpages":[)" + allpages +
+           R"(],"pages":{"123":{"ns":0,"title":"Sample",)" + revisions + "}}," + kUser + "}}";
+}
+const std::string kByCreator = CheckAnswer(FirstRevisionBy("Creator"));
+const std::string kThirdByCreator =
+    CheckAnswer(FirstRevisionBy("Creator"),
+                R"({"ns":4,"title":"Wikipedia:Articles for deletion/Sample"},)"
+                R"j({"ns":4,"title":"Wikipedia:Articles for deletion/Sample (2nd nomination)"})j");
+// The article began as a redirect; the wiki has more revisions.
+const std::string kBornARedirect =
+    CheckAnswer(FirstRevisionBy("Redirector", "#REDIRECT [[Example]]"), "",
+                R"("continue":{"rvcontinue":"20260101|2","continue":"||"},)");
+const std::string kRevisionsFromARedirect = CheckAnswer(
+    R"("revisions":[{"user":"Redirector","slots":{"main":{"*":"#REDIRECT [[Example]]"}}},)"
+    R"({"user":"192.0.2.7","anon":"","slots":{"main":{"*":"Text"}}}])");
+
+// The question which edits the wiki holds, once a notice to this talk page is due.
+std::string AskSavedWithTalk(int ticket, const std::string& talk,
+                             const std::string& page = "Sample") {
+    return "ask saved " + std::to_string(ticket) + " " +
+           SavedEditsUrl({"Sample", "Wikipedia:Articles for deletion/" + page,
+                          "Wikipedia:Articles for deletion/Log/2026 December 31", talk});
+}
+
+// The wiki's answer when nothing of the three edits is saved, and the talk page as `talk` says.
+std::string TalkAnswer(const std::string& talk, const std::string& page = "Sample") {
+    return R"({"query":{"pages":[{"ns":0,"title":"Sample"},)"
+           R"({"ns":4,"title":"Wikipedia:Articles for deletion/)" +
+           page +
+           R"(","missing":true},)"
+           R"({"ns":4,"title":"Wikipedia:Articles for deletion/Log/2026 December 31"},)"
+           R"({"ns":3,"title":"User talk:Creator",)" +
+           talk + "}]}}";
+}
+const std::string kTalkEditable = TalkAnswer(R"("actions":{"edit":true})");
+const std::string kTalkProtected = TalkAnswer(R"("actions":{"edit":false})");
+const std::string kNoticeSaved = TalkAnswer(
+    R"("actions":{"edit":true},"links":[{"ns":4,"title":"Wikipedia:Articles for deletion/Sample"}])");
+
+const std::string kOpenTalk =
+    "navigate Browser4 "
+    "https://en.wikipedia.org/w/index.php?title=User%20talk:Creator&action=edit";
+const std::string kNotice = "{{subst:Afd notice|1=Sample}} ~~~~";
+const std::string kNoticeSummary =
+    " | summary: Notification: [[Wikipedia:Articles for deletion/Sample|nomination]] of "
+    "[[:Sample]] at [[WP:AFD|articles for deletion]].";
+
+struct NoticeStep {
+    enum Kind { Checked, CreatorAnswered, CreatorFailed, Saved, Shown, Nominated } kind;
+    int ticket = 1;
+    std::string body = {};
+    std::string page = {};
+};
+
+struct NoticeRow {
+    const char* name;
+    std::vector<NoticeStep> steps;
+    // Every operation after the click, reads left out.
+    std::vector<std::string> operations;
+    std::optional<std::string> closeQuestion = std::nullopt;
+};
+
+void PrintTo(const NoticeRow& row, std::ostream* out) { *out << row.name; }
+
+class NoticeTest : public Form1Test, public testing::WithParamInterface<NoticeRow> {};
+
+TEST_P(NoticeTest, TheCreatorIsToldUnlessThereIsAReasonNotTo) {
+    nominateSample();
+    for (const NoticeStep& step : GetParam().steps) {
+        switch (step.kind) {
+            case NoticeStep::Checked:
+                form.NominationCheckAnswered(step.ticket, step.body);
+                break;
+            case NoticeStep::CreatorAnswered:
+                form.CreatorAnswered(step.ticket, step.body);
+                break;
+            case NoticeStep::CreatorFailed:
+                form.CreatorFailed(step.ticket, "timed out");
+                break;
+            case NoticeStep::Saved:
+                form.SavedEditsAnswered(step.ticket, step.body);
+                break;
+            case NoticeStep::Shown:
+                form.EditorShown(Pane::Browser4, step.page, step.body);
+                break;
+            case NoticeStep::Nominated:
+                form.Command1_Click();
+                view.clearOperations();
+                break;
+        }
+    }
+    std::vector<std::string> operations;
+    for (const std::string& operation : view.operations()) {
+        if (!operation.starts_with("read ")) operations.push_back(operation);
+    }
+    EXPECT_THAT(operations, ElementsAreArray(GetParam().operations));
+    EXPECT_EQ(form.CloseQuestion({}), GetParam().closeQuestion);
+}
+
+const NoticeRow kNoticeRows[] = {
+    {"AnotherUsersArticleOpensTheirTalkPageAndFillsTheNotice",
+     {{NoticeStep::Checked, 1, kByCreator},
+      {NoticeStep::Saved, 1, kTalkEditable},
+      {NoticeStep::Shown, 1, "Welcome!\n", "User_talk:Creator"}},
+     {"set Text6 " + kNotice, "show Text6", "set Status First nomination",
+      AskSavedWithTalk(1, kCreatorTalk), kOpenTalk, "set Status First nomination",
+      "fill Browser4 User_talk:Creator | shown: Welcome!\n | text: Welcome!\n\n" + kNotice +
+          kNoticeSummary}},
+    {"ARenominationsNoticeCarriesTheOrder",
+     {{NoticeStep::Checked, 1, kThirdByCreator}},
+     Joined(kThirdNominationWrites,
+            {"set Text6 {{subst:Afd notice|1=Sample|order=&#32;(3rd nomination)}} ~~~~",
+             "show Text6", "set Status 3rd nomination: earlier discussions found",
+             AskSavedWithTalk(1, kCreatorTalk, "Sample (3rd nomination)")})},
+    {"NoEditorIsFilledBeforeTheTalkPageIsKnownToBeEditable",
+     {{NoticeStep::Checked, 1, kByCreator}, {NoticeStep::Shown, 1, "", "User_talk:Creator"}},
+     {"set Text6 " + kNotice, "show Text6", "set Status First nomination",
+      AskSavedWithTalk(1, kCreatorTalk)}},
+    {"AnotherPagesEditorGetsNothing",
+     {{NoticeStep::Checked, 1, kByCreator},
+      {NoticeStep::Saved, 1, kTalkEditable},
+      {NoticeStep::Shown, 1, "", "User_talk:Someone_else"}},
+     {"set Text6 " + kNotice, "show Text6", "set Status First nomination",
+      AskSavedWithTalk(1, kCreatorTalk), kOpenTalk, "set Status First nomination"}},
+    {"AProtectedTalkPageIsLeftAloneAndSaysSo",
+     {{NoticeStep::Checked, 1, kByCreator}, {NoticeStep::Saved, 1, kTalkProtected}},
+     {"set Text6 " + kNotice, "show Text6", "set Status First nomination",
+      AskSavedWithTalk(1, kCreatorTalk), "hide Text6",
+      "set Status First nomination. The creator's talk page is protected: no notice can be left "
+      "there"}},
+    {"TheSavedNoticeCompletesTheNomination",
+     {{NoticeStep::Checked, 1, kByCreator},
+      {NoticeStep::Saved, 1, kNoticeSaved},
+      {NoticeStep::Shown, 1,
+       "Welcome!\n\n== Nomination of [[:Sample]] for deletion ==\n"
+       "[[Wikipedia:Articles for deletion/Sample]] ~~~~",
+       "User_talk:Creator"}},
+     {"set Text6 " + kNotice, "show Text6", "set Status First nomination",
+      AskSavedWithTalk(1, kCreatorTalk), kOpenTalk,
+      "set Status Saved: notice. Not yet saved: article tag, discussion, log line"},
+     "The nomination of Sample is not complete: the article tag, the discussion and the log line "
+     "are not saved. Close anyway?"},
+    {"AnUnsavedNoticeIsNamedWhenClosing",
+     {{NoticeStep::Checked, 1, kByCreator},
+      {NoticeStep::Saved, 1,
+       R"({"query":{"pages":[{"ns":0,"title":"Sample","templates":[{"ns":10,"title":"Template:AfDM"}]},)"
+       R"({"ns":4,"title":"Wikipedia:Articles for deletion/Sample"},)"
+       R"({"ns":4,"title":"Wikipedia:Articles for deletion/Log/2026 December 31",)"
+       R"("templates":[{"ns":4,"title":"Wikipedia:Articles for deletion/Sample"}]},)"
+       R"({"ns":3,"title":"User talk:Creator","actions":{"edit":true}}]}})"}},
+     {"set Text6 " + kNotice, "show Text6", "set Status First nomination",
+      AskSavedWithTalk(1, kCreatorTalk), kOpenTalk,
+      "set Status Saved: article tag, discussion, log line. Not yet saved: notice"},
+     "The nomination of Sample is not complete: the notice to the creator is not saved. Close "
+     "anyway?"},
+    {"AnArticleBornARedirectAsksFurther",
+     {{NoticeStep::Checked, 1, kBornARedirect},
+      {NoticeStep::CreatorAnswered, 2, kRevisionsFromARedirect},
+      {NoticeStep::Saved, 1, SavedAnswer(false, false, false)}},
+     // The question under way asks again once answered, now with the talk page.
+     {"ask creator 2 " + CreatorQueryUrl("Sample"), "set Status First nomination", AskSaved(1),
+      "set Text6 " + kNotice, "show Text6", "set Status First nomination",
+      AskSavedWithTalk(2, "User talk:192.0.2.7")}},
+    {"AFailedFurtherQuestionSaysSo",
+     {{NoticeStep::Checked, 1, kBornARedirect}, {NoticeStep::CreatorFailed, 2}},
+     {"ask creator 2 " + CreatorQueryUrl("Sample"), "set Status First nomination", AskSaved(1),
+      "set Status First nomination" + kCreatorUnknown}},
+    {"AnAnswerAboutTheEarlierNominationsCreatorIsStale",
+     {{NoticeStep::Checked, 1, kBornARedirect},
+      {NoticeStep::Nominated},
+      {NoticeStep::CreatorAnswered, 2, kRevisionsFromARedirect}},
+     {}},
+};
+
+INSTANTIATE_TEST_SUITE_P(Steps, NoticeTest, testing::ValuesIn(kNoticeRows),
+                         [](const auto& info) { return std::string(info.param.name); });
+
+TEST_F(Form1Test, AnAnonymousUserWhoCreatedTheArticleIsNotToldEither) {
+    nominateSample();
+    form.NominationCheckAnswered(
+        1, R"({"query":{"allpages":[],"pages":{"1":{"ns":0,"title":"Sample",)" +
+               FirstRevisionBy("192.0.2.7") +
+               R"(}},"userinfo":{"id":0,"name":"192.0.2.7","anon":""}}})");
+    EXPECT_THAT(view.operations(), Contains("set Status First nomination" + kOwnArticle));
+    EXPECT_THAT(view.operations(), Not(Contains(StartsWith("show Text6"))));
 }
 
 }  // namespace
