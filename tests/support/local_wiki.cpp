@@ -70,7 +70,8 @@ std::string HttpGet(uint16_t port, const std::string& target, std::string_view c
 
 LocalWiki::LocalWiki() {
     std::ifstream account(kBuilt / "account");
-    if (!std::getline(account, userName_) || !std::getline(account, password_)) {
+    if (!std::getline(account, userName_) || !std::getline(account, password_) ||
+        !std::getline(account, creatorName_)) {
         throw std::runtime_error("local wiki: not built in " + kBuilt.string() +
                                  " (run tests/wiki/install_wiki.sh)");
     }

@@ -38,7 +38,10 @@ public:
     StubWikiServer& tlsEnd() { return tlsEnd_; }
     // The account the wiki was installed with.
     const std::string& userName() const { return userName_; }
+    // Every account's.
     const std::string& password() const { return password_; }
+    // The account that started the articles whose creator gets a notice (not userName()).
+    const std::string& creatorName() const { return creatorName_; }
 
     // The page as the wiki's API gives it; nothing when there is no such page.
     std::optional<WikiPage> page(std::string_view title) const;
@@ -53,6 +56,7 @@ private:
     ScratchFolder folder_;
     std::string userName_;
     std::string password_;
+    std::string creatorName_;
     std::optional<ChildProcess> server_;
     uint16_t serverPort_ = 0;
     StubWikiServer tlsEnd_;

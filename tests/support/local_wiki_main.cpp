@@ -20,12 +20,14 @@ int main() {
         std::printf(
             "The local wiki answers for https://en.wikipedia.org at 127.0.0.1:%u (TLS), and in "
             "plain HTTP at 127.0.0.1:%u, e.g.\n  curl -H 'Host: en.wikipedia.org' "
-            "http://127.0.0.1:%u/wiki/Sample_page\nIts account: %s, password %s.\nThe tool "
-            "against it:\n  QTWEBENGINE_CHROMIUM_FLAGS='%s' scripts/run.sh "
-            "build/bin/afd-nominator\nCtrl+C ends the wiki.\n",
+            "http://127.0.0.1:%u/wiki/Sample_page\nIts account: %s, password %s (the same for "
+            "%s, who started the articles whose creator gets a notice).\nThe tool against it:\n"
+            "  QTWEBENGINE_CHROMIUM_FLAGS='%s' scripts/run.sh build/bin/afd-nominator\nCtrl+C "
+            "ends the wiki.\n",
             static_cast<unsigned>(wiki.port()), static_cast<unsigned>(wiki.serverPort()),
             static_cast<unsigned>(wiki.serverPort()), wiki.userName().c_str(),
-            wiki.password().c_str(), support::EngineFlags(wiki.port()).c_str());
+            wiki.password().c_str(), wiki.creatorName().c_str(),
+            support::EngineFlags(wiki.port()).c_str());
         std::fflush(stdout);
         int number = 0;
         sigwait(&ending, &number);
