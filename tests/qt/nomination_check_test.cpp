@@ -51,6 +51,11 @@ struct CheckRow {
 
 void PrintTo(const CheckRow& row, std::ostream* out) { *out << row.name; }
 
+// Without the check's answer, the article's creator is not known either.
+constexpr const char* kCheckFailed =
+    "Could not check for earlier nominations. Could not find out who created the article: no "
+    "notice to leave";
+
 const CheckRow kRows[] = {
     {"FirstNomination", "Plain article", std::nullopt, "First nomination", "", false,
      "{{subst:afd}}", "{{subst:afd3 | pg=Plain article}}", "Plain%20article", "Plain%20article"},
@@ -61,10 +66,12 @@ const CheckRow kRows[] = {
     {"LowerCaseTitle", "sample_page ", std::nullopt, "3rd nomination: earlier discussions found",
      "", false, "{{subst:afdx|3rd}}", "{{subst:afd3 | pg=Sample page (3rd nomination)}}",
      "Sample%20page%20(3rd%20nomination)", "Sample%20page"},
-    {"MissingArticle", "No such article", std::nullopt, "No article of this title on the wiki", "",
-     true, "{{subst:afd}}", "{{subst:afd3 | pg=No such article}}", "No%20such%20article",
+    {"MissingArticle", "No such article", std::nullopt,
+     "No article of this title on the wiki. No creator found for the article: no notice to leave",
+     "", true, "{{subst:afd}}", "{{subst:afd3 | pg=No such article}}", "No%20such%20article",
      "No%20such%20article"},
-    {"Redirect", "Sample redirect", std::nullopt, "This title is a redirect", "", true,
+    {"Redirect", "Sample redirect", std::nullopt,
+     "This title is a redirect. No creator found for the article: no notice to leave", "", true,
      "{{subst:afd}}", "{{subst:afd3 | pg=Sample redirect}}", "Sample%20redirect",
      "Sample%20redirect"},
     {"OtherNamespace", "Template:Afd", std::nullopt, "Not in the article namespace", "", true,
@@ -75,14 +82,14 @@ const CheckRow kRows[] = {
      "{{subst:afd3 | pg=Tagged article (2nd nomination)}}", "Tagged%20article%20(2nd%20nomination)",
      "Tagged%20article"},
     {"ServerError", "Sample page", StubAnswer{500, "text/html", "", "<p>down</p>", false},
-     "Could not check for earlier nominations", "HTTP status 500", false, "{{subst:afd}}",
-     "{{subst:afd3 | pg=Sample page}}", "Sample%20page", "Sample%20page"},
+     kCheckFailed, "HTTP status 500", false, "{{subst:afd}}", "{{subst:afd3 | pg=Sample page}}",
+     "Sample%20page", "Sample%20page"},
     {"HtmlAnswer", "Sample page", StubAnswer{200, "text/html", "", "<p>{}</p>", false},
-     "Could not check for earlier nominations", "text/html", false, "{{subst:afd}}",
-     "{{subst:afd3 | pg=Sample page}}", "Sample%20page", "Sample%20page"},
-    {"NoAnswer", "Sample page", StubAnswer{200, "application/json", "", "", true},
-     "Could not check for earlier nominations", "no answer within", false, "{{subst:afd}}",
-     "{{subst:afd3 | pg=Sample page}}", "Sample%20page", "Sample%20page"},
+     kCheckFailed, "text/html", false, "{{subst:afd}}", "{{subst:afd3 | pg=Sample page}}",
+     "Sample%20page", "Sample%20page"},
+    {"NoAnswer", "Sample page", StubAnswer{200, "application/json", "", "", true}, kCheckFailed,
+     "no answer within", false, "{{subst:afd}}", "{{subst:afd3 | pg=Sample page}}", "Sample%20page",
+     "Sample%20page"},
 };
 
 std::vector<ArrivedRequest> RequestsFor(std::string_view prefix) {

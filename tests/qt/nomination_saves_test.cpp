@@ -2,7 +2,8 @@
 // pasted, AFD clicked, then nothing but the wiki's own "create" link and Save buttons, clicked
 // with real X input. The tool puts each text into the wiki's edit form and never saves; the
 // wiki, read back, holds the three edits where they belong, with their summaries, and the status
-// line follows the saves. Closing a nomination that is saved in part asks first.
+// line follows the saves. Closing a nomination that is saved in part asks first. The article's
+// creator, when another account or an IP address, gets the notice on their talk page in tab 3.
 #include <gmock/gmock.h>
 #include <gtest/gtest.h>
 
@@ -82,8 +83,8 @@ const SaveRow kRows[] = {
     {"HostileReason", "Plain article", kHostileReason, "Plain article", "", false},
 };
 
-class NominationSavesTest : public WindowUnderInputTest,
-                            public testing::WithParamInterface<SaveRow> {
+// The window under input, its panes logged in to the local wiki as Nominator.
+class LoggedInWindowTest : public WindowUnderInputTest {
 protected:
     static void SetUpTestSuite() { LoopbackWiki(); }
 
@@ -91,7 +92,7 @@ protected:
         LoopbackWiki().tlsEnd().passOn("/w/api.php");
         WindowUnderInputTest::SetUp();
         if (HasFatalFailure()) return;
-        // Once for all rows, in the still hidden tab 0: the login is not what is tested here.
+        // Once for all tests, in the still hidden tab 0: the login is not what is tested here.
         static bool loggedIn = false;
         if (!loggedIn) {
             ASSERT_TRUE(PaneUser::logIn(0, LoopbackWiki()));
@@ -116,6 +117,19 @@ protected:
         return WaitInEventLoop([&] { return ToUtf8(window.status()->text()) == text; }, kGiveUpMs);
     }
 
+    // Pastes the title and the reason and clicks AFD.
+    void nominate(const std::string& title, const std::string& reason) {
+        ASSERT_TRUE(user.paste(Box::Text1, title));
+        ASSERT_TRUE(user.paste(Box::Reason, reason));
+        user.clickOn(window.command1());
+    }
+};
+
+// The articles here were all saved by the account the panes are logged in with.
+const std::string kOwnArticle = ". You created the article: no notice needed";
+
+class NominationSavesTest : public LoggedInWindowTest, public testing::WithParamInterface<SaveRow> {
+protected:
     // An editor that holds only what the tool put there is left without the page's question;
     // once the user has typed into it, the page asks again.
     void leaveTheFilledEditors() {
@@ -129,7 +143,8 @@ protected:
         // The next day's log does not exist yet: it has no place for the line.
         EXPECT_TRUE(
             statusIs("No place for the log line on this log page: paste it at the top of "
-                     "the list by hand"))
+                     "the list by hand" +
+                     kOwnArticle))
             << ToUtf8(window.status()->text());
 
         ASSERT_TRUE(user.showTab(0));
@@ -152,9 +167,7 @@ protected:
 TEST_P(NominationSavesTest, TheEditorsGetTheTextsAndTheWikiHoldsWhatTheUserSaved) {
     const SaveRow& row = GetParam();
     const std::string discussion = std::string("Wikipedia:Articles for deletion/") + row.page;
-    ASSERT_TRUE(user.paste(Box::Text1, row.title));
-    ASSERT_TRUE(user.paste(Box::Reason, row.reason));
-    user.clickOn(window.command1());
+    nominate(row.title, row.reason);
 
     // The article's editor: the tag below the short description and the hatnote.
     const std::string tagSummary = "Nominated for deletion; see [[:" + discussion + "]].";
@@ -162,6 +175,10 @@ TEST_P(NominationSavesTest, TheEditorsGetTheTextsAndTheWikiHoldsWhatTheUserSaved
     const std::string tag = ToUtf8(window.box(Box::Text2)->text());
     EXPECT_THAT(field(0, "wpTextbox1"), HasSubstr(tag + "\n"));
     EXPECT_THAT(ToUtf8(window.status()->text()), testing::Not(HasSubstr("Saved")));
+    // The user's own article: no notice, and the status line says so.
+    EXPECT_THAT(ToUtf8(window.status()->text()), testing::EndsWith(kOwnArticle));
+    EXPECT_FALSE(window.box(Box::Text6)->isVisible());
+    EXPECT_FALSE(PaneUser::pane(3).property("url").toString().contains(QStringLiteral("User_talk")));
 
     // The discussion page: the wiki's own "create" link opens its editor.
     ASSERT_TRUE(user.showTab(1));
@@ -186,7 +203,7 @@ TEST_P(NominationSavesTest, TheEditorsGetTheTextsAndTheWikiHoldsWhatTheUserSaved
 
     ASSERT_TRUE(user.showTab(0));
     save(0, row.title);
-    ASSERT_TRUE(statusIs("Saved: article tag. Not yet saved: discussion, log line"))
+    ASSERT_TRUE(statusIs("Saved: article tag. Not yet saved: discussion, log line" + kOwnArticle))
         << ToUtf8(window.status()->text());
     const std::optional<support::WikiPage> article = LoopbackWiki().page(row.title);
     EXPECT_THAT(article->text, ContainsRegex(row.taggedArticle));
@@ -206,7 +223,7 @@ TEST_P(NominationSavesTest, TheEditorsGetTheTextsAndTheWikiHoldsWhatTheUserSaved
 
     ASSERT_TRUE(user.showTab(1));
     save(1, discussion);
-    ASSERT_TRUE(statusIs("Saved: article tag, discussion. Not yet saved: log line"))
+    ASSERT_TRUE(statusIs("Saved: article tag, discussion. Not yet saved: log line" + kOwnArticle))
         << ToUtf8(window.status()->text());
     const std::optional<support::WikiPage> saved = LoopbackWiki().page(discussion);
     EXPECT_THAT(saved->text, ContainsRegex(std::string(R"(^===\[\[:)") + row.title +
@@ -219,7 +236,7 @@ TEST_P(NominationSavesTest, TheEditorsGetTheTextsAndTheWikiHoldsWhatTheUserSaved
 
     ASSERT_TRUE(user.showTab(2));
     save(2, kLog);
-    EXPECT_TRUE(statusIs("Nomination complete: tag, discussion and log line saved"))
+    EXPECT_TRUE(statusIs("Nomination complete: tag, discussion and log line saved" + kOwnArticle))
         << ToUtf8(window.status()->text());
     const std::optional<support::WikiPage> log = LoopbackWiki().page(kLog);
     EXPECT_THAT(log->text, HasSubstr("<!-- Add new entries to the TOP of the following list -->\n"
@@ -235,6 +252,80 @@ TEST_P(NominationSavesTest, TheEditorsGetTheTextsAndTheWikiHoldsWhatTheUserSaved
 
 INSTANTIATE_TEST_SUITE_P(Nominations, NominationSavesTest, testing::ValuesIn(kRows),
                          [](const auto& info) { return std::string(info.param.name); });
+
+struct NoticeRow {
+    const char* name;
+    const char* title;
+    // The discussion page's name after "Wikipedia:Articles for deletion/".
+    const char* page;
+    const char* talkPage;
+    const char* notice;
+};
+
+void PrintTo(const NoticeRow& row, std::ostream* out) { *out << row.name; }
+
+const NoticeRow kNoticeRows[] = {
+    {"AnotherAccountsArticle", "Creator's article", "Creator's article", "User talk:Creator",
+     "{{subst:Afd notice|1=Creator's article}} ~~~~"},
+    // Its later revisions are another account's.
+    {"AnIpAddresssArticle", "IP article", "IP article", "User talk:192.0.2.7",
+     "{{subst:Afd notice|1=IP article}} ~~~~"},
+    // The creator's talk page holds the first nomination's notice already.
+    {"ARenomination", "Renominated creator article", "Renominated creator article (2nd nomination)",
+     "User talk:Creator",
+     "{{subst:Afd notice|1=Renominated creator article|order=&#32;(2nd nomination)}} ~~~~"},
+    // Its first revision, by the user, was a redirect.
+    {"AnArticleBornARedirect", "Redirect-born article", "Redirect-born article",
+     "User talk:Creator", "{{subst:Afd notice|1=Redirect-born article}} ~~~~"},
+};
+
+class CreatorNoticeTest : public LoggedInWindowTest,
+                          public testing::WithParamInterface<NoticeRow> {};
+
+TEST_P(CreatorNoticeTest, TheCreatorsTalkPageGetsTheNoticeAndTheWikiHoldsItOnceSaved) {
+    const NoticeRow& row = GetParam();
+    const std::optional<support::WikiPage> before = LoopbackWiki().page(row.talkPage);
+    nominate(row.title, "Not notable.");
+
+    QLineEdit* notice = window.box(Box::Text6);
+    ASSERT_TRUE(WaitInEventLoop([&] { return notice->isVisible(); }, kGiveUpMs))
+        << "no notice shown; the status says: " << ToUtf8(window.status()->text());
+    EXPECT_EQ(ToUtf8(notice->text()), row.notice);
+
+    ASSERT_TRUE(user.showTab(3));
+    const std::string summary = std::string("Notification: [[Wikipedia:Articles for deletion/") +
+                                row.page + "|nomination]] of [[:" + row.title +
+                                "]] at [[WP:AFD|articles for deletion]].";
+    ASSERT_TRUE(filled(3, summary)) << field(3, "wpSummary");
+    const std::string earlier = before ? before->text + "\n\n" : "";
+    EXPECT_EQ(field(3, "wpTextbox1"), earlier + row.notice);
+
+    save(3, row.talkPage);
+    EXPECT_TRUE(statusIs("Saved: notice. Not yet saved: article tag, discussion, log line"))
+        << ToUtf8(window.status()->text());
+    const std::optional<support::WikiPage> talk = LoopbackWiki().page(row.talkPage);
+    ASSERT_TRUE(talk.has_value());
+    EXPECT_THAT(talk->text, testing::StartsWith(earlier + "== Nomination of [[:" +
+                                                std::string(row.title) + "]] for deletion ==\n"));
+    EXPECT_THAT(talk->text, HasSubstr(std::string("[[Wikipedia:Articles for deletion/") +
+                                      row.page + "]]"));
+    EXPECT_THAT(talk->text, ContainsRegex(R"(\[\[User:Nominator\|Nominator\]\] \(\[\[User talk:)"
+                                          R"(Nominator\|talk\]\]\) [^
+]+ \(UTC\)$)"));
+    EXPECT_EQ(talk->lastSummary, summary);
+}
+
+INSTANTIATE_TEST_SUITE_P(Creators, CreatorNoticeTest, testing::ValuesIn(kNoticeRows),
+                         [](const auto& info) { return std::string(info.param.name); });
+
+TEST_F(LoggedInWindowTest, AProtectedTalkPageGetsNoNoticeAndTheStatusLineSaysWhy) {
+    nominate("Protected creator's article", "Not notable.");
+    EXPECT_TRUE(statusIs(
+        "First nomination. The creator's talk page is protected: no notice can be left there"))
+        << ToUtf8(window.status()->text());
+    EXPECT_FALSE(window.box(Box::Text6)->isVisible());
+    EXPECT_FALSE(PaneUser::pane(3).property("url").toString().contains(QStringLiteral("User_talk")));
+}
 
 }  // namespace
 }  // namespace nominator
