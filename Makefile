@@ -37,7 +37,7 @@ format:
 	git ls-files '*.cpp' '*.h' | xargs clang-format -i
 
 screenshot: build
-	./scripts/screenshot.sh $(BUILD_DIR) docs/form1.png
+	./scripts/screenshot.sh $(BUILD_DIR) docs/form1.png docs/form1-notice.png
 
 # The whole suite again, everything built with AddressSanitizer and UndefinedBehaviorSanitizer
 # in build-sanitize/. The test preset sets the sanitizers' options and the leak suppressions, and
