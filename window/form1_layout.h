@@ -62,7 +62,7 @@ inline constexpr std::array<ControlLayout, 14> kForm1Layout = {{
     {"Browser2", ControlKind::BrowserPane, {120, 480, 6975, 3855}, "", true, Growth::WidthAndHeight},
     {"Browser3", ControlKind::BrowserPane, {120, 480, 6975, 3855}, "", true, Growth::WidthAndHeight},
     {"DayPlus", ControlKind::ClickableLabel, {6480, 1800, 855, 255}, "Next Day ->", true, Growth::None},
-    {"Status", ControlKind::Label, {3960, 660, 3615, 1095}, "", false, Growth::Width},
+    {"Status", ControlKind::Label, {3975, 660, 3600, 1095}, "", false, Growth::Width},
     {"Browser4", ControlKind::BrowserPane, {120, 480, 6975, 3855}, "", true, Growth::WidthAndHeight},
     {"Text6", ControlKind::TextBox, {4080, 1800, 2280, 375}, "", false, Growth::None},
 }};

@@ -162,7 +162,7 @@ protected:
 
     // The editor for the title has loaded in the tab's pane.
     static bool editorLoaded(std::string_view title, int tab = 0) {
-        QQuickItem* pane = FindPane(kPanes[tab]);
+        QQuickItem* pane = PaneOnTab(tab);
         return pane != nullptr && !pane->property("loading").toBool() &&
                pane->property("loadProgress").toInt() == 100 &&
                ToUtf8(pane->property("title").toString()) == "Editing " + std::string(title);
