@@ -302,6 +302,28 @@ TEST_F(PageQuestionsTest, NextDayAsksBeforeItLeavesAnEditedLog) {
     EXPECT_GE(RequestsFor(kTodaysLog), 1u);
 }
 
+// The creator's talk page is opened by the window as the others are, once a notice is due.
+TEST_F(PageQuestionsTest, AnotherAddressAsksBeforeItLeavesAnEditedTalkPage) {
+    const std::string talkPage = ArticleEditUrl("User_talk:Creator");
+    const std::string otherPage = ArticleEditUrl("User_talk:Other");
+    window.navigate(Pane::Browser4, talkPage);
+    showTab(3);
+    ASSERT_TRUE(WaitInEventLoop([] { return editorLoaded("User_talk:Creator", 3); }, kGiveUpMs));
+    typeIntoPage("notice");
+    const std::size_t before = RequestsFor(Target(otherPage));
+    window.navigate(Pane::Browser4, otherPage);
+    QMessageBox* question = openQuestion();
+    ASSERT_NE(question, nullptr) << "no question before the edited talk page was left";
+    EXPECT_THAT(ToUtf8(question->text()), HasSubstr("Tab 3 (Creator's talk page)"));
+    input.key(kEscape);
+    input.sync();
+    ASSERT_TRUE(
+        WaitInEventLoop([] { return QApplication::activeModalWidget() == nullptr; }, kGiveUpMs));
+    EXPECT_THAT(ToUtf8(FindPane("Browser4")->property("url").toUrl().toString()),
+                HasSubstr("Creator"));
+    EXPECT_EQ(RequestsFor(Target(otherPage)), before);
+}
+
 struct DialogRow {
     const char* name;
     QPoint button;  // in the page

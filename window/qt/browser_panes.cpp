@@ -49,7 +49,9 @@ void BrowserPanes::create() {
     }
     panes_->setObjectName(QStringLiteral("BrowserPanes"));
     tabs_.setPanes(panes_.get());
-    QWidget::setTabOrder(&tabs_, panes_.get());
+    // Right after the tab bar, Tabby's one control that takes the focus; made after every other
+    // control, the panes would otherwise come last, after the controls that follow Tabby.
+    QWidget::setTabOrder(tabs_.tabBar(), panes_.get());
     // A pane is shown with its tab; tab i carries pane i.
     engine_->show(tabs_.tabBar()->currentIndex());
     QObject::connect(tabs_.tabBar(), &QTabBar::currentChanged, panes_.get(),
