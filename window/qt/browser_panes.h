@@ -47,6 +47,9 @@ public:
     void answerClose(bool close);
 
 private:
+    // The pages come in the tab order right after the tabs, before the controls that follow.
+    void placeInTabOrder();
+
     TabContainer& tabs_;
     QString engineModule_;
     BrowserEngine::PaneEvents events_;
