@@ -302,12 +302,14 @@ TEST_F(PageQuestionsTest, NextDayAsksBeforeItLeavesAnEditedLog) {
     EXPECT_GE(RequestsFor(kTodaysLog), 1u);
 }
 
-// The creator's talk page is opened by the window as the others are, once a notice is due.
+// The creator's talk page is opened by the window as the others are, once a nomination's notice
+// is due.
 TEST_F(PageQuestionsTest, AnotherAddressAsksBeforeItLeavesAnEditedTalkPage) {
     const std::string talkPage = ArticleEditUrl("User_talk:Creator");
     const std::string otherPage = ArticleEditUrl("User_talk:Other");
+    nominate("Noticed");
     window.navigate(Pane::Browser4, talkPage);
-    showTab(3);
+    ASSERT_NO_FATAL_FAILURE(showTab(3));
     ASSERT_TRUE(WaitInEventLoop([] { return editorLoaded("User_talk:Creator", 3); }, kGiveUpMs));
     typeIntoPage("notice");
     const std::size_t before = RequestsFor(Target(otherPage));
