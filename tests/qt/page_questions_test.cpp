@@ -479,8 +479,17 @@ TEST_F(PageQuestionsTest, ASitesSignInAsksForAUserNameAndPassword) {
         << "the user name and password never reached the site";
 }
 
-TEST_F(PageQuestionsTest, TheContextMenuPastesTheClipboardIntoThePage) {
+// The article's pane, and the fourth pane as the window opens it once a notice is due.
+class ContextMenuTest : public PageQuestionsTest, public testing::WithParamInterface<int> {};
+
+TEST_P(ContextMenuTest, TheContextMenuPastesTheClipboardIntoThePage) {
     nominate("Menu");
+    if (const int tab = GetParam(); tab != 0) {
+        window.navigate(static_cast<Pane>(tab), ArticleEditUrl("User_talk:Menu"));
+        ASSERT_NO_FATAL_FAILURE(showTab(tab));
+        ASSERT_TRUE(
+            WaitInEventLoop([&] { return editorLoaded("User_talk:Menu", tab); }, kGiveUpMs));
+    }
     QGuiApplication::clipboard()->setText(QStringLiteral("from the clipboard"));
     const QPoint at = PanesWindow()->mapToGlobal(QPoint(50, 30));
     input.moveTo(at.x(), at.y());
@@ -515,6 +524,11 @@ TEST_F(PageQuestionsTest, TheContextMenuPastesTheClipboardIntoThePage) {
         kGiveUpMs))
         << "the clipboard's text never reached the page";
 }
+
+INSTANTIATE_TEST_SUITE_P(Tabs, ContextMenuTest, testing::Values(0, 3),
+                         [](const testing::TestParamInfo<int>& info) {
+                             return "Tab" + std::to_string(info.param);
+                         });
 
 }  // namespace
 }  // namespace nominator
