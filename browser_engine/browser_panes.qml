@@ -2,7 +2,7 @@ import QtQuick
 import QtWebChannel
 import QtWebEngine
 
-// The three browser panes, one over the other; only the selected one is shown. The engine
+// The browser panes, one a tab, one over the other; only the selected one is shown. The engine
 // module gives the profile, selects the pane and opens the addresses. What a page asks of its
 // user (menus, dialogs, the question before it is left) goes to `requests`, which answers it
 // with the window's own widgets.
@@ -18,7 +18,7 @@ Item {
     // pane's web channel.
     required property string pageScript
     property int selected: 0
-    // One zoom for all three panes.
+    // One zoom for all the panes.
     property real zoom: 1.0
 
     component Pane: Item {
@@ -91,6 +91,10 @@ Item {
     Pane {
         index: 2
         viewName: "Browser3"
+    }
+    Pane {
+        index: 3
+        viewName: "Browser4"
     }
     Item {
         objectName: "leaveForward"

@@ -22,7 +22,7 @@ constexpr int kHideTooltip = 1;
 PageRequests::PageRequests(BrowserEngine::PaneEvents events)
     : events_(std::move(events)),
       leaving_(events_, [this](int pane) { return editor(pane).holdsOnlyTheFill(); }) {
-    for (int pane = 0; pane < BrowserEngine::kPanes; ++pane) {
+    for (int pane = 0; pane < kPaneCount; ++pane) {
         editors_.at(static_cast<std::size_t>(pane)) = new EditorChannel(pane, events_, this);
     }
 }
@@ -30,7 +30,7 @@ PageRequests::PageRequests(BrowserEngine::PaneEvents events)
 void PageRequests::attach(QuickPanesHost& host) {
     host_ = &host;
     leaving_.attach(host);
-    for (int pane = 0; pane < BrowserEngine::kPanes; ++pane) editor(pane).attach(*host.pane(pane));
+    for (int pane = 0; pane < kPaneCount; ++pane) editor(pane).attach(*host.pane(pane));
 }
 
 void PageRequests::contextMenu(int pane, QObject* request) {

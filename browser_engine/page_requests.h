@@ -27,7 +27,7 @@ public:
     PaneLeaving& leaving() { return leaving_; }
     EditorChannel& editor(int pane) { return *editors_.at(static_cast<std::size_t>(pane)); }
 
-    // For the panes' QML; `pane` is 0, 1 or 2, `request` the engine's request object.
+    // For the panes' QML; `pane` is the tab it is on, `request` the engine's request object.
     Q_INVOKABLE void contextMenu(int pane, QObject* request);
     Q_INVOKABLE void javaScriptDialog(int pane, QObject* request);
     Q_INVOKABLE void signIn(int pane, QObject* request);
@@ -43,7 +43,7 @@ private:
     QPointer<QuickPanesHost> host_;
     BrowserEngine::PaneEvents events_;
     // Children of this object, so that the QML never takes them over.
-    std::array<EditorChannel*, BrowserEngine::kPanes> editors_;
+    std::array<EditorChannel*, kPaneCount> editors_;
     PaneLeaving leaving_;
 };
 

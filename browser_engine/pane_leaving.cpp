@@ -103,7 +103,7 @@ void PaneLeaving::askToClose(BrowserEngine::CloseAnswered answered) {
     if (host_ == nullptr) return closingAnswered(-1);
     // A page that holds only what the module put there has nothing to lose, and is not asked:
     // should the user keep the window, the page is still there as it was.
-    for (int pane = 0; pane < BrowserEngine::kPanes; ++pane) {
+    for (int pane = 0; pane < kPaneCount; ++pane) {
         if (!holdsOnlyTheFill_(pane)) toAnswer_.push_back(pane);
     }
     if (toAnswer_.empty()) return closingAnswered(-1);

@@ -60,9 +60,9 @@ private:
     BrowserEngine::PaneEvents events_;
     std::function<bool(int pane)> holdsOnlyTheFill_;
     QPointer<QuickPanesHost> host_;
-    std::array<QUrl, BrowserEngine::kPanes> opened_;
+    std::array<QUrl, kPaneCount> opened_;
     // The window's address is on its way: the page has neither been left nor kept for it yet.
-    std::array<bool, BrowserEngine::kPanes> opening_{};
+    std::array<bool, kPaneCount> opening_{};
     std::deque<Question> questions_;
     QPointer<QMessageBox> asking_;
 

@@ -25,9 +25,10 @@ QuickPanesHost::QuickPanesHost(QQuickView* view)
     : view_(view),
       container_(QWidget::createWindowContainer(view, this)),
       leaveBackward_(Named(view->rootObject(), "leaveBackward")),
-      leaveForward_(Named(view->rootObject(), "leaveForward")),
-      panes_{Named(view->rootObject(), "Browser"), Named(view->rootObject(), "Browser2"),
-             Named(view->rootObject(), "Browser3")} {
+      leaveForward_(Named(view->rootObject(), "leaveForward")) {
+    for (std::size_t pane = 0; pane < panes_.size(); ++pane) {
+        panes_.at(pane) = Named(view->rootObject(), kPaneNames.at(pane));
+    }
     // Only Tab reaches this widget; a click lands in the Quick window, which takes the focus
     // itself, and the container would pass the focus on to a neighbour unasked.
     setFocusPolicy(Qt::TabFocus);

@@ -3,6 +3,8 @@
 #include <QWidget>
 #include <array>
 
+#include "window/nomination_view.h"
+
 class QQuickItem;
 class QQuickView;
 
@@ -17,7 +19,11 @@ class QuickPanesHost : public QWidget {
     Q_OBJECT
 
 public:
-    // Takes the view, whose root item holds the three panes, its "selected" property says
+    // The panes' items in the view, in tab order.
+    static constexpr std::array<const char*, kPaneCount> kPaneNames = {"Browser", "Browser2",
+                                                                       "Browser3", "Browser4"};
+
+    // Takes the view, whose root item holds the panes, its "selected" property says
     // which one shows, its "zoom" property zooms them all, and the items "leaveBackward" and
     // "leaveForward" flank them in the tab chain.
     explicit QuickPanesHost(QQuickView* view);
@@ -27,7 +33,7 @@ public:
     // The pane that shows.
     QQuickItem* selectedPane() const;
     void select(int index);
-    // The zoom of all three panes.
+    // The zoom of all the panes.
     void setZoom(double zoom);
 
 protected:
@@ -46,7 +52,7 @@ private:
     QWidget* container_;
     QQuickItem* leaveBackward_;
     QQuickItem* leaveForward_;
-    std::array<QQuickItem*, 3> panes_;
+    std::array<QQuickItem*, kPaneCount> panes_;
     // Tab or Backtab while the Quick window is being given the focus to enter the page.
     Qt::FocusReason entering_ = Qt::NoFocusReason;
 };

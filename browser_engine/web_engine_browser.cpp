@@ -65,7 +65,7 @@ public:
         view->setResizeMode(QQuickView::SizeRootObjectToView);
         QStringList names;
         QStringList descriptions;
-        for (const char* pane : {"Browser", "Browser2", "Browser3"}) {
+        for (const char* pane : QuickPanesHost::kPaneNames) {
             const AccessibleText* text = AccessibleTextOf(pane);
             names << ToQString(text->name);
             descriptions << ToQString(text->description);
@@ -94,7 +94,7 @@ public:
         requests_->setParent(host.get());
         // The empty page fetches nothing; it starts each pane's page now, so that the first
         // nomination opens as fast as any later one.
-        for (int pane = 0; pane < kPanes; ++pane)
+        for (int pane = 0; pane < kPaneCount; ++pane)
             load(*host, pane, QUrl(QStringLiteral("about:blank")));
         host_ = host.get();
         fetcher_ = new PageTextFetcher(checkView, host.get());

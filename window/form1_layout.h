@@ -4,6 +4,7 @@
 #include <string_view>
 
 #include "core/nomination_texts.h"
+#include "window/nomination_view.h"
 
 namespace nominator {
 
@@ -37,16 +38,19 @@ struct ControlLayout {
 inline constexpr std::string_view kFormCaption = "Form1";
 inline constexpr int kClientWidthTwips = 7890;
 inline constexpr int kClientHeightTwips = 6915;
-inline constexpr std::array<std::string_view, 3> kTabCaptions = {"Tab 0", "Tab 1", "Tab 2"};
+inline constexpr std::array<std::string_view, kPaneCount> kTabCaptions = {"Tab 0", "Tab 1", "Tab 2",
+                                                                          "Tab 3"};
 
 // In tab order: a control's index here is its tab index. Browser panes show with their tab.
-// Status, a plain label that never takes the focus, comes last so that no tab index moves. It
-// fills the free space right of Command1 and Text3, so that its longest texts wrap, never cut.
+// Status, a plain label that never takes the focus, and the controls added after it come last,
+// so that no earlier tab index moves. Status fills the free space right of Command1 and Text3,
+// so that its longest texts wrap, never cut. Browser4 is a pane like the other three; Text6,
+// the creator's notice, takes the free space between Text5 and DayPlus while a notice is due.
 // A larger window gives its room to Tabby and the panes, where the wiki's pages need it, and
 // the room to its right to Status; the panes grow with Tabby, so their margins in it stay.
 // One row a control, as a table reads, wider than the lines elsewhere.
 // clang-format off
-inline constexpr std::array<ControlLayout, 12> kForm1Layout = {{
+inline constexpr std::array<ControlLayout, 14> kForm1Layout = {{
     {"Text1", ControlKind::TextBox, {240, 120, 2055, 375}, "Word", true, Growth::None},
     {"Command1", ControlKind::PushButton, {3000, 600, 735, 375}, "AFD", true, Growth::None},
     {"Text2", ControlKind::TextBox, {360, 840, 975, 375}, ArticleTag, false, Growth::None},
@@ -58,7 +62,9 @@ inline constexpr std::array<ControlLayout, 12> kForm1Layout = {{
     {"Browser2", ControlKind::BrowserPane, {120, 480, 6975, 3855}, "", true, Growth::WidthAndHeight},
     {"Browser3", ControlKind::BrowserPane, {120, 480, 6975, 3855}, "", true, Growth::WidthAndHeight},
     {"DayPlus", ControlKind::ClickableLabel, {6480, 1800, 855, 255}, "Next Day ->", true, Growth::None},
-    {"Status", ControlKind::Label, {3960, 660, 3615, 1095}, "", false, Growth::Width},
+    {"Status", ControlKind::Label, {3975, 660, 3600, 1095}, "", false, Growth::Width},
+    {"Browser4", ControlKind::BrowserPane, {120, 480, 6975, 3855}, "", true, Growth::WidthAndHeight},
+    {"Text6", ControlKind::TextBox, {4080, 1800, 2280, 375}, "", false, Growth::None},
 }};
 // clang-format on
 

@@ -86,7 +86,7 @@ TEST_F(AccessiblePagesTest, PanesKeepTheirNamesAndDescriptionsThroughANomination
     ASSERT_TRUE(WaitInEventLoop(
         [&] { return window.status()->text() != "Checking for earlier nominations..."; },
         kGiveUpMs));
-    for (const char* name : {"Browser", "Browser2", "Browser3"}) {
+    for (const char* name : {"Browser", "Browser2", "Browser3", "Browser4"}) {
         SCOPED_TRACE(name);
         // The page's own view is the child of the pane that a screen reader names.
         QAccessibleInterface* pane =
@@ -97,7 +97,7 @@ TEST_F(AccessiblePagesTest, PanesKeepTheirNamesAndDescriptionsThroughANomination
         EXPECT_EQ(ToUtf8(pane->text(QAccessible::Description)),
                   AccessibleTextOf(name)->description);
     }
-    for (const char* box : {"Text1", "Text2", "Text3", "Reason", "Text5"}) {
+    for (const char* box : {"Text1", "Text2", "Text3", "Reason", "Text5", "Text6"}) {
         SCOPED_TRACE(box);
         QAccessibleInterface* control =
             QAccessible::queryAccessibleInterface(window.findChild<QWidget*>(box));

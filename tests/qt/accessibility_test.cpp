@@ -12,6 +12,7 @@
 #include <string>
 
 #include "window/form1_accessibility.h"
+#include "window/form1_layout.h"
 #include "window/qt/clickable_label.h"
 #include "window/qt/form1_widgets.h"
 #include "window/qt/tab_container.h"
@@ -46,7 +47,7 @@ TEST_F(AccessibilityTest, EveryControlHasItsNameDescriptionAndRole) {
         {"Text1", QAccessible::EditableText},  {"Command1", QAccessible::Button},
         {"Text2", QAccessible::EditableText},  {"Text3", QAccessible::EditableText},
         {"Reason", QAccessible::EditableText}, {"Text5", QAccessible::EditableText},
-        {"DayPlus", QAccessible::Button},
+        {"DayPlus", QAccessible::Button},      {"Text6", QAccessible::EditableText},
     };
     for (const ExpectedRole& expected : roles) {
         SCOPED_TRACE(expected.control);
@@ -62,7 +63,7 @@ TEST_F(AccessibilityTest, EveryControlHasItsNameDescriptionAndRole) {
     }
 }
 
-TEST_F(AccessibilityTest, TheFiveBoxesAndThePanesCanBeToldApart) {
+TEST_F(AccessibilityTest, TheBoxesAndThePanesCanBeToldApart) {
     std::set<std::string_view> names;
     std::size_t named = 0;
     for (const AccessibleText& text : kForm1AccessibleTexts) {
@@ -74,14 +75,17 @@ TEST_F(AccessibilityTest, TheFiveBoxesAndThePanesCanBeToldApart) {
         ++named;
     }
     EXPECT_EQ(names.size(), named);
+    for (const ControlLayout& control : kForm1Layout) {
+        EXPECT_NE(AccessibleTextOf(control.name), nullptr) << control.name << " is not described";
+    }
 }
 
 TEST_F(AccessibilityTest, TabsKeepTheirCaptionsAndSayWhatTheyHold) {
     QTabBar* bar = widgets.tabby()->tabBar();
     QAccessibleInterface* accessibleBar = AccessibleOf(bar);
     ASSERT_NE(accessibleBar, nullptr);
-    ASSERT_EQ(accessibleBar->childCount(), 3 + 2);  // the tabs and the bar's two scroll buttons
-    for (int tab = 0; tab < 3; ++tab) {
+    ASSERT_EQ(accessibleBar->childCount(), 4 + 2);  // the tabs and the bar's two scroll buttons
+    for (int tab = 0; tab < 4; ++tab) {
         SCOPED_TRACE(tab);
         QAccessibleInterface* accessibleTab = accessibleBar->child(tab);
         EXPECT_EQ(accessibleTab->role(), QAccessible::PageTab);
@@ -111,7 +115,8 @@ TEST_F(AccessibilityTest, AssistiveTechnologyPressesNextDay) {
 TEST_F(AccessibilityTest, TheNextDayKeyWorksFromEveryBoxAndLeavesItsTextAlone) {
     widgets.activateWindow();
     ASSERT_TRUE(QTest::qWaitForWindowActive(&widgets));
-    for (const Box box : {Box::Text1, Box::Reason, Box::Text2, Box::Text3, Box::Text5}) {
+    for (const Box box :
+         {Box::Text1, Box::Reason, Box::Text2, Box::Text3, Box::Text5, Box::Text6}) {
         QLineEdit* edit = widgets.box(box);
         SCOPED_TRACE(edit->objectName().toStdString());
         edit->show();

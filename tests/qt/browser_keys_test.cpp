@@ -1,5 +1,5 @@
 // The keys a browser user expects, pressed with real X input on the panes' pages, which come
-// from a loopback stand-in for the wiki: zoom for all three panes, kept across runs with the
+// from a loopback stand-in for the wiki: zoom for all the panes, kept across runs with the
 // profile; reload and history on the visible pane; and nothing at all from a text box.
 #include <gmock/gmock.h>
 #include <gtest/gtest.h>
@@ -53,6 +53,8 @@ constexpr std::uint32_t kRight = 0xff53;
 constexpr std::uint32_t kKeypadPlus = 0xffab;
 constexpr std::uint32_t kKeypadMinus = 0xffad;
 
+constexpr char kCreatorsTalkPage[] = "https://en.wikipedia.org/wiki/User_talk:Creator";
+
 // Every page tells its zoom as its title: under Xvfb one pixel is one device pixel, so the
 // page's devicePixelRatio is the zoom the engine draws it at.
 const std::string kPage =
@@ -73,10 +75,7 @@ void PrepareOnce() {
     QDir(QStandardPaths::writableLocation(QStandardPaths::AppDataLocation)).removeRecursively();
 }
 
-QQuickItem* Pane(int index) {
-    static const char* const kNames[] = {"Browser", "Browser2", "Browser3"};
-    return FindPane(kNames[index]);
-}
+QQuickItem* Pane(int index) { return PaneOnTab(index); }
 
 QUrl UrlOf(int pane) { return Pane(pane)->property("url").toUrl(); }
 
@@ -133,7 +132,8 @@ protected:
         QFile::remove(zoomFile);
     }
 
-    // A window as the program starts it, a nomination made and its three pages loaded.
+    // A window as the program starts it, a nomination made and its three pages loaded, and the
+    // creator's talk page opened in the fourth pane, as when a notice is due.
     void startWindow() {
         window = std::make_unique<Form1Window>([] { return kNoonOnMarch7; });
         ASSERT_TRUE(window->load());
@@ -141,7 +141,8 @@ protected:
         ASSERT_TRUE(QTest::qWaitForWindowExposed(window.get()));
         ASSERT_TRUE(QTest::qWaitFor([] { return Pane(0) != nullptr; }, kGiveUpMs));
         window->command1()->click();
-        for (int pane = 0; pane < 3; ++pane) ASSERT_NO_FATAL_FAILURE(waitForPage(pane));
+        window->navigate(Pane::Browser4, kCreatorsTalkPage);
+        for (int pane = 0; pane < kPaneCount; ++pane) ASSERT_NO_FATAL_FAILURE(waitForPage(pane));
         window->activateWindow();
         ASSERT_TRUE(QTest::qWaitForWindowActive(window.get()));
     }
@@ -192,12 +193,12 @@ protected:
         input.sync();
     }
 
-    // Until all three panes are at the zoom and the shown page is drawn at it.
+    // Until all the panes are at the zoom and the shown page is drawn at it.
     bool waitForZoom(double zoom) {
         const int shown = window->tabby()->tabBar()->currentIndex();
         return QTest::qWaitFor(
             [&] {
-                for (int pane = 0; pane < 3; ++pane) {
+                for (int pane = 0; pane < kPaneCount; ++pane) {
                     if (!Near(ZoomFactor(pane), zoom)) return false;
                 }
                 const std::optional<double> drawn = PageZoom(shown);
@@ -208,7 +209,7 @@ protected:
 
     std::string zoomsSeen() const {
         std::string seen;
-        for (int pane = 0; pane < 3; ++pane) {
+        for (int pane = 0; pane < kPaneCount; ++pane) {
             seen += "pane " + std::to_string(pane) + ": " + std::to_string(ZoomFactor(pane)) +
                     " (page: " + Pane(pane)->property("title").toString().toStdString() + ") ";
         }
@@ -250,7 +251,7 @@ const ZoomRow kZoomRows[] = {
 
 class ZoomKeysTest : public BrowserKeysTest, public testing::WithParamInterface<ZoomRow> {};
 
-TEST_P(ZoomKeysTest, ZoomAllThreePanes) {
+TEST_P(ZoomKeysTest, ZoomAllPanes) {
     ASSERT_TRUE(waitForZoom(kDefaultZoom)) << zoomsSeen();
     for (const Press& each : GetParam().presses) press(each);
     EXPECT_TRUE(waitForZoom(GetParam().zoom)) << zoomsSeen();
@@ -275,6 +276,7 @@ const ReloadRow kReloadRows[] = {
     {"CtrlROnTheArticle", Key('r', Modifier::Control), 0},
     {"F5OnTheLog", Key(kF5), 2},
     {"CtrlROnTheDiscussion", Key('r', Modifier::Control), 1},
+    {"F5OnTheCreatorsTalkPage", Key(kF5), 3},
 };
 
 class ReloadKeysTest : public BrowserKeysTest, public testing::WithParamInterface<ReloadRow> {};
@@ -285,8 +287,8 @@ TEST_P(ReloadKeysTest, AskTheWikiForTheShownPageAgain) {
         window->tabby()->tabBar()->setCurrentIndex(shown);
         ASSERT_NO_FATAL_FAILURE(clickIntoPage());
     }
-    std::size_t before[3];
-    for (int pane = 0; pane < 3; ++pane) before[pane] = RequestsFor(UrlOf(pane));
+    std::size_t before[kPaneCount];
+    for (int pane = 0; pane < kPaneCount; ++pane) before[pane] = RequestsFor(UrlOf(pane));
 
     press(GetParam().press);
 
@@ -294,7 +296,7 @@ TEST_P(ReloadKeysTest, AskTheWikiForTheShownPageAgain) {
         QTest::qWaitFor([&] { return RequestsFor(UrlOf(shown)) == before[shown] + 1; }, kStepMs))
         << RequestsFor(UrlOf(shown)) - before[shown] << " requests";
     QTest::qWait(kSettleMs);
-    for (int pane = 0; pane < 3; ++pane) {
+    for (int pane = 0; pane < kPaneCount; ++pane) {
         SCOPED_TRACE(pane);
         EXPECT_EQ(RequestsFor(UrlOf(pane)), before[pane] + (pane == shown ? 1 : 0));
     }
@@ -400,8 +402,8 @@ TEST_F(BrowserKeysTest, InATextBoxTheKeysLeaveTheBoxAndThePagesAlone) {
     click(text1->mapToGlobal(QPoint(text1->width() - 4, text1->height() / 2)));
     ASSERT_TRUE(QTest::qWaitFor([&] { return text1->hasFocus(); }, kStepMs));
     const QString text = text1->text();
-    std::size_t before[3];
-    for (int pane = 0; pane < 3; ++pane) before[pane] = RequestsFor(UrlOf(pane));
+    std::size_t before[kPaneCount];
+    for (int pane = 0; pane < kPaneCount; ++pane) before[pane] = RequestsFor(UrlOf(pane));
 
     for (const BoxKeyRow& row : kBoxKeyRows) {
         SCOPED_TRACE(row.name);
@@ -410,7 +412,7 @@ TEST_F(BrowserKeysTest, InATextBoxTheKeysLeaveTheBoxAndThePagesAlone) {
         EXPECT_EQ(text1->text(), text);
         EXPECT_TRUE(text1->hasFocus());
         EXPECT_EQ(UrlOf(0), first);
-        for (int pane = 0; pane < 3; ++pane) {
+        for (int pane = 0; pane < kPaneCount; ++pane) {
             SCOPED_TRACE(pane);
             EXPECT_DOUBLE_EQ(ZoomFactor(pane), 1.1);
             EXPECT_EQ(RequestsFor(UrlOf(pane)), before[pane]);

@@ -16,7 +16,6 @@
 #include <QTabBar>
 #include <QTest>
 #include <QWebEngineUrlRequestInterceptor>
-#include <array>
 #include <chrono>
 #include <ostream>
 #include <set>
@@ -25,6 +24,7 @@
 
 #include "core/panes_behind_status.h"
 #include "tests/qt/quick_panes.h"
+#include "window/control_names.h"
 #include "window/form1_layout.h"
 #include "window/qt/clickable_label.h"
 #include "window/qt/form1_widgets.h"
@@ -46,7 +46,6 @@ using testing::ElementsAre;
 
 constexpr int kEngineStartTimeoutMs = 60000;
 const auto kNoonOnMarch7 = std::chrono::sys_days{std::chrono::year{2026} / 3 / 7} + 12h;
-constexpr std::array<const char*, 3> kPanesInTabOrder = {"Browser", "Browser2", "Browser3"};
 
 // These tests look at widgets, not pages: no request may leave, whatever the host name rules.
 class BlockAllRequests : public QWebEngineUrlRequestInterceptor {
@@ -60,15 +59,15 @@ protected:
         window.show();
         ASSERT_TRUE(QTest::qWaitForWindowExposed(&window));
         ASSERT_TRUE(
-            QTest::qWaitFor([&] { return pane("Browser3") != nullptr; }, kEngineStartTimeoutMs))
+            QTest::qWaitFor([&] { return pane("Browser4") != nullptr; }, kEngineStartTimeoutMs))
             << "the browser panes never appeared";
         ProfileOf(*pane("Browser"))->setUrlRequestInterceptor(&blocker);
     }
 
-    QQuickItem* pane(const char* name) { return FindPane(name); }
+    QQuickItem* pane(std::string_view name) { return FindPane(name); }
 
     // The panes' widget in Tabby, and the part of it that the pane fills.
-    QRect paneRect(const char* name) {
+    QRect paneRect(std::string_view name) {
         const QWidget* panes = window.findChild<QWidget*>(QStringLiteral("BrowserPanes"));
         const QQuickItem* item = pane(name);
         if (panes == nullptr || item == nullptr) return {};
@@ -89,11 +88,11 @@ protected:
         QTest::mouseClick(bar, Qt::LeftButton, {}, bar->tabRect(index).center());
     }
 
-    // Where each press of Tab puts the focus, by control name.
-    std::vector<std::string> tabPresses(int count) {
+    // Where each press of Tab (or Shift+Tab) puts the focus, by control name.
+    std::vector<std::string> tabPresses(int count, Qt::KeyboardModifiers modifiers = {}) {
         std::vector<std::string> stops;
         for (int i = 0; i < count; ++i) {
-            QTest::keyClick(QApplication::focusWidget(), Qt::Key_Tab);
+            QTest::keyClick(QApplication::focusWidget(), Qt::Key_Tab, modifiers);
             QWidget* focus = QApplication::focusWidget();
             if (focus == nullptr) {
                 stops.emplace_back("<nothing>");
@@ -119,7 +118,7 @@ TEST_F(Form1WindowTest, EveryControlSitsWhereTheLayoutPutsIt) {
         SCOPED_TRACE(std::string(layout.name));
         const QRect designed = ToPixels(layout.rect);
         if (layout.kind == ControlKind::BrowserPane) {
-            EXPECT_EQ(paneRect(std::string(layout.name).c_str()), designed);
+            EXPECT_EQ(paneRect(layout.name), designed);
             continue;
         }
         QWidget* widget = window.findChild<QWidget*>(ToQString(layout.name));
@@ -133,6 +132,24 @@ TEST_F(Form1WindowTest, EveryControlSitsWhereTheLayoutPutsIt) {
             EXPECT_GE(actual.width(), widget->sizeHint().width()) << "the caption is cut";
         } else {
             EXPECT_EQ(actual, designed);
+        }
+    }
+}
+
+// The label's caption may make it wider than designed; it must still reach no other control.
+TEST_F(Form1WindowTest, NoTwoControlsOverlapAsTheyAreDrawn) {
+    nominate();
+    window.show(Control::Text6);
+    for (const ControlLayout& one : kForm1Layout) {
+        if (one.kind == ControlKind::BrowserPane) continue;
+        const QWidget* widget = window.findChild<QWidget*>(ToQString(one.name));
+        ASSERT_NE(widget, nullptr) << one.name;
+        for (const ControlLayout& other : kForm1Layout) {
+            if (&other == &one || other.kind == ControlKind::BrowserPane) continue;
+            const QWidget* neighbour = window.findChild<QWidget*>(ToQString(other.name));
+            ASSERT_NE(neighbour, nullptr) << other.name;
+            EXPECT_FALSE(widget->geometry().intersects(neighbour->geometry()))
+                << one.name << " and " << other.name;
         }
     }
 }
@@ -151,6 +168,7 @@ TEST_F(Form1WindowTest, ThePanesShareOnePersistentProfileInTheUsersDataFolder) {
     ASSERT_NE(profile, nullptr);
     EXPECT_EQ(ProfileOf(*pane("Browser2")), profile);
     EXPECT_EQ(ProfileOf(*pane("Browser3")), profile);
+    EXPECT_EQ(ProfileOf(*pane("Browser4")), profile);
     EXPECT_FALSE(profile->isOffTheRecord());
     EXPECT_EQ(profile->storageName(), "afd-nominator");
     EXPECT_EQ(profile->persistentCookiesPolicy(), QQuickWebEngineProfile::ForcePersistentCookies);
@@ -216,10 +234,11 @@ TEST_F(Form1WindowTest, TabbyAndTheShownPaneTakeTheRoomAWindowGainsAndNothingEls
             << "the panes' window is at " << panesWindow->geometry().x() << ","
             << panesWindow->geometry().y() << " " << panesWindow->width() << "x"
             << panesWindow->height();
-        for (int tab : {1, 0}) {
+        for (int tab : {3, 1, 0}) {
             clickTab(tab);
-            const char* name = kPanesInTabOrder.at(static_cast<std::size_t>(tab));
-            EXPECT_EQ(paneRect(name), pane.translated(-row.tabby.topLeft())) << name;
+            EXPECT_EQ(paneRect(NameOf(static_cast<Pane>(tab))),
+                      pane.translated(-row.tabby.topLeft()))
+                << tab;
         }
 
         const int gainedWidth = row.window.width() - 526;
@@ -241,17 +260,15 @@ TEST_F(Form1WindowTest, TabbyAndTheShownPaneTakeTheRoomAWindowGainsAndNothingEls
 }
 
 TEST_F(Form1WindowTest, InitialTextsAndTheLogLineAfterLoading) {
-    const std::vector<std::pair<Box, QString>> expected = {{Box::Text1, "Word"},
-                                                           {Box::Reason, "Reason"},
-                                                           {Box::Text2, "{{subst:afd}}"},
-                                                           {Box::Text3, "Text3"},
-                                                           {Box::Text5, "Text5"}};
+    const std::vector<std::pair<Box, QString>> expected = {
+        {Box::Text1, "Word"},  {Box::Reason, "Reason"}, {Box::Text2, "{{subst:afd}}"},
+        {Box::Text3, "Text3"}, {Box::Text5, "Text5"},   {Box::Text6, ""}};
     for (const auto& [box, text] : expected) EXPECT_EQ(window.box(box)->text(), text);
     EXPECT_EQ(window.command1()->text(), "AFD");
     EXPECT_EQ(window.dayPlus()->text(), "Next Day ->");
     QTabBar* bar = window.tabby()->tabBar();
-    ASSERT_EQ(bar->count(), 3);
-    for (int i = 0; i < 3; ++i) EXPECT_EQ(bar->tabText(i), QStringLiteral("Tab %1").arg(i));
+    ASSERT_EQ(bar->count(), 4);
+    for (int i = 0; i < 4; ++i) EXPECT_EQ(bar->tabText(i), QStringLiteral("Tab %1").arg(i));
     EXPECT_EQ(bar->currentIndex(), 0);
 
     ASSERT_TRUE(window.load());
@@ -273,10 +290,13 @@ TEST_F(Form1WindowTest, NominationShowsTheHiddenControlsAndTheSelectedTabsPane) 
         EXPECT_TRUE(window.control(control)->isVisible())
             << ToUtf8(window.control(control)->objectName());
     }
+    // The notice box shows only once a notice is due, which no answer of the wiki said here.
+    EXPECT_FALSE(window.control(Control::Text6)->isVisible());
     EXPECT_TRUE(PanesWindow()->isVisible());
     EXPECT_TRUE(pane("Browser")->isVisible());
-    EXPECT_FALSE(pane("Browser2")->isVisible());
-    EXPECT_FALSE(pane("Browser3")->isVisible());
+    for (const char* hidden : {"Browser2", "Browser3", "Browser4"}) {
+        EXPECT_FALSE(pane(hidden)->isVisible()) << hidden;
+    }
 }
 
 TEST_F(Form1WindowTest, EveryStatusTextFitsTheStatusLineWhole) {
@@ -310,12 +330,12 @@ TEST_F(Form1WindowTest, EveryStatusTextFitsTheStatusLineWhole) {
 
 TEST_F(Form1WindowTest, ClickingATabShowsOnlyItsPaneAndANominationKeepsTheTab) {
     nominate();
-    for (int tab : {1, 2, 0, 2}) {
+    for (int tab : {1, 2, 3, 0, 2}) {
         SCOPED_TRACE("tab " + std::to_string(tab));
         clickTab(tab);
         EXPECT_EQ(window.tabby()->tabBar()->currentIndex(), tab);
-        for (int i = 0; i < 3; ++i) {
-            const char* name = kPanesInTabOrder.at(static_cast<std::size_t>(i));
+        for (int i = 0; i < kPaneCount; ++i) {
+            const std::string_view name = NameOf(static_cast<Pane>(i));
             EXPECT_EQ(pane(name)->isVisible(), i == tab) << name;
             if (i == tab) {
                 EXPECT_EQ(paneRect(name), QRect(8, 32, 465, 257)) << name;
@@ -343,10 +363,27 @@ TEST_F(Form1WindowTest, TabSkipsHiddenControlsAndTheLabel) {
                 ElementsAre("Command1", "Text2", "Text3", "Reason", "Text5", "Tabby's tab bar"));
 }
 
+// Shown, the notice box comes after the panes and DayPlus, the last stop before Text1.
+TEST_F(Form1WindowTest, TabReachesTheNoticeBoxOnceItShows) {
+    nominate();
+    // A notice is shown after the check for earlier nominations, which is refused here.
+    ASSERT_TRUE(QTest::qWaitFor(
+        [&] { return window.status()->text() != "Checking for earlier nominations..."; }));
+    window.show(Control::Text6);
+    ASSERT_TRUE(activate());
+    QTest::mouseClick(window.box(Box::Text5), Qt::LeftButton);
+    ASSERT_EQ(QApplication::focusWidget(), window.box(Box::Text5));
+    EXPECT_THAT(tabPresses(1), ElementsAre("Tabby's tab bar"));
+    QTest::mouseClick(window.box(Box::Text1), Qt::LeftButton);
+    ASSERT_EQ(QApplication::focusWidget(), window.box(Box::Text1));
+    EXPECT_THAT(tabPresses(1, Qt::ShiftModifier), ElementsAre("Text6"));
+    EXPECT_THAT(tabPresses(1), ElementsAre("Text1"));
+}
+
 TEST_F(Form1WindowTest, ClickingTheLabelLeavesTheFocusWhereItWas) {
     // Every pane loads a page once first, so that only the label's own effect is seen.
     nominate();
-    for (int tab : {1, 2, 0}) clickTab(tab);
+    for (int tab : {1, 2, 3, 0}) clickTab(tab);
     ASSERT_TRUE(activate());
     QTest::mouseClick(window.box(Box::Reason), Qt::LeftButton);
     ASSERT_EQ(QApplication::focusWidget(), window.box(Box::Reason));
@@ -404,9 +441,10 @@ QString LongText(const QString& piece) {
 
 TEST_F(Form1WindowTest, EveryBoxTakesAHundredThousandPastedCharacters) {
     nominate();
+    window.show(Control::Text6);
     const QString text = LongText(QStringLiteral("0123456789"));
     ASSERT_EQ(text.size(), 100000);
-    for (Box box : {Box::Text1, Box::Reason, Box::Text2, Box::Text3, Box::Text5}) {
+    for (Box box : {Box::Text1, Box::Reason, Box::Text2, Box::Text3, Box::Text5, Box::Text6}) {
         QLineEdit* edit = window.box(box);
         SCOPED_TRACE(ToUtf8(edit->objectName()));
         QApplication::clipboard()->setText(text);

@@ -64,6 +64,8 @@ TEST(NativeWindowTest, Form1KeepsTheNativeWindowItWasFirstShownIn) {
          [](Form1Window&) { return ShowsPane("Browser2"); }},
         {"tab 2", [](Form1Window& form) { ClickTab(form, 2); },
          [](Form1Window&) { return ShowsPane("Browser3"); }},
+        {"tab 3", [](Form1Window& form) { ClickTab(form, 3); },
+         [](Form1Window&) { return ShowsPane("Browser4"); }},
         {"tab 0", [](Form1Window& form) { ClickTab(form, 0); },
          [](Form1Window&) { return ShowsPane("Browser"); }},
     };

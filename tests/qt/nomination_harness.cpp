@@ -28,8 +28,8 @@ bool NominationHarness::start() {
     window_.show();
     if (!QTest::qWaitForWindowExposed(&window_)) return false;
     std::vector<QQuickItem*> panes;
-    for (const Pane pane : {Pane::Browser, Pane::Browser2, Pane::Browser3}) {
-        const std::string_view name = NameOf(pane);
+    for (int tab = 0; tab < kPaneCount; ++tab) {
+        const std::string_view name = NameOf(static_cast<Pane>(tab));
         if (!QTest::qWaitFor([&] { return FindPane(name) != nullptr; }, kEngineStartTimeoutMs)) {
             return false;
         }

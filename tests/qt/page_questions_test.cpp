@@ -162,7 +162,7 @@ protected:
 
     // The editor for the title has loaded in the tab's pane.
     static bool editorLoaded(std::string_view title, int tab = 0) {
-        QQuickItem* pane = FindPane(kPanes[tab]);
+        QQuickItem* pane = PaneOnTab(tab);
         return pane != nullptr && !pane->property("loading").toBool() &&
                pane->property("loadProgress").toInt() == 100 &&
                ToUtf8(pane->property("title").toString()) == "Editing " + std::string(title);
@@ -300,6 +300,30 @@ TEST_F(PageQuestionsTest, NextDayAsksBeforeItLeavesAnEditedLog) {
     EXPECT_THAT(ToUtf8(FindPane("Browser3")->property("url").toUrl().toString()),
                 HasSubstr("2026_March_7"));
     EXPECT_GE(RequestsFor(kTodaysLog), 1u);
+}
+
+// The creator's talk page is opened by the window as the others are, once a nomination's notice
+// is due.
+TEST_F(PageQuestionsTest, AnotherAddressAsksBeforeItLeavesAnEditedTalkPage) {
+    const std::string talkPage = ArticleEditUrl("User_talk:Creator");
+    const std::string otherPage = ArticleEditUrl("User_talk:Other");
+    nominate("Noticed");
+    window.navigate(Pane::Browser4, talkPage);
+    ASSERT_NO_FATAL_FAILURE(showTab(3));
+    ASSERT_TRUE(WaitInEventLoop([] { return editorLoaded("User_talk:Creator", 3); }, kGiveUpMs));
+    typeIntoPage("notice");
+    const std::size_t before = RequestsFor(Target(otherPage));
+    window.navigate(Pane::Browser4, otherPage);
+    QMessageBox* question = openQuestion();
+    ASSERT_NE(question, nullptr) << "no question before the edited talk page was left";
+    EXPECT_THAT(ToUtf8(question->text()), HasSubstr("Tab 3 (Creator's talk page)"));
+    input.key(kEscape);
+    input.sync();
+    ASSERT_TRUE(
+        WaitInEventLoop([] { return QApplication::activeModalWidget() == nullptr; }, kGiveUpMs));
+    EXPECT_THAT(ToUtf8(FindPane("Browser4")->property("url").toUrl().toString()),
+                HasSubstr("Creator"));
+    EXPECT_EQ(RequestsFor(Target(otherPage)), before);
 }
 
 struct DialogRow {
@@ -455,8 +479,17 @@ TEST_F(PageQuestionsTest, ASitesSignInAsksForAUserNameAndPassword) {
         << "the user name and password never reached the site";
 }
 
-TEST_F(PageQuestionsTest, TheContextMenuPastesTheClipboardIntoThePage) {
+// The article's pane, and the fourth pane as the window opens it once a notice is due.
+class ContextMenuTest : public PageQuestionsTest, public testing::WithParamInterface<int> {};
+
+TEST_P(ContextMenuTest, TheContextMenuPastesTheClipboardIntoThePage) {
     nominate("Menu");
+    if (const int tab = GetParam(); tab != 0) {
+        window.navigate(static_cast<Pane>(tab), ArticleEditUrl("User_talk:Menu"));
+        ASSERT_NO_FATAL_FAILURE(showTab(tab));
+        ASSERT_TRUE(
+            WaitInEventLoop([&] { return editorLoaded("User_talk:Menu", tab); }, kGiveUpMs));
+    }
     QGuiApplication::clipboard()->setText(QStringLiteral("from the clipboard"));
     const QPoint at = PanesWindow()->mapToGlobal(QPoint(50, 30));
     input.moveTo(at.x(), at.y());
@@ -491,6 +524,11 @@ TEST_F(PageQuestionsTest, TheContextMenuPastesTheClipboardIntoThePage) {
         kGiveUpMs))
         << "the clipboard's text never reached the page";
 }
+
+INSTANTIATE_TEST_SUITE_P(Tabs, ContextMenuTest, testing::Values(0, 3),
+                         [](const testing::TestParamInfo<int>& info) {
+                             return "Tab" + std::to_string(info.param);
+                         });
 
 }  // namespace
 }  // namespace nominator

@@ -23,7 +23,6 @@ constexpr int kGiveUpMs = 30000;
 constexpr int kClickMs = 5000;
 constexpr std::uint32_t kLetterA = 0x61;
 constexpr std::uint32_t kLetterV = 0x76;
-constexpr const char* kPanes[] = {"Browser", "Browser2", "Browser3"};
 
 }  // namespace
 
@@ -122,7 +121,7 @@ bool PaneUser::logIn(int tab, const support::LocalWiki& wiki) {
         kGiveUpMs);
 }
 
-QQuickItem& PaneUser::pane(int tab) { return *FindPane(kPanes[tab]); }
+QQuickItem& PaneUser::pane(int tab) { return *PaneOnTab(tab); }
 
 std::string PaneUser::field(int tab, const char* id) {
     const std::optional<QVariant> value =

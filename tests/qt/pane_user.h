@@ -42,10 +42,10 @@ public:
     // Clicks the tab's Save button and waits until the pane shows the saved page.
     bool save(int tab);
     // Logs in through the wiki's login form in the tab's pane, filled and sent by script: the
-    // panes' profile keeps the login for all three.
+    // panes' profile keeps the login for all of them.
     static bool logIn(int tab, const support::LocalWiki& wiki);
 
-    // The pane of the tab (0 to 2); the panes must exist.
+    // The pane of the tab (0 to kPaneCount - 1); the panes must exist.
     static QQuickItem& pane(int tab);
     // The value of the page's form field with the id, or "(none)".
     static std::string field(int tab, const char* id);

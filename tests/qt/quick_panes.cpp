@@ -7,6 +7,7 @@
 #include <QTest>
 
 #include "tests/qt/event_loop_wait.h"
+#include "window/control_names.h"
 #include "window/qt/form1_window.h"
 
 namespace nominator {
@@ -25,6 +26,8 @@ QQuickItem* FindPane(std::string_view name) {
         QString::fromUtf8(name.data(), static_cast<qsizetype>(name.size())));
 }
 
+QQuickItem* PaneOnTab(int tab) { return FindPane(NameOf(static_cast<Pane>(tab))); }
+
 QQuickWebEngineProfile* ProfileOf(const QQuickItem& pane) {
     return qvariant_cast<QQuickWebEngineProfile*>(pane.property("profile"));
 }
@@ -33,7 +36,10 @@ bool ShowWithPanes(Form1Window& window, int timeoutMs) {
     if (!window.load()) return false;
     window.show();
     if (!QTest::qWaitForWindowExposed(&window)) return false;
-    if (!WaitInEventLoop([] { return FindPane("Browser3") != nullptr; }, timeoutMs)) return false;
+    // The panes are made together: the last one's there, all are.
+    if (!WaitInEventLoop([] { return PaneOnTab(kPaneCount - 1) != nullptr; }, timeoutMs)) {
+        return false;
+    }
     window.activateWindow();
     return QTest::qWaitForWindowActive(&window);
 }

@@ -14,8 +14,10 @@ namespace nominator {
 // The browser panes as the tests see them: QML items in the engine module's Qt Quick window,
 // which is embedded in the window and so is no child of any widget.
 QQuickWindow* PanesWindow();
-// The pane ("Browser", "Browser2", "Browser3"); nullptr until the panes exist.
+// The pane ("Browser", "Browser2", "Browser3", "Browser4"); nullptr until the panes exist.
 QQuickItem* FindPane(std::string_view name);
+// The pane on the tab, counted from 0; nullptr until the panes exist.
+QQuickItem* PaneOnTab(int tab);
 QQuickWebEngineProfile* ProfileOf(const QQuickItem& pane);
 // Loads and shows the window, waits until its panes exist, and makes it the active window, as
 // a window manager would; false when that did not happen within the time.

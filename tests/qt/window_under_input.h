@@ -15,7 +15,6 @@ class QWidget;
 namespace nominator {
 
 inline constexpr int kGiveUpMs = 30000;
-inline constexpr const char* kPanes[] = {"Browser", "Browser2", "Browser3"};
 
 // The real window with its panes on the 7th of March 2026, driven as a user drives it, with
 // real X input: the base of the tests that click into pages and answer their questions.

@@ -18,6 +18,9 @@ TEST(UnsavedChangesQuestionTest, NamesEveryTabWithUnsavedChanges) {
     EXPECT_EQ(UnsavedChangesQuestion({0, 1, 2}),
               "Tab 0 (Article editor), tab 1 (Deletion discussion) and tab 2 (Day's log editor) "
               "have changes that are not saved. Close the window and lose all of them?");
+    EXPECT_EQ(UnsavedChangesQuestion({3}),
+              "Tab 3 (Creator's talk page) has changes that are not saved. Close the window and "
+              "lose them?");
 }
 
 TEST(ClosingQuestionTest, JoinsAHalfDoneNominationAndUnsavedTabsIntoOneQuestion) {

@@ -2,6 +2,7 @@
 
 #include <gtest/gtest.h>
 
+#include <iterator>
 #include <ostream>
 #include <stdexcept>
 #include <string>
@@ -32,20 +33,86 @@ struct GrowthRow {
 
 TEST(Form1LayoutTest, TabbyAndItsPanesTakeTheRoomTheWindowGainsAndStatusItsWidth) {
     const GrowthRow rows[] = {
-        {"design size", {526, 461}, {24, 152, 481, 297}, {8, 32, 465, 257}, {264, 44, 241, 73}},
-        {"larger", {1100, 800}, {24, 152, 1055, 636}, {8, 32, 1039, 596}, {264, 44, 815, 73}},
-        {"wider only", {700, 461}, {24, 152, 655, 297}, {8, 32, 639, 257}, {264, 44, 415, 73}},
-        {"higher only", {526, 600}, {24, 152, 481, 436}, {8, 32, 465, 396}, {264, 44, 241, 73}},
+        {"design size", {526, 461}, {24, 152, 481, 297}, {8, 32, 465, 257}, {265, 44, 240, 73}},
+        {"larger", {1100, 800}, {24, 152, 1055, 636}, {8, 32, 1039, 596}, {265, 44, 814, 73}},
+        {"wider only", {700, 461}, {24, 152, 655, 297}, {8, 32, 639, 257}, {265, 44, 414, 73}},
+        {"higher only", {526, 600}, {24, 152, 481, 436}, {8, 32, 465, 396}, {265, 44, 240, 73}},
         // Qt never makes the window smaller than its minimum; if it did, nothing would shrink.
-        {"smaller", {400, 300}, {24, 152, 481, 297}, {8, 32, 465, 257}, {264, 44, 241, 73}},
+        {"smaller", {400, 300}, {24, 152, 481, 297}, {8, 32, 465, 257}, {265, 44, 240, 73}},
     };
     for (const GrowthRow& row : rows) {
         SCOPED_TRACE(row.name);
         EXPECT_EQ(GrownRect(Named("Tabby"), row.client), row.tabby);
-        for (const char* pane : {"Browser", "Browser2", "Browser3"}) {
+        for (const char* pane : {"Browser", "Browser2", "Browser3", "Browser4"}) {
             EXPECT_EQ(GrownRect(Named(pane), row.client), row.pane) << pane;
         }
         EXPECT_EQ(GrownRect(Named("Status"), row.client), row.status);
+    }
+}
+
+TEST(Form1LayoutTest, ControlsAddedLaterComeLastSoThatNoEarlierTabIndexMoves) {
+    const std::string_view inTabOrder[] = {
+        "Text1",   "Command1", "Text2",    "Text3",   "Reason", "Text5",    "Tabby",
+        "Browser", "Browser2", "Browser3", "DayPlus", "Status", "Browser4", "Text6"};
+    ASSERT_EQ(kForm1Layout.size(), std::size(inTabOrder));
+    for (std::size_t index = 0; index < kForm1Layout.size(); ++index) {
+        EXPECT_EQ(kForm1Layout.at(index).name, inTabOrder[index]) << "tab index " << index;
+    }
+}
+
+TEST(Form1LayoutTest, EveryPaneSitsOnItsOwnTabAndTheNoticeBoxIsHiddenAtStart) {
+    std::size_t panes = 0;
+    for (const ControlLayout& control : kForm1Layout) {
+        if (control.kind == ControlKind::BrowserPane) ++panes;
+    }
+    EXPECT_EQ(panes, static_cast<std::size_t>(kPaneCount));
+    EXPECT_EQ(kTabCaptions.size(), panes);
+    for (std::size_t tab = 0; tab < kTabCaptions.size(); ++tab) {
+        EXPECT_EQ(kTabCaptions.at(tab), "Tab " + std::to_string(tab));
+    }
+    EXPECT_EQ(Named("Text6").kind, ControlKind::TextBox);
+    EXPECT_FALSE(Named("Text6").shownAtStart);
+}
+
+bool Overlap(const PixelRect& a, const PixelRect& b) {
+    return a.x < b.x + b.width && b.x < a.x + a.width && a.y < b.y + b.height &&
+           b.y < a.y + a.height;
+}
+
+bool Inside(const PixelRect& inner, const PixelRect& outer) {
+    return inner.x >= outer.x && inner.y >= outer.y &&
+           inner.x + inner.width <= outer.x + outer.width &&
+           inner.y + inner.height <= outer.y + outer.height;
+}
+
+const PixelSize kClientSizes[] = {{526, 461}, {1100, 800}, {700, 461}, {526, 600}, {3840, 2160}};
+
+TEST(Form1LayoutTest, NoTwoControlsOverlapAtAnySize) {
+    for (const PixelSize client : kClientSizes) {
+        SCOPED_TRACE(std::to_string(client.width) + "x" + std::to_string(client.height));
+        for (const ControlLayout& one : kForm1Layout) {
+            if (one.kind == ControlKind::BrowserPane) continue;
+            for (const ControlLayout& other : kForm1Layout) {
+                if (&other == &one || other.kind == ControlKind::BrowserPane) continue;
+                EXPECT_FALSE(Overlap(GrownRect(one, client), GrownRect(other, client)))
+                    << one.name << " and " << other.name;
+            }
+            EXPECT_TRUE(Inside(GrownRect(one, client), {0, 0, client.width, client.height}))
+                << one.name;
+        }
+    }
+}
+
+TEST(Form1LayoutTest, EveryPaneFillsTheSameRectangleInsideTabby) {
+    for (const PixelSize client : kClientSizes) {
+        SCOPED_TRACE(std::to_string(client.width) + "x" + std::to_string(client.height));
+        const PixelRect tabby = GrownRect(Named("Tabby"), client);
+        const PixelRect inTabby{0, 0, tabby.width, tabby.height};
+        for (const ControlLayout& pane : kForm1Layout) {
+            if (pane.kind != ControlKind::BrowserPane) continue;
+            EXPECT_EQ(GrownRect(pane, client), GrownRect(Named("Browser"), client)) << pane.name;
+            EXPECT_TRUE(Inside(GrownRect(pane, client), inTabby)) << pane.name;
+        }
     }
 }
 

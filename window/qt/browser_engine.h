@@ -6,20 +6,19 @@
 #include <memory>
 #include <vector>
 
+#include "window/nomination_view.h"
+
 class QUrl;
 class QWidget;
 
 namespace nominator {
 
-// The browser engine behind the three panes. It lives in a module of its own that the window
-// loads once it is on screen: loading the engine's libraries and starting its OpenGL would
-// otherwise take several times as long as showing the window.
+// The browser engine behind the panes. It lives in a module of its own that the window loads
+// once it is on screen: loading the engine's libraries and starting its OpenGL would otherwise
+// take several times as long as showing the window.
 class BrowserEngine {
 public:
     virtual ~BrowserEngine() = default;
-
-    // The panes, numbered from 0 as the tabs they are on.
-    static constexpr int kPanes = 3;
 
     // What the panes tell the window, from the event loop.
     struct PaneEvents {
@@ -48,20 +47,20 @@ public:
         QString summary;
     };
 
-    // The three panes, one over the other in a widget of their own that the caller places and
-    // destroys before the engine; pane 0 shown. Each is already opening an empty page. What a
-    // page asks of its user (menus, dialogs, "leave this page?") the panes ask with the
-    // window's own widgets. Throws std::runtime_error, naming what is missing, when they cannot
-    // be made.
+    // The panes, kPaneCount of them and numbered from 0 as the tabs they are on, one over the
+    // other in a widget of their own that the caller places and destroys before the engine;
+    // pane 0 shown. Each is already opening an empty page. What a page asks of its user (menus,
+    // dialogs, "leave this page?") the panes ask with the window's own widgets. Throws
+    // std::runtime_error, naming what is missing, when they cannot be made.
     virtual std::unique_ptr<QWidget> createPanes(PaneEvents events) = 0;
-    // Opens the address in the pane (0, 1 or 2: the tab it is on). A page with unsaved
-    // changes first asks the user whether to leave it, unless all it holds is a fill.
+    // Opens the address in the pane (the tab it is on). A page with unsaved changes first asks
+    // the user whether to leave it, unless all it holds is a fill.
     virtual void load(int pane, const QUrl& address) = 0;
     // Puts the text and summary into the pane's editor as if typed, never saving it: only on
     // the wiki's own HTTPS pages, only into the editor of `fill.page`. An editor that holds
     // only what was put there is left without the page's question (see load()).
     virtual void fillEditor(int pane, const EditorFill& fill) = 0;
-    // Shows the pane and hides the other two.
+    // Shows the pane and hides the others.
     virtual void show(int pane) = 0;
 
     static constexpr std::chrono::milliseconds kFetchTimeout{10000};

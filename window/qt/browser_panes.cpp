@@ -5,6 +5,7 @@
 #include <QUrl>
 #include <QWidget>
 #include <utility>
+#include <vector>
 
 #include "window/qt/browser_engine_loader.h"
 #include "window/qt/engine_set_up_messages.h"
@@ -49,11 +50,30 @@ void BrowserPanes::create() {
     }
     panes_->setObjectName(QStringLiteral("BrowserPanes"));
     tabs_.setPanes(panes_.get());
-    QWidget::setTabOrder(&tabs_, panes_.get());
+    placeInTabOrder();
     // A pane is shown with its tab; tab i carries pane i.
     engine_->show(tabs_.tabBar()->currentIndex());
     QObject::connect(tabs_.tabBar(), &QTabBar::currentChanged, panes_.get(),
                      [this](int tab) { engine_->show(tab); });
+}
+
+void BrowserPanes::placeInTabOrder() {
+    // Made after every other control, the panes come last in the tab chain, behind the controls
+    // that follow Tabby; those move behind the panes, so that the pages come right after the
+    // tabs. Qt's chain holds Tabby behind its tab bar, and Tabby passes the focus to the bar:
+    // the panes cannot simply go behind the bar.
+    std::vector<QWidget*> following;
+    for (QWidget* next = tabs_.nextInFocusChain(); next != panes_.get();
+         next = next->nextInFocusChain()) {
+        if (!tabs_.isAncestorOf(next) && next->focusPolicy() != Qt::NoFocus) {
+            following.push_back(next);
+        }
+    }
+    QWidget* previous = panes_.get();
+    for (QWidget* next : following) {
+        QWidget::setTabOrder(previous, next);
+        previous = next;
+    }
 }
 
 void BrowserPanes::load(Pane pane, const QUrl& address) {

@@ -14,8 +14,8 @@ namespace nominator {
 
 class TabContainer;
 
-// The three browser panes, which share the engine's one persistent profile, so that logging in
-// to the wiki in one pane logs in all three, and still holds after a restart. Starting the
+// The browser panes, one a tab, which share the engine's one persistent profile, so that logging
+// in to the wiki in one pane logs in all of them, and still holds after a restart. Starting the
 // browser engine takes a while, so the panes are created on request, not with the window.
 class BrowserPanes {
 public:
@@ -47,6 +47,9 @@ public:
     void answerClose(bool close);
 
 private:
+    // The pages come in the tab order right after the tabs, before the controls that follow.
+    void placeInTabOrder();
+
     TabContainer& tabs_;
     QString engineModule_;
     BrowserEngine::PaneEvents events_;
