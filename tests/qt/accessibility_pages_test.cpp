@@ -137,20 +137,22 @@ TEST_F(AccessiblePagesTest, TheStatusLinesChangesAreAnnounced) {
     StandInWiki().answer("/w/api.php", [](const support::ArrivedRequest&) {
         return support::StubAnswer{
             200, "application/json", "",
-            R"({"query":{"pages":{"-1":{"ns":0,"title":"Word","missing":""}},"allpages":[]}})",
+            R"({"query":{"pages":{"-1":{"ns":0,"title":"Word","missing":""}},"allpages":[],)"
+            R"("userinfo":{"id":0,"name":"127.0.0.1","anon":""}}})",
             false};
     });
     QTest::mouseClick(window.command1(), Qt::LeftButton);
-    const bool answered = WaitInEventLoop(
-        [&] { return window.status()->text() == "No article of this title on the wiki"; },
-        kGiveUpMs);
+    const QString missing = QStringLiteral(
+        "No article of this title on the wiki. No creator found for the article: no notice to "
+        "leave");
+    const bool answered =
+        WaitInEventLoop([&] { return window.status()->text() == missing; }, kGiveUpMs);
     QAccessible::installUpdateHandler(nullptr);
     ASSERT_TRUE(answered) << ToUtf8(window.status()->text());
     EXPECT_THAT(announced, testing::Contains(QAccessible::NameChanged).Times(2));
     EXPECT_THAT(announced, testing::Contains(QAccessible::Alert));
-    EXPECT_EQ(
-        ToUtf8(QAccessible::queryAccessibleInterface(window.status())->text(QAccessible::Name)),
-        "No article of this title on the wiki");
+    EXPECT_EQ(QAccessible::queryAccessibleInterface(window.status())->text(QAccessible::Name),
+              missing);
 }
 
 TEST_F(AccessiblePagesTest, OnlyForm1IsInTheProgramsTree) {
