@@ -69,8 +69,8 @@ import -window root -crop "${width}x${height}+0+0" "$output"
 echo "wrote $output" >&2
 
 # Tab 3's caption, the fourth on Tabby's tab bar.
-tab3_x=180
-tab3_y=164
+tab3_x=220
+tab3_y=165
 xdotool mousemove --window "$window" "$tab3_x" "$tab3_y" click 1
 sleep 2
 kill -0 "$pid" || { cat "$scratch/stderr" >&2; exit 1; }
