@@ -16,6 +16,12 @@ std::string ErrorReason(const json& error) {
     return reason;
 }
 
+// Whether the page's list under `key` ("templates", "links") names the page of this title.
+bool ListsTitle(const json& page, const char* key, std::string_view title) {
+    const json* list = Member(page, key);
+    return list != nullptr && EntryTitled(*list, title) != nullptr;
+}
+
 }  // namespace
 
 const json* Member(const json& object, const char* key) {
@@ -67,8 +73,11 @@ const json* EntryTitled(const json& list, std::string_view title) {
 }
 
 bool ListsTemplate(const json& page, std::string_view title) {
-    const json* templates = Member(page, "templates");
-    return templates != nullptr && EntryTitled(*templates, title) != nullptr;
+    return ListsTitle(page, "templates", title);
+}
+
+bool ListsLink(const json& page, std::string_view title) {
+    return ListsTitle(page, "links", title);
 }
 
 bool CarriesDeletionTemplate(const json& page) {

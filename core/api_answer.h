@@ -35,6 +35,8 @@ const nlohmann::json* EntryTitled(const nlohmann::json& list, std::string_view t
 
 // Whether the page's "templates" name the page of this title.
 bool ListsTemplate(const nlohmann::json& page, std::string_view title);
+// Whether the page's "links" name the page of this title.
+bool ListsLink(const nlohmann::json& page, std::string_view title);
 
 // Whether the page's "templates" name either of the templates a deletion tag leaves.
 bool CarriesDeletionTemplate(const nlohmann::json& page);

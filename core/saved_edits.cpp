@@ -40,18 +40,13 @@ std::vector<std::string> Named(const SavedEdits& saved, bool savedOnes, const Ed
     return named;
 }
 
-bool LinksTo(const json& page, std::string_view title) {
-    const json* links = Member(page, "links");
-    return links != nullptr && EntryTitled(*links, title) != nullptr;
-}
-
 bool MayEdit(const json& page) {
     const json* actions = Member(page, "actions");
     return actions != nullptr && FlagMember(*actions, "edit");
 }
 
 Notice NoticeOn(const json& talkPage, std::string_view discussionTitle) {
-    if (LinksTo(talkPage, discussionTitle)) return Notice::Saved;
+    if (ListsLink(talkPage, discussionTitle)) return Notice::Saved;
     return MayEdit(talkPage) ? Notice::Unsaved : Notice::CannotLeave;
 }
 
