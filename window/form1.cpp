@@ -23,6 +23,8 @@ namespace {
 
 constexpr std::string_view kPasteLogLineStatus =
     "No place for the log line on this log page: paste it at the top of the list by hand";
+// What the talk page's pane shows until the creator's talk page is known to be due a notice.
+constexpr std::string_view kNoPage = "about:blank";
 constexpr std::string_view kCreatorUnknown =
     "Could not find out who created the article: no notice to leave";
 
@@ -74,8 +76,10 @@ void Form1::Command1_Click() {
     creatorPending_.reset();
     savedPending_.reset();
     askSavedAgain_ = false;
-    // The earlier nomination's notice is not this one's.
+    // The earlier nomination's notice is not this one's, nor is its talk page, which must not
+    // stay on to be saved under this nomination's texts.
     view_.hide(Control::Text6);
+    view_.navigate(Pane::Browser4, std::string(kNoPage));
     view_.requestNominationCheck(pending_->ticket, NominationCheckUrl(pending_->name));
 }
 

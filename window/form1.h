@@ -29,7 +29,8 @@ public:
     // Fills the still hidden log line for the title the window opens with.
     void Form_Load();
     // Shows the three texts and the tabs, fills them for a first nomination, opens today's three
-    // pages, and asks the wiki whether the article was nominated before and who created it.
+    // pages (the talk page's pane empty until a notice is due), and asks the wiki whether the
+    // article was nominated before and who created it.
     void Command1_Click();
     // Points the log pane at tomorrow's log; it always counts from today.
     void DayPlus_Click();

@@ -13,6 +13,7 @@
 #include <QMessageBox>
 #include <QPushButton>
 #include <QQuickItem>
+#include <QUrl>
 #include <chrono>
 #include <cstdint>
 #include <optional>
@@ -327,6 +328,25 @@ TEST_F(LoggedInWindowTest, AProtectedTalkPageGetsNoNoticeAndTheStatusLineSaysWhy
     EXPECT_FALSE(window.box(Box::Text6)->isVisible());
     EXPECT_FALSE(
         PaneUser::pane(3).property("url").toString().contains(QStringLiteral("User_talk")));
+}
+
+// The filled notice of one nomination must not stay in tab 3, to be saved, under the texts of
+// the next, which is due none.
+TEST_F(LoggedInWindowTest, ANominationWithoutANoticeLeavesTheEarlierOnesTalkPage) {
+    QQuickItem& talk = PaneUser::pane(3);
+    nominate("Creator's article", "Not notable.");
+    ASSERT_TRUE(WaitInEventLoop([&] { return field(3, "wpSummary").starts_with("Notification:"); },
+                                kGiveUpMs))
+        << ToUtf8(window.status()->text());
+
+    nominate("Plain article", "Not notable.");
+    EXPECT_TRUE(WaitInEventLoop(
+        [&] { return talk.property("url").toUrl() == QUrl(QStringLiteral("about:blank")); },
+        kGiveUpMs))
+        << ToUtf8(talk.property("url").toString());
+    EXPECT_TRUE(statusIs("First nomination" + kOwnArticle)) << ToUtf8(window.status()->text());
+    EXPECT_FALSE(window.box(Box::Text6)->isVisible());
+    EXPECT_EQ(QApplication::activeModalWidget(), nullptr);
 }
 
 }  // namespace

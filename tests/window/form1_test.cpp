@@ -71,8 +71,12 @@ const std::vector<std::string> kSampleSteps = {
 
 // What follows them: the status line, and the check under the click's ticket.
 std::vector<std::string> SampleCheckSteps(int ticket) {
-    return {"show Status", "set Status Checking for earlier nominations...", "read Text1",
-            "hide Text6", "request " + std::to_string(ticket) + " " + kSampleCheck};
+    return {"show Status",
+            "set Status Checking for earlier nominations...",
+            "read Text1",
+            "hide Text6",
+            "navigate Browser4 about:blank",
+            "request " + std::to_string(ticket) + " " + kSampleCheck};
 }
 
 const std::vector<std::string> kSampleNomination = Joined(kSampleSteps, SampleCheckSteps(1));
@@ -194,6 +198,7 @@ TEST_F(Form1Test, ALowerCaseTitleNamesTheDiscussionUnderTheWikisName) {
                     "set Status Checking for earlier nominations...",
                     "read Text1",
                     "hide Text6",
+                    "navigate Browser4 about:blank",
                     "request 1 https://en.wikipedia.org/w/api.php?action=query&list=allpages"
                     "&apnamespace=4&apprefix=Articles%20for%20deletion/Sample%20page"
                     "&apfilterredir=nonredirects&aplimit=max&titles=Sample%20page"
