@@ -27,7 +27,7 @@ std::string ApiUrl(std::initializer_list<ApiParameter> parameters) {
     return url;
 }
 
-std::string MultiValue(std::initializer_list<std::string_view> values) {
+std::string MultiValue(const std::vector<std::string_view>& values) {
     const bool holdsPipe = std::any_of(values.begin(), values.end(), [](std::string_view value) {
         return value.find('|') != std::string_view::npos;
     });

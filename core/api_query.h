@@ -4,6 +4,7 @@
 #include <string>
 #include <string_view>
 #include <utility>
+#include <vector>
 
 namespace nominator {
 
@@ -17,6 +18,6 @@ std::string ApiUrl(std::initializer_list<ApiParameter> parameters);
 // The value of a multi-valued parameter that holds these values. The API splits such a value at
 // "|"; when a value holds "|" itself, the whole parameter is marked the API's way instead, with
 // U+001F first and between the values, which no title can hold.
-std::string MultiValue(std::initializer_list<std::string_view> values);
+std::string MultiValue(const std::vector<std::string_view>& values);
 
 }  // namespace nominator

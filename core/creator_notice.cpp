@@ -73,12 +73,10 @@ std::string CreatorTalkPage(std::string_view creator) {
     return "User talk:" + std::string(creator);
 }
 
-std::optional<std::string> WhyNoNotice(const CreatorFacts& facts, bool talkPageProtected) {
-    if (!facts.creator) return "No creator found for the article: no notice to leave";
-    if (*facts.creator == facts.user.name) return "You created the article: no notice needed";
-    if (talkPageProtected)
-        return "The creator's talk page is protected: no notice can be left there";
-    return std::nullopt;
+NoticeState NoticeStateOf(const CreatorFacts& facts) {
+    if (!facts.creator) return NoticeState::NoCreator;
+    if (*facts.creator == facts.user.name) return NoticeState::YouCreated;
+    return NoticeState::Due;
 }
 
 }  // namespace nominator

@@ -5,6 +5,7 @@
 #include <string_view>
 
 #include "core/creator_answer.h"
+#include "core/nomination_plan.h"
 
 namespace nominator {
 
@@ -29,7 +30,8 @@ std::optional<std::string> NoticedTalkText(std::string_view talkText, std::strin
 // "User talk:CREATOR".
 std::string CreatorTalkPage(std::string_view creator);
 
-// Why no notice is to be left, for the status line; nothing when one is.
-std::optional<std::string> WhyNoNotice(const CreatorFacts& facts, bool talkPageProtected);
+// Whether the creator the wiki named is due a notice: not when there is none, nor when the user
+// created the article.
+NoticeState NoticeStateOf(const CreatorFacts& facts);
 
 }  // namespace nominator

@@ -4,8 +4,10 @@
 #include <cstddef>
 #include <iterator>
 
+#include "core/creator_notice.h"
 #include "core/nomination_check_query.h"
 #include "core/nomination_page.h"
+#include "core/page_titles.h"
 #include "core/text_scan.h"
 #include "core/wiki_title.h"
 
@@ -30,9 +32,7 @@ bool IsLineSpace(char c) { return c == ' ' || c == '\t'; }
 bool IsSpace(char c) { return IsLineSpace(c) || c == '\n' || c == '\r'; }
 
 std::string_view Trimmed(std::string_view text) {
-    while (!text.empty() && IsSpace(text.front())) text.remove_prefix(1);
-    while (!text.empty() && IsSpace(text.back())) text.remove_suffix(1);
-    return text;
+    return WithoutLeadingSpace(WithoutTrailingSpace(text));
 }
 
 // The name of the template called at `start` ("{{"), as the wiki reads it: spaces and
@@ -99,10 +99,7 @@ std::size_t LeadingTemplatesEnd(std::string_view text) {
 
 bool IsBlank(std::string_view line) { return std::all_of(line.begin(), line.end(), IsLineSpace); }
 
-std::string DiscussionLink(std::string_view page) {
-    return "[[:" + std::string(kProjectNamespacePrefix) + std::string(kDiscussionStem) +
-           std::string(page) + "]]";
-}
+std::string DiscussionLink(std::string_view page) { return "[[:" + DiscussionTitle(page) + "]]"; }
 
 }  // namespace
 
@@ -161,5 +158,31 @@ std::string DiscussionSummary(std::string_view article) {
 }
 
 std::string LogLineSummary(std::string_view page) { return "Adding " + DiscussionLink(page) + "."; }
+
+PlacedText PlaceText(Placement placement, std::string_view editorText, std::string_view text,
+                     std::string_view discussionPage) {
+    std::optional<std::string> placed;
+    switch (placement) {
+        case Placement::BelowHatnotes:
+            placed = TaggedArticleText(editorText, text);
+            break;
+        case Placement::EmptyPage:
+            placed = NewDiscussionText(editorText, text);
+            break;
+        case Placement::FirstLogEntry: {
+            ListedLog listed = ListedLogText(editorText, text, discussionPage);
+            if (listed.outcome == ListedLog::Outcome::NoMarker) {
+                return {PlacedText::Outcome::NoPlace, {}};
+            }
+            if (listed.outcome == ListedLog::Outcome::Listed) placed = std::move(listed.text);
+            break;
+        }
+        case Placement::NewSection:
+            placed = NoticedTalkText(editorText, text, discussionPage);
+            break;
+    }
+    if (!placed) return {PlacedText::Outcome::AlreadyThere, {}};
+    return {PlacedText::Outcome::Placed, std::move(*placed)};
+}
 
 }  // namespace nominator

@@ -4,6 +4,8 @@
 #include <string>
 #include <string_view>
 
+#include "core/nomination_plan.h"
+
 namespace nominator {
 
 // Where each of a nomination's texts goes in the text a wiki editor shows, as a user would put
@@ -49,5 +51,17 @@ std::optional<std::string> NewDiscussionText(std::string_view editorText,
 std::string ArticleTagSummary(std::string_view page);
 std::string DiscussionSummary(std::string_view article);
 std::string LogLineSummary(std::string_view page);
+
+// An edit's text in its editor's text, placed as its kind places it (the functions above, and
+// NoticedTalkText for the notice). `discussionPage` is the discussion's full title.
+struct PlacedText {
+    enum class Outcome { Placed, AlreadyThere, NoPlace };
+    Outcome outcome;
+    std::string text;
+
+    bool operator==(const PlacedText&) const = default;
+};
+PlacedText PlaceText(Placement placement, std::string_view editorText, std::string_view text,
+                     std::string_view discussionPage);
 
 }  // namespace nominator

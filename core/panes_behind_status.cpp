@@ -38,17 +38,16 @@ StatusLine PanesBehindStatus(const std::vector<PaneBehind>& behind, const Status
             "\"" + Shortened(shown, one ? kTitleCharacters : kTitleCharactersOfMany) + "\"");
         titles.push_back("tab " + std::to_string(pane.tab) + ": \"" + shown + "\"");
     }
-    std::string text =
-        one ? "Tab " + tabs[0] + " still shows an earlier page, kept for its unsaved changes: "
-            : "Tabs " + EnglishList(tabs) +
-                  " still show earlier pages, kept for their unsaved changes: ";
-    text += EnglishList(shortTitles);
-    std::string detail = "Still shown: " + EnglishList(titles) +
-                         ". Click AFD again (Next Day -> for the log) to open this nomination's "
-                         "pages.";
+    const std::string pages = EnglishList(shortTitles);
+    StatusLine status =
+        one ? Status(StatusId::PaneBehind, {}, {{"tabs", tabs[0]}, {"pages", pages}})
+            : Status(StatusId::PanesBehind, {}, {{"tabs", EnglishList(tabs)}, {"pages", pages}});
+    std::string detail(kPanesBehindDetail);
+    detail.replace(detail.find("{pages}"), 7, EnglishList(titles));
     if (!before.text.empty()) detail += "\n" + before.text;
     if (!before.detail.empty()) detail += " (" + before.detail + ")";
-    return {std::move(text), std::move(detail), true};
+    status.detail = std::move(detail);
+    return status;
 }
 
 }  // namespace nominator

@@ -1,19 +1,10 @@
 #pragma once
 
-#include <string>
 #include <vector>
 
-#include "core/nomination_status.h"
+#include "core/status_catalogue.h"
 
 namespace nominator {
-
-// A pane that still shows an earlier page, which the user kept for its unsaved changes
-// instead of leaving it for the nomination's page.
-struct PaneBehind {
-    int tab;
-    // The page's title (UTF-8), as the browser names it.
-    std::string page;
-};
 
 // While panes are behind, the status line warns which tab still shows which earlier page, so
 // that nobody saves there believing it is the nomination's; what the line said before becomes

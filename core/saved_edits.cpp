@@ -1,6 +1,6 @@
 #include "core/saved_edits.h"
 
-#include <array>
+#include <algorithm>
 #include <cstddef>
 #include <vector>
 
@@ -18,26 +18,31 @@ bool Exists(const json& page) {
     return !FlagMember(page, "missing") && !FlagMember(page, "invalid");
 }
 
-using EditNames = std::array<std::string_view, 4>;
-constexpr EditNames kStatusNames = {"article tag", "discussion", "log line", "notice"};
-constexpr EditNames kQuestionNames = {"the article tag", "the discussion", "the log line",
-                                      "the notice to the creator"};
-
-bool NoticeDue(const SavedEdits& saved) {
-    return saved.notice == Notice::Unsaved || saved.notice == Notice::Saved;
+// The edits that count: those due whose pages the wiki was asked about and that can be made.
+std::vector<std::size_t> Counted(const NominationPlan& plan, const SavedStates& saved) {
+    std::vector<std::size_t> counted;
+    for (std::size_t i = 0; i < plan.size() && i < saved.size(); ++i) {
+        if (plan[i].due && (saved[i] == EditState::Saved || saved[i] == EditState::Unsaved)) {
+            counted.push_back(i);
+        }
+    }
+    return counted;
 }
 
-// The names of the edits that are saved, or of those that are not, in the order in which a
-// nomination makes them; the notice only while it is due.
-std::vector<std::string> Named(const SavedEdits& saved, bool savedOnes, const EditNames& names) {
-    const bool edits[] = {saved.tag, saved.discussion, saved.logLine,
-                          saved.notice == Notice::Saved};
-    const std::size_t count = NoticeDue(saved) ? names.size() : names.size() - 1;
+// The names of the counted edits that are saved, or of those that are not, in plan order.
+std::vector<std::string> Named(const NominationPlan& plan, const SavedStates& saved, bool savedOnes,
+                               std::string_view EditKindInfo::*name) {
     std::vector<std::string> named;
-    for (std::size_t i = 0; i < count; ++i) {
-        if (edits[i] == savedOnes) named.emplace_back(names[i]);
+    for (const std::size_t i : Counted(plan, saved)) {
+        if ((saved[i] == EditState::Saved) == savedOnes) named.emplace_back(plan[i].info().*name);
     }
     return named;
+}
+
+bool NoneSaved(const NominationPlan& plan, const SavedStates& saved) {
+    const std::vector<std::size_t> counted = Counted(plan, saved);
+    return std::none_of(counted.begin(), counted.end(),
+                        [&saved](std::size_t i) { return saved[i] == EditState::Saved; });
 }
 
 bool MayEdit(const json& page) {
@@ -45,9 +50,41 @@ bool MayEdit(const json& page) {
     return actions != nullptr && FlagMember(*actions, "edit");
 }
 
-Notice NoticeOn(const json& talkPage, std::string_view discussionTitle) {
-    if (ListsLink(talkPage, discussionTitle)) return Notice::Saved;
-    return MayEdit(talkPage) ? Notice::Unsaved : Notice::CannotLeave;
+EditState Saved(bool saved) { return saved ? EditState::Saved : EditState::Unsaved; }
+
+EditState StateOn(const json& page, SavedSign sign, std::string_view discussionTitle) {
+    switch (sign) {
+        case SavedSign::DeletionTemplate:
+            return Saved(CarriesDeletionTemplate(page));
+        case SavedSign::PageExists:
+            return Saved(Exists(page));
+        case SavedSign::TranscludesDiscussion:
+            return Saved(ListsTemplate(page, discussionTitle));
+        case SavedSign::LinksDiscussion:
+            if (ListsLink(page, discussionTitle)) return EditState::Saved;
+            return MayEdit(page) ? EditState::Unsaved : EditState::CannotEdit;
+    }
+    return EditState::Unsaved;
+}
+
+// The pages to ask about: every edit's that has one.
+std::vector<std::string_view> AskedPages(const NominationPlan& plan) {
+    std::vector<std::string_view> pages;
+    for (const PlannedEdit& edit : plan) {
+        if (!edit.page.empty()) pages.push_back(edit.page);
+    }
+    return pages;
+}
+
+bool AsksForLinks(const NominationPlan& plan) {
+    return std::any_of(plan.begin(), plan.end(), [](const PlannedEdit& edit) {
+        return !edit.page.empty() && edit.info().savedSign == SavedSign::LinksDiscussion;
+    });
+}
+
+std::string DiscussionOf(const NominationPlan& plan) {
+    const std::optional<std::size_t> discussion = EditOfKind(plan, EditKind::Discussion);
+    return discussion ? plan[*discussion].page : std::string();
 }
 
 std::string CommaList(const std::vector<std::string>& items) {
@@ -61,35 +98,36 @@ std::string CommaList(const std::vector<std::string>& items) {
 
 }  // namespace
 
-std::string SavedEditsUrl(const NominationPages& pages) {
+std::string SavedEditsUrl(const NominationPlan& plan) {
+    const std::string discussion = DiscussionOf(plan);
     const std::string templates =
-        MultiValue({kFirstNominationTemplate, kRenominationTemplate, pages.discussion});
-    if (pages.creatorTalk.empty()) {
+        MultiValue({kFirstNominationTemplate, kRenominationTemplate, discussion});
+    const std::string titles = MultiValue(AskedPages(plan));
+    if (!AsksForLinks(plan)) {
         return ApiUrl({
             {"action", "query"},
-            {"titles", MultiValue({pages.article, pages.discussion, pages.log})},
+            {"titles", titles},
             {"prop", "templates"},
             {"tltemplates", templates},
             {"tllimit", "max"},
             {"format", "json"},
         });
     }
-    const std::string discussion = MultiValue({pages.discussion});
     return ApiUrl({
         {"action", "query"},
-        {"titles", MultiValue({pages.article, pages.discussion, pages.log, pages.creatorTalk})},
+        {"titles", titles},
         {"prop", "templates|links|info"},
         {"tltemplates", templates},
         {"tllimit", "max"},
-        {"pltitles", discussion},
+        {"pltitles", MultiValue({discussion})},
         {"pllimit", "max"},
         {"intestactions", "edit"},
         {"format", "json"},
     });
 }
 
-std::variant<SavedEdits, CheckFailure> ReadSavedEdits(std::string_view answer,
-                                                      const NominationPages& pages) {
+std::variant<SavedStates, CheckFailure> ReadSavedEdits(std::string_view answer,
+                                                       const NominationPlan& plan) {
     const auto parsed = QueryAnswer(answer);
     if (const auto* failure = std::get_if<CheckFailure>(&parsed)) return *failure;
     const json& body = std::get<json>(parsed);
@@ -102,43 +140,43 @@ std::variant<SavedEdits, CheckFailure> ReadSavedEdits(std::string_view answer,
     if (listed == nullptr || !listed->is_structured()) {
         return CheckFailure{"the answer holds no list of pages"};
     }
-    const std::string discussionTitle = NormalisedTitle(query, pages.discussion);
-    const json* article = EntryTitled(*listed, NormalisedTitle(query, pages.article));
-    const json* discussion = EntryTitled(*listed, discussionTitle);
-    const json* log = EntryTitled(*listed, NormalisedTitle(query, pages.log));
-    if (article == nullptr || discussion == nullptr || log == nullptr) {
-        return CheckFailure{"the answer does not list all three pages"};
-    }
-    SavedEdits saved{
-        .tag = CarriesDeletionTemplate(*article),
-        .discussion = Exists(*discussion),
-        .logLine = ListsTemplate(*log, discussionTitle),
-    };
-    if (!pages.creatorTalk.empty()) {
-        const json* talk = EntryTitled(*listed, NormalisedTitle(query, pages.creatorTalk));
-        if (talk == nullptr)
-            return CheckFailure{"the answer does not list the creator's talk page"};
-        saved.notice = NoticeOn(*talk, discussionTitle);
+    const std::string discussionTitle = NormalisedTitle(query, DiscussionOf(plan));
+    SavedStates saved;
+    for (const PlannedEdit& edit : plan) {
+        if (edit.page.empty()) {
+            saved.push_back(EditState::NotAsked);
+            continue;
+        }
+        const json* page = EntryTitled(*listed, NormalisedTitle(query, edit.page));
+        if (page == nullptr) return CheckFailure{"the answer does not list the page " + edit.page};
+        saved.push_back(StateOn(*page, edit.info().savedSign, discussionTitle));
     }
     return saved;
 }
 
-std::optional<StatusLine> SavedEditsStatus(const SavedEdits& saved) {
-    if (saved.none()) return std::nullopt;
-    if (saved.all()) {
-        return StatusLine{saved.notice == Notice::Saved
-                              ? "Nomination complete: tag, discussion, log line and notice saved"
-                              : "Nomination complete: tag, discussion and log line saved",
-                          "", false};
-    }
-    return StatusLine{"Saved: " + CommaList(Named(saved, true, kStatusNames)) +
-                          ". Not yet saved: " + CommaList(Named(saved, false, kStatusNames)),
-                      "", false};
+bool NominationComplete(const NominationPlan& plan, const SavedStates& saved) {
+    const std::vector<std::size_t> counted = Counted(plan, saved);
+    return !counted.empty() && std::all_of(counted.begin(), counted.end(), [&saved](std::size_t i) {
+        return saved[i] == EditState::Saved;
+    });
 }
 
-std::optional<std::string> HalfDoneNomination(std::string_view article, const SavedEdits& saved) {
-    if (saved.none() || saved.all()) return std::nullopt;
-    const std::vector<std::string> missing = Named(saved, false, kQuestionNames);
+std::optional<StatusLine> SavedEditsStatus(const NominationPlan& plan, const SavedStates& saved) {
+    if (NoneSaved(plan, saved)) return std::nullopt;
+    if (NominationComplete(plan, saved)) {
+        return Status(
+            StatusId::NominationComplete, {},
+            {{"edits", EnglishList(Named(plan, saved, true, &EditKindInfo::completeName))}});
+    }
+    return Status(StatusId::PartlySaved, {},
+                  {{"saved", CommaList(Named(plan, saved, true, &EditKindInfo::statusName))},
+                   {"unsaved", CommaList(Named(plan, saved, false, &EditKindInfo::statusName))}});
+}
+
+std::optional<std::string> HalfDoneNomination(std::string_view article, const NominationPlan& plan,
+                                              const SavedStates& saved) {
+    if (NoneSaved(plan, saved) || NominationComplete(plan, saved)) return std::nullopt;
+    const std::vector<std::string> missing = Named(plan, saved, false, &EditKindInfo::questionName);
     return "The nomination of " + std::string(article) +
            " is not complete: " + EnglishList(missing) + (missing.size() == 1 ? " is" : " are") +
            " not saved.";

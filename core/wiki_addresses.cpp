@@ -1,5 +1,8 @@
 #include "core/wiki_addresses.h"
 
+#include <algorithm>
+
+#include "core/page_titles.h"
 #include "core/percent_encoding.h"
 
 namespace nominator {
@@ -7,8 +10,14 @@ namespace {
 
 constexpr std::string_view kEditorPrefix = "/w/index.php?title=";
 constexpr std::string_view kEditorSuffix = "&action=edit";
-constexpr std::string_view kLogTitleStem = "Wikipedia:Articles_for_deletion/Log/";
-constexpr std::string_view kDiscussionPrefix = "/wiki/Wikipedia:Articles_for_deletion/";
+constexpr std::string_view kViewPrefix = "/wiki/";
+
+// A page's full title as addresses write it: underscores for spaces.
+std::string AddressTitle(std::string_view title) {
+    std::string underscored{title};
+    std::replace(underscored.begin(), underscored.end(), ' ', '_');
+    return underscored;
+}
 
 std::string EditorUrl(std::string_view pageTitlePrefix, std::string_view encodedTitle) {
     std::string url{WikiBase};
@@ -24,12 +33,13 @@ std::string EditorUrl(std::string_view pageTitlePrefix, std::string_view encoded
 std::string ArticleEditUrl(std::string_view title) { return EditorUrl("", PercentEncode(title)); }
 
 std::string LogEditUrl(std::string_view key) {
-    return EditorUrl(kLogTitleStem, PercentEncode(key));
+    return EditorUrl(AddressTitle(DiscussionTitle("Log/")), PercentEncode(key));
 }
 
 std::string DiscussionUrl(std::string_view title) {
     std::string url{WikiBase};
-    url += kDiscussionPrefix;
+    url += kViewPrefix;
+    url += AddressTitle(DiscussionTitle(""));
     url += PercentEncode(title);
     return url;
 }

@@ -3,15 +3,15 @@
 #include <cstddef>
 
 #include "core/english_list.h"
-#include "window/form1_accessibility.h"
 
 namespace nominator {
 
-std::string UnsavedChangesQuestion(const std::vector<int>& tabs) {
+std::string UnsavedChangesQuestion(const std::vector<int>& tabs,
+                                   const std::vector<PaneLabel>& panes) {
     std::vector<std::string> named;
     for (int tab : tabs) {
         named.push_back("tab " + std::to_string(tab) + " (" +
-                        std::string(kTabDescriptions.at(static_cast<std::size_t>(tab))) + ")");
+                        panes.at(static_cast<std::size_t>(tab)).name + ")");
     }
     std::string question = EnglishList(named);
     if (!question.empty()) question[0] = 'T';
@@ -21,12 +21,13 @@ std::string UnsavedChangesQuestion(const std::vector<int>& tabs) {
 }
 
 std::optional<std::string> ClosingQuestion(const std::optional<std::string>& halfDone,
-                                           const std::vector<int>& tabs) {
+                                           const std::vector<int>& tabs,
+                                           const std::vector<PaneLabel>& panes) {
     if (tabs.empty()) {
         if (!halfDone) return std::nullopt;
         return *halfDone + " Close anyway?";
     }
-    const std::string unsaved = UnsavedChangesQuestion(tabs);
+    const std::string unsaved = UnsavedChangesQuestion(tabs, panes);
     return halfDone ? *halfDone + " " + unsaved : unsaved;
 }
 

@@ -38,18 +38,8 @@ std::string_view NameOf(Control control) {
     return "";
 }
 
-std::string_view NameOf(Pane pane) {
-    switch (pane) {
-        case Pane::Browser:
-            return "Browser";
-        case Pane::Browser2:
-            return "Browser2";
-        case Pane::Browser3:
-            return "Browser3";
-        case Pane::Browser4:
-            return "Browser4";
-    }
-    return "";
+std::string NameOf(Pane pane) {
+    return pane == 0 ? "Browser" : "Browser" + std::to_string(pane + 1);
 }
 
 }  // namespace nominator

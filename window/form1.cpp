@@ -7,34 +7,44 @@
 #include "core/creator_query.h"
 #include "core/editor_fill.h"
 #include "core/log_date.h"
-#include "core/nomination_check_answer.h"
 #include "core/nomination_check_query.h"
-#include "core/nomination_page.h"
-#include "core/nomination_status.h"
 #include "core/nomination_texts.h"
 #include "core/page_titles.h"
-#include "core/panes_behind_status.h"
-#include "core/wiki_addresses.h"
+#include "core/status_catalogue.h"
 #include "core/wiki_title.h"
 #include "window/close_question.h"
+#include "window/pane_labels.h"
 
 namespace nominator {
 namespace {
 
-constexpr std::string_view kPasteLogLineStatus =
-    "No place for the log line on this log page: paste it at the top of the list by hand";
-// What the talk page's pane shows until the creator's talk page is known to be due a notice.
-constexpr std::string_view kNoPage = "about:blank";
-constexpr std::string_view kCreatorUnknown =
-    "Could not find out who created the article: no notice to leave";
+// The box that shows an edit's text for copying, which the user may have changed since.
+Box CopyBoxOf(EditKind kind) {
+    switch (kind) {
+        case EditKind::ArticleTag:
+            return Box::Text2;
+        case EditKind::Discussion:
+            return Box::Text3;
+        case EditKind::DayLog:
+            return Box::Text5;
+        case EditKind::CreatorNotice:
+            break;
+    }
+    return Box::Text6;
+}
 
-std::size_t IndexOf(Pane pane) { return static_cast<std::size_t>(pane); }
+std::size_t RowOf(const NominationPlan& plan, EditKind kind) { return *EditOfKind(plan, kind); }
+
+Pane PaneOf(std::size_t row) { return static_cast<Pane>(row); }
 
 }  // namespace
 
 Form1::Form1(NominationView& view, Clock clock) : view_(view), clock_(std::move(clock)) {}
 
-void Form1::Form_Load() { view_.setText(Box::Text5, LogLine(view_.text(Box::Text1))); }
+void Form1::Form_Load() {
+    view_.setPanes(PaneLabelsOf(plan()));
+    view_.setText(Box::Text5, LogLine(view_.text(Box::Text1)));
+}
 
 void Form1::Command1_Click() {
     CurDate = FormatLogDate(UtcToday(clock_()));
@@ -47,82 +57,75 @@ void Form1::Command1_Click() {
     // Named first: the order in which function arguments are evaluated is unspecified.
     const std::string title = view_.text(Box::Text1);
     const std::string reason = view_.text(Box::Reason);
-    // The discussion template links the article from the title as typed; the log line and the
-    // discussion page must name the page the article's tag links to, under the wiki's name.
-    view_.setText(Box::Text3, DiscussionText(title, reason));
-    view_.setText(Box::Text5, LogLine(WikiName(view_.text(Box::Text1))));
-
-    view_.navigate(Pane::Browser, ArticleEditUrl(view_.text(Box::Text1)));
-    view_.navigate(Pane::Browser3, LogEditUrl(CurDate));
-    view_.navigate(Pane::Browser2, DiscussionUrl(WikiName(view_.text(Box::Text1))));
-    // The editors shown so far belong to the earlier nomination, even at the same address (the
-    // day's log): this one fills only those its panes show from now on.
-    shown_.clear();
-
-    // Until the check answers, all three texts are those of a first nomination.
-    restoreArticleTag();
-
-    // What the status line said of the earlier nomination is not said of this one.
-    nomination_.reset();
-    fillNotice_.reset();
-    noNotice_.reset();
-    view_.show(Control::Status);
-    showStatus({std::string(kCheckingStatus), "", false});
-    pending_ = PendingCheck{++lastTicket_, WikiName(view_.text(Box::Text1))};
-    // Until the check answers, the nomination is a first one; its editors wait for the answer.
-    nomination_.emplace();
-    nomination_->pages = {pending_->name, DiscussionTitle(pending_->name), LogTitle(CurDate)};
-    nomination_->page = pending_->name;
-    creatorPending_.reset();
-    savedPending_.reset();
-    askSavedAgain_ = false;
+    // Until the check answers, the nomination is a first one, and nobody is due a notice.
+    input_ = {.typedTitle = title, .name = WikiName(title), .reason = reason, .logKey = CurDate};
+    const NominationPlan planned = plan();
+    view_.setText(Box::Text3, planned[RowOf(planned, EditKind::Discussion)].text);
+    view_.setText(Box::Text5, planned[RowOf(planned, EditKind::DayLog)].text);
     // The earlier nomination's notice is not this one's, nor is its talk page, which must not
     // stay on to be saved under this nomination's texts.
     view_.hide(Control::Text6);
-    view_.navigate(Pane::Browser4, std::string(kNoPage));
-    view_.requestNominationCheck(pending_->ticket, NominationCheckUrl(pending_->name));
+    for (const std::size_t row : OpeningOrder(planned)) {
+        view_.navigate(PaneOf(row), planned[row].address);
+    }
+    // The editors shown so far belong to the earlier nomination, even at the same address (the
+    // day's log): this one fills only those its panes show from now on.
+    shown_.clear();
+    filled_.assign(planned.size(), false);
+    saved_.assign(planned.size(), EditState::NotAsked);
+    noLogMarker_ = false;
+    checkOutcome_.reset();
+    restoreArticleTag();
+
+    phase_ = Phase::Checking;
+    checkTicket_ = ++lastTicket_;
+    savedTicket_.reset();
+    askSavedAgain_ = false;
+    view_.show(Control::Status);
+    refreshStatus();
+    view_.requestNominationCheck(checkTicket_, NominationCheckUrl(input_.name));
 }
 
 void Form1::DayPlus_Click() {
     CurDate = FormatLogDate(UtcTomorrow(clock_()));
-    view_.navigate(Pane::Browser3, LogEditUrl(CurDate));
-    if (!nomination_) return;
-    nomination_->pages.log = LogTitle(CurDate);
-    nomination_->fillDue[IndexOf(Pane::Browser3)] = true;
-    shown_.erase(Pane::Browser3);
-    if (fillNotice_) {
-        fillNotice_.reset();
-        refreshStatus();
-    }
+    input_.logKey = CurDate;
+    const NominationPlan planned = plan();
+    const std::size_t log = RowOf(planned, EditKind::DayLog);
+    view_.navigate(PaneOf(log), planned[log].address);
+    if (phase_ == Phase::Nothing) return;
+    filled_[log] = false;
+    shown_.erase(PaneOf(log));
+    if (std::exchange(noLogMarker_, false)) refreshStatus();
 }
 
 void Form1::NominationCheckAnswered(int ticket, const std::string& body) {
-    const std::optional<std::string> name = takePendingName(ticket);
-    if (!name) return;
-    const NominationCheck check = ReadNominationCheck(body, *name);
+    if (phase_ != Phase::Checking || ticket != checkTicket_) return;
+    phase_ = Phase::Prepared;
+    const NominationCheck check = ReadNominationCheck(body, input_.name);
+    checkOutcome_ = check;
     if (const auto* facts = std::get_if<NominationFacts>(&check);
         facts != nullptr && facts->highestEarlierNomination > 0) {
-        const int nomination = facts->highestEarlierNomination + 1;
-        const std::string page = NominationPage(*name, nomination);
-        const std::string tag = RenominationTag(nomination);
+        input_.number = facts->highestEarlierNomination + 1;
+        const NominationPlan planned = plan();
+        const std::string& tag = planned[RowOf(planned, EditKind::ArticleTag)].text;
         view_.setText(Box::Text2, tag);
         writtenTag_ = tag;
-        view_.setText(Box::Text5, LogLine(page));
-        view_.navigate(Pane::Browser2, DiscussionUrl(page));
-        nomination_->page = page;
-        nomination_->pages.discussion = DiscussionTitle(page);
-        nomination_->number = nomination;
-        shown_.erase(Pane::Browser2);
+        view_.setText(Box::Text5, planned[RowOf(planned, EditKind::DayLog)].text);
+        const std::size_t discussion = RowOf(planned, EditKind::Discussion);
+        view_.navigate(PaneOf(discussion), planned[discussion].address);
+        shown_.erase(PaneOf(discussion));
     }
-    learnCreator(ReadCreator(body, *name), true);
-    showStatus(StatusOf(check));
+    learnCreator(ReadCreator(body, input_.name), true);
+    refreshStatus();
     checkEnded();
 }
 
 void Form1::NominationCheckFailed(int ticket, const std::string& reason) {
-    if (!takePendingName(ticket)) return;
-    noNotice_ = std::string(kCreatorUnknown);
-    showStatus(StatusOf(CheckFailure{reason}));
+    if (phase_ != Phase::Checking || ticket != checkTicket_) return;
+    phase_ = Phase::Prepared;
+    checkOutcome_ = CheckFailure{reason};
+    input_.notice = NoticeState::CreatorUnknown;
+    refreshStatus();
     checkEnded();
 }
 
@@ -133,22 +136,25 @@ void Form1::EditorShown(Pane pane, const std::string& page, const std::string& t
 
 void Form1::EditorFilled(Pane pane, const std::string& page) {
     const auto shown = shown_.find(pane);
-    if (nomination_ && shown != shown_.end() && shown->second.page == page) {
-        nomination_->fillDue[IndexOf(pane)] = false;
+    const auto row = static_cast<std::size_t>(pane);
+    if (phase_ != Phase::Nothing && row < filled_.size() && shown != shown_.end() &&
+        shown->second.page == page) {
+        filled_[row] = true;
     }
 }
 
 void Form1::PaneLoaded(Pane /*pane*/) {
-    if (nomination_ && !pending_) askWhatIsSaved();
+    if (phase_ == Phase::Prepared || phase_ == Phase::Complete) askWhatIsSaved();
 }
 
 void Form1::SavedEditsAnswered(int ticket, const std::string& body) {
-    if (savedPending_ != ticket) return;
-    savedPending_.reset();
-    const auto saved = ReadSavedEdits(body, nomination_->pages);
-    if (const auto* edits = std::get_if<SavedEdits>(&saved)) {
-        nomination_->saved = *edits;
-        noticeAnswered(edits->notice);
+    if (savedTicket_ != ticket) return;
+    savedTicket_.reset();
+    const auto saved = ReadSavedEdits(body, plan());
+    if (const auto* states = std::get_if<SavedStates>(&saved)) {
+        saved_ = *states;
+        noticeAnswered();
+        phase_ = NominationComplete(plan(), saved_) ? Phase::Complete : Phase::Prepared;
         refreshStatus();
     }
     if (std::exchange(askSavedAgain_, false)) askWhatIsSaved();
@@ -156,130 +162,106 @@ void Form1::SavedEditsAnswered(int ticket, const std::string& body) {
 
 void Form1::SavedEditsFailed(int ticket, const std::string& /*reason*/) {
     // What the wiki held last still stands; the next page that loads asks again.
-    if (savedPending_ != ticket) return;
-    savedPending_.reset();
+    if (savedTicket_ != ticket) return;
+    savedTicket_.reset();
     if (std::exchange(askSavedAgain_, false)) askWhatIsSaved();
 }
 
 void Form1::CreatorAnswered(int ticket, const std::string& body) {
-    if (creatorPending_ != ticket) return;
-    creatorPending_.reset();
-    learnCreator(ReadCreator(body, nomination_->pages.article), false);
+    if (input_.notice != NoticeState::LookingFurther || ticket != creatorTicket_) return;
+    learnCreator(ReadCreator(body, input_.name), false);
     refreshStatus();
     askWhatIsSaved();
 }
 
 void Form1::CreatorFailed(int ticket, const std::string& reason) {
-    if (creatorPending_ != ticket) return;
-    creatorPending_.reset();
+    if (input_.notice != NoticeState::LookingFurther || ticket != creatorTicket_) return;
     learnCreator(CheckFailure{reason}, false);
     refreshStatus();
 }
 
 std::optional<std::string> Form1::CloseQuestion(const std::vector<int>& unsavedTabs) const {
+    const NominationPlan planned = plan();
     std::optional<std::string> halfDone;
-    if (nomination_) halfDone = HalfDoneNomination(nomination_->pages.article, nomination_->saved);
-    return ClosingQuestion(halfDone, unsavedTabs);
+    if (phase_ != Phase::Nothing) halfDone = HalfDoneNomination(input_.name, planned, saved_);
+    return ClosingQuestion(halfDone, unsavedTabs, PaneLabelsOf(planned));
 }
 
 void Form1::checkEnded() {
-    for (const Pane pane : {Pane::Browser, Pane::Browser2, Pane::Browser3}) fill(pane);
+    for (std::size_t row = 0; row < filled_.size(); ++row) fill(PaneOf(row));
     askWhatIsSaved();
 }
 
 void Form1::learnCreator(const CreatorCheck& check, bool mayLookFurther) {
     const auto* facts = std::get_if<CreatorFacts>(&check);
     if (facts == nullptr) {
-        noNotice_ = std::string(kCreatorUnknown);
+        input_.notice = NoticeState::CreatorUnknown;
         return;
     }
     if (facts->lookFurther && mayLookFurther) {
-        creatorPending_ = ++lastTicket_;
-        view_.requestCreator(*creatorPending_, CreatorQueryUrl(nomination_->pages.article));
+        input_.notice = NoticeState::LookingFurther;
+        creatorTicket_ = ++lastTicket_;
+        view_.requestCreator(creatorTicket_, CreatorQueryUrl(input_.name));
         return;
     }
-    noNotice_ = WhyNoNotice(*facts, false);
-    if (noNotice_) return;
-    nomination_->creator = *facts;
-    nomination_->pages.creatorTalk = CreatorTalkPage(*facts->creator);
-    view_.setText(Box::Text6, CreatorNotice(nomination_->pages.article, nomination_->number));
+    input_.notice = NoticeStateOf(*facts);
+    if (input_.notice != NoticeState::Due) return;
+    input_.creator = *facts->creator;
+    const NominationPlan planned = plan();
+    view_.setText(Box::Text6, planned[RowOf(planned, EditKind::CreatorNotice)].text);
     view_.show(Control::Text6);
 }
 
-void Form1::noticeAnswered(Notice notice) {
-    if (nomination_->talkOpened || nomination_->pages.creatorTalk.empty()) return;
-    if (notice == Notice::CannotLeave) {
-        noNotice_ = WhyNoNotice(*nomination_->creator, true);
-        nomination_->pages.creatorTalk.clear();
+void Form1::noticeAnswered() {
+    if (input_.notice != NoticeState::Due) return;
+    const std::size_t notice = RowOf(plan(), EditKind::CreatorNotice);
+    if (saved_[notice] == EditState::CannotEdit) {
+        input_.notice = NoticeState::Protected;
         view_.hide(Control::Text6);
-    } else if (notice != Notice::NotDue) {
-        nomination_->talkOpened = true;
-        // The editor's address is built as the article's is, for any page.
-        view_.navigate(Pane::Browser4, ArticleEditUrl(nomination_->pages.creatorTalk));
+    } else if (saved_[notice] != EditState::NotAsked) {
+        input_.notice = NoticeState::Open;
+        view_.navigate(PaneOf(notice), plan()[notice].address);
     }
 }
 
 void Form1::fill(Pane pane) {
+    const auto row = static_cast<std::size_t>(pane);
     const auto shown = shown_.find(pane);
-    if (!nomination_ || pending_ || !nomination_->fillDue[IndexOf(pane)] || shown == shown_.end()) {
+    if ((phase_ != Phase::Prepared && phase_ != Phase::Complete) || row >= filled_.size() ||
+        filled_[row] || shown == shown_.end()) {
         return;
     }
-    // Only the editor of the nomination's own page: not one the pane has moved on to.
-    const NominationPages& pages = nomination_->pages;
-    if (pane == Pane::Browser4 && !nomination_->talkOpened) return;
-    const std::string& meant = pane == Pane::Browser    ? pages.article
-                               : pane == Pane::Browser2 ? pages.discussion
-                               : pane == Pane::Browser3 ? pages.log
-                                                        : pages.creatorTalk;
-    if (TitleOfAddress(shown->second.page) != meant) return;
-    if (std::optional<EditorFill> filled = fillFor(pane, shown->second)) {
-        view_.fillEditor(pane, *filled);
-    } else {
-        // The text is there already, or has no place: nothing to put.
-        nomination_->fillDue[IndexOf(pane)] = false;
-    }
-}
-
-std::optional<EditorFill> Form1::fillFor(Pane pane, const ShownEditor& shown) {
-    const Nomination& nomination = *nomination_;
-    std::optional<std::string> text;
-    std::string summary;
-    switch (pane) {
-        case Pane::Browser:
-            text = TaggedArticleText(shown.text, view_.text(Box::Text2));
-            summary = ArticleTagSummary(nomination.page);
+    const NominationPlan planned = plan();
+    const PlannedEdit& edit = planned[row];
+    // Only the editor of the nomination's own page: not one the pane has moved on to, nor the
+    // talk page before the wiki says the notice can be left there.
+    if (edit.address == kEmptyPage || TitleOfAddress(shown->second.page) != edit.page) return;
+    PlacedText placed =
+        PlaceText(edit.info().placement, shown->second.text, view_.text(CopyBoxOf(edit.kind)),
+                  planned[RowOf(planned, EditKind::Discussion)].page);
+    switch (placed.outcome) {
+        case PlacedText::Outcome::Placed:
+            view_.fillEditor(pane, {shown->second.page, shown->second.text, std::move(placed.text),
+                                    edit.summary});
+            return;
+        case PlacedText::Outcome::NoPlace:
+            noLogMarker_ = true;
+            refreshStatus();
             break;
-        case Pane::Browser2:
-            text = NewDiscussionText(shown.text, view_.text(Box::Text3));
-            summary = DiscussionSummary(nomination.pages.article);
-            break;
-        case Pane::Browser3: {
-            ListedLog listed =
-                ListedLogText(shown.text, view_.text(Box::Text5), nomination.pages.discussion);
-            if (listed.outcome == ListedLog::Outcome::NoMarker) {
-                fillNotice_ = StatusLine{std::string(kPasteLogLineStatus), checkStatus_.text, true};
-                refreshStatus();
-            }
-            if (listed.outcome == ListedLog::Outcome::Listed) text = std::move(listed.text);
-            summary = LogLineSummary(nomination.page);
-            break;
-        }
-        case Pane::Browser4:
-            text = NoticedTalkText(shown.text, view_.text(Box::Text6), nomination.pages.discussion);
-            summary = CreatorNoticeSummary(nomination.page, nomination.pages.article);
+        case PlacedText::Outcome::AlreadyThere:
             break;
     }
-    if (!text) return std::nullopt;
-    return EditorFill{shown.page, shown.text, std::move(*text), std::move(summary)};
+    // The text is there already, or has no place: nothing to put.
+    filled_[row] = true;
 }
 
 void Form1::askWhatIsSaved() {
-    if (savedPending_) {
+    if (savedTicket_) {
         askSavedAgain_ = true;
         return;
     }
-    savedPending_ = ++lastSavedTicket_;
-    view_.requestSavedEdits(*savedPending_, SavedEditsUrl(nomination_->pages));
+    savedTicket_ = ++lastSavedTicket_;
+    view_.requestSavedEdits(*savedTicket_, SavedEditsUrl(plan()));
 }
 
 void Form1::PaneStayed(Pane pane, const std::string& page) {
@@ -292,34 +274,14 @@ void Form1::PaneArrived(Pane pane) {
     if (behind_.erase(pane) > 0) refreshStatus();
 }
 
-void Form1::showStatus(StatusLine status) {
-    checkStatus_ = std::move(status);
-    refreshStatus();
-}
-
 void Form1::refreshStatus() {
-    StatusLine shown = checkStatus_;
-    // Once part of the nomination is saved, where it stands matters more than the check.
-    if (const std::optional<StatusLine> saved =
-            nomination_ ? SavedEditsStatus(nomination_->saved) : std::nullopt) {
-        shown = *saved;
-    } else if (fillNotice_) {
-        shown = *fillNotice_;
-    }
-    if (noNotice_) shown.text += ". " + *noNotice_;
-    if (!behind_.empty()) {
-        std::vector<PaneBehind> behind;
-        for (const auto& [pane, page] : behind_) behind.push_back({TabOf(pane), page});
-        shown = PanesBehindStatus(behind, shown);
-    }
+    StatusFacts facts{.noLogMarker = noLogMarker_, .notice = input_.notice};
+    if (phase_ == Phase::Checking) facts.check = Status(StatusId::Checking);
+    if (checkOutcome_) facts.check = StatusOf(*checkOutcome_);
+    if (phase_ != Phase::Nothing) facts.saves = SavedEditsStatus(plan(), saved_);
+    for (const auto& [pane, page] : behind_) facts.behind.push_back({pane, page});
+    const StatusLine shown = ComposeStatus(facts);
     view_.setStatus(shown.text, shown.detail, shown.warning);
-}
-
-std::optional<std::string> Form1::takePendingName(int ticket) {
-    if (!pending_ || pending_->ticket != ticket) return std::nullopt;
-    std::string name = std::move(pending_->name);
-    pending_.reset();
-    return name;
 }
 
 void Form1::restoreArticleTag() {

@@ -1,14 +1,15 @@
 #pragma once
 
-#include <array>
 #include <chrono>
 #include <functional>
 #include <map>
 #include <optional>
 #include <string>
+#include <vector>
 
 #include "core/creator_answer.h"
-#include "core/nomination_status.h"
+#include "core/nomination_check_answer.h"
+#include "core/nomination_plan.h"
 #include "core/saved_edits.h"
 #include "window/nomination_view.h"
 
@@ -38,7 +39,7 @@ public:
     // The wiki's answer to the latest click's check: the status line says what it found, and a
     // renomination rewrites the tag, the log line and the discussion pane. Unless the user
     // created the article, its creator is due a notice: Text6 shows it, and once the wiki says
-    // the user may edit the creator's talk page, Browser4 opens it in the editor; otherwise the
+    // the user may edit the creator's talk page, its pane opens it in the editor; otherwise the
     // status line says why there is none. Any other ticket's outcome is stale and changes
     // nothing.
     void NominationCheckAnswered(int ticket, const std::string& body);
@@ -77,71 +78,56 @@ public:
     // The log date key computed last, by either click; empty until then.
     std::string CurDate;
 
+    // Where the latest nomination stands.
+    enum class Phase { Nothing, Checking, Prepared, Complete };
+    Phase phase() const { return phase_; }
+
 private:
-    // The latest nomination's pages, and what of it the wiki holds.
-    struct Nomination {
-        NominationPages pages;
-        // The discussion page's name after the discussion stem.
-        std::string page;
-        SavedEdits saved;
-        // Which nomination of the article this is: 1 for the first.
-        int number = 1;
-        // Who created the article, once a notice is due to them.
-        std::optional<CreatorFacts> creator;
-        // The editors that are still to get their text.
-        std::array<bool, kPaneCount> fillDue{true, true, true, true};
-        // Browser4 has been sent to the creator's talk page.
-        bool talkOpened = false;
-    };
     // What a pane's editor showed when it last said so.
     struct ShownEditor {
         std::string page;
         std::string text;
     };
 
+    // The latest nomination's edits, as the window knows them now.
+    NominationPlan plan() const { return PlanNomination(input_); }
     // The check has answered or failed: the texts are those of the right nomination now.
     void checkEnded();
     // What the wiki said of the article's creator; asks further when the article began as a
     // redirect and `mayLookFurther`.
     void learnCreator(const CreatorCheck& check, bool mayLookFurther);
     // The wiki's answer says whether the notice can be left: opens the talk page, or says why not.
-    void noticeAnswered(Notice notice);
+    void noticeAnswered();
     void fill(Pane pane);
-    std::optional<EditorFill> fillFor(Pane pane, const ShownEditor& shown);
     void askWhatIsSaved();
-    // The check that the latest click asked for and that has not been answered yet. The answer
-    // is about the name asked for, whatever the title box holds by the time it arrives.
-    struct PendingCheck {
-        int ticket;
-        std::string name;
-    };
-
-    std::optional<std::string> takePendingName(int ticket);
     void restoreArticleTag();
-    // Shows what the check says, unless panes are behind, whose warning wins until they arrive.
-    void showStatus(StatusLine status);
     void refreshStatus();
 
     NominationView& view_;
     Clock clock_;
+    Phase phase_ = Phase::Nothing;
+    // What the latest click planned from, and what the wiki has said of it since.
+    NominationInput input_;
     int lastTicket_ = 0;
-    std::optional<PendingCheck> pending_;
-    // The question who created the article that is under way, after the check.
-    std::optional<int> creatorPending_;
-    // Why the latest nomination leaves its creator no notice.
-    std::optional<std::string> noNotice_;
+    // The ticket of the check while the phase is Checking, and of the question who created the
+    // article while the notice is LookingFurther.
+    int checkTicket_ = 0;
+    int creatorTicket_ = 0;
+    // The check's outcome, once the phase is past Checking.
+    std::optional<NominationCheck> checkOutcome_;
     // The renomination tag last written into Text2, until a click puts the first one back.
     std::optional<std::string> writtenTag_;
-    StatusLine checkStatus_;
     // The panes that still show an earlier page, and its name.
     std::map<Pane, std::string> behind_;
-    std::optional<Nomination> nomination_;
     std::map<Pane, ShownEditor> shown_;
-    // A text that could not be put in its place: the user must paste it.
-    std::optional<StatusLine> fillNotice_;
+    // The editors that got their text, or need none: one a row of the plan.
+    std::vector<bool> filled_;
+    // The day's log has no place for the log line: the user must paste it.
+    bool noLogMarker_ = false;
+    SavedStates saved_;
     int lastSavedTicket_ = 0;
     // The question which edits are saved that is under way, and whether to ask again after.
-    std::optional<int> savedPending_;
+    std::optional<int> savedTicket_;
     bool askSavedAgain_ = false;
 };
 

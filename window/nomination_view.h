@@ -1,6 +1,7 @@
 #pragma once
 
 #include <string>
+#include <vector>
 
 namespace nominator {
 
@@ -11,13 +12,18 @@ enum class Box { Text1, Reason, Text2, Text3, Text5, Text6 };
 // The controls that are hidden until the first nomination; Text6 only while a notice is due.
 enum class Control { Text2, Text3, Text5, Text6, Tabby, Status };
 
-// The four browser panes: Browser on tab 0, Browser2 on tab 1, Browser3 on tab 2, and Browser4
-// on tab 3, the creator's talk page.
-enum class Pane { Browser, Browser2, Browser3, Browser4 };
-inline constexpr int kPaneCount = 4;
+// A browser pane, by the tab it is on, counted from 0 as the tabs' captions count: one a
+// planned edit of the nomination, in the plan's order.
+using Pane = int;
 
-// The tab a pane is on, counted from 0 as the tabs' captions count.
-constexpr int TabOf(Pane pane) { return static_cast<int>(pane); }
+// What a pane's tab says, and what screen readers call the pane and say of it.
+struct PaneLabel {
+    std::string caption;      // "Tab 0"
+    std::string name;         // "Article editor"
+    std::string description;  // "The article in the wiki's editor"
+
+    bool operator==(const PaneLabel&) const = default;
+};
 
 // What to put into a pane's editor, as if typed: `text` and `summary` into the editor of the
 // page `page` (named as the pane reported it), if it still holds `shownText`.
@@ -38,6 +44,9 @@ public:
     virtual void setText(Box box, const std::string& text) = 0;
     virtual void show(Control control) = 0;
     virtual void hide(Control control) = 0;
+    // Gives the tab container one tab and pane a label, in order. Panes that stay keep their
+    // pages; new ones start empty; those beyond the list close.
+    virtual void setPanes(const std::vector<PaneLabel>& panes) = 0;
     // Starts loading the page at the already encoded address and returns without waiting.
     virtual void navigate(Pane pane, const std::string& address) = 0;
 

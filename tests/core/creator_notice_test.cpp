@@ -101,50 +101,32 @@ TEST(NoticedTalkTextTest, RenominationIsNotHeldOffByTheFirstDiscussion) {
               talk + "\n\n" + std::string(renomination));
 }
 
-struct WhyCase {
+struct NoticeStateCase {
     const char* name;
     CreatorFacts facts;
-    bool talkPageProtected;
-    std::optional<std::string> why;
+    NoticeState state;
 };
 
-void PrintTo(const WhyCase& row, std::ostream* out) { *out << row.name; }
+void PrintTo(const NoticeStateCase& row, std::ostream* out) { *out << row.name; }
 
-class WhyNoNoticeTest : public testing::TestWithParam<WhyCase> {};
+class NoticeStateOfTest : public testing::TestWithParam<NoticeStateCase> {};
 
-TEST_P(WhyNoNoticeTest, SaysWhyNoNoticeIsLeft) {
-    EXPECT_EQ(WhyNoNotice(GetParam().facts, GetParam().talkPageProtected), GetParam().why);
+TEST_P(NoticeStateOfTest, SaysWhetherANoticeIsDue) {
+    EXPECT_EQ(NoticeStateOf(GetParam().facts), GetParam().state);
 }
 
 const WikiUser kNominator{"Nominator", false};
 const WikiUser kAnonymous{"192.0.2.7", true};
 
-const WhyCase kWhys[] = {
-    {"NoticeDue", {"Creator", kNominator}, false, std::nullopt},
-    {"IpCreatorNoticeDue", {"192.0.2.8", kAnonymous}, false, std::nullopt},
-    {"UserCreatedIt",
-     {"Nominator", kNominator},
-     false,
-     "You created the article: no notice needed"},
-    {"AnonymousUserCreatedIt",
-     {"192.0.2.7", kAnonymous},
-     true,
-     "You created the article: no notice needed"},
-    {"NoCreator",
-     {std::nullopt, kNominator},
-     false,
-     "No creator found for the article: no notice to leave"},
-    {"NoCreatorProtected",
-     {std::nullopt, kNominator},
-     true,
-     "No creator found for the article: no notice to leave"},
-    {"Protected",
-     {"Creator", kNominator},
-     true,
-     "The creator's talk page is protected: no notice can be left there"},
+const NoticeStateCase kNoticeStates[] = {
+    {"NoticeDue", {"Creator", kNominator}, NoticeState::Due},
+    {"IpCreatorNoticeDue", {"192.0.2.8", kAnonymous}, NoticeState::Due},
+    {"UserCreatedIt", {"Nominator", kNominator}, NoticeState::YouCreated},
+    {"AnonymousUserCreatedIt", {"192.0.2.7", kAnonymous}, NoticeState::YouCreated},
+    {"NoCreator", {std::nullopt, kNominator}, NoticeState::NoCreator},
 };
 
-INSTANTIATE_TEST_SUITE_P(Facts, WhyNoNoticeTest, testing::ValuesIn(kWhys),
+INSTANTIATE_TEST_SUITE_P(Facts, NoticeStateOfTest, testing::ValuesIn(kNoticeStates),
                          [](const auto& info) { return std::string(info.param.name); });
 
 }  // namespace

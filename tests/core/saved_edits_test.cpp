@@ -8,9 +8,9 @@
 
 namespace nominator {
 
-void PrintTo(const SavedEdits& saved, std::ostream* out) {
-    *out << "tag " << saved.tag << ", discussion " << saved.discussion << ", log line "
-         << saved.logLine << ", notice " << static_cast<int>(saved.notice);
+void PrintTo(EditState state, std::ostream* out) {
+    constexpr const char* kNames[] = {"not asked", "unsaved", "saved", "cannot edit"};
+    *out << kNames[static_cast<int>(state)];
 }
 
 // Beside the nomination check's tests.
@@ -18,12 +18,33 @@ void PrintTo(const CheckFailure& failure, std::ostream* out);
 
 namespace {
 
-const NominationPages kSample{"Sample page", "Wikipedia:Articles for deletion/Sample page",
-                              "Wikipedia:Articles for deletion/Log/2026 March 7"};
+// The plan of a first nomination of the article on the log day, its creator due a notice in
+// the state given.
+NominationPlan Plan(const std::string& name, const std::string& logKey = "2026_March_7",
+                    NoticeState notice = NoticeState::Unknown) {
+    return PlanNomination({.typedTitle = name,
+                           .name = name,
+                           .logKey = logKey,
+                           .notice = notice,
+                           .creator = "Creator"});
+}
+
+const NominationPlan kSample = Plan("Sample page");
+
+constexpr EditState kNo = EditState::Unsaved;
+constexpr EditState kYes = EditState::Saved;
+constexpr EditState kNotAsked = EditState::NotAsked;
+constexpr EditState kCannot = EditState::CannotEdit;
+
+// What the wiki holds of the tag, the discussion, the log line and the notice.
+SavedStates States(EditState tag, EditState discussion, EditState log,
+                   EditState notice = kNotAsked) {
+    return {tag, discussion, log, notice};
+}
 
 struct UrlCase {
     const char* name;
-    NominationPages pages;
+    NominationPlan plan;
     // The values of titles and tltemplates as the address carries them.
     std::string titles;
     std::string templates;
@@ -34,7 +55,7 @@ void PrintTo(const UrlCase& row, std::ostream* out) { *out << row.name; }
 class SavedEditsUrlTest : public testing::TestWithParam<UrlCase> {};
 
 TEST_P(SavedEditsUrlTest, AsksForTheThreePagesAndTheirTemplatesInOneRequest) {
-    EXPECT_EQ(SavedEditsUrl(GetParam().pages),
+    EXPECT_EQ(SavedEditsUrl(GetParam().plan),
               "https://en.wikipedia.org/w/api.php?action=query&titles=" + GetParam().titles +
                   "&prop=templates&tltemplates=" + GetParam().templates +
                   "&tllimit=max&format=json");
@@ -47,22 +68,22 @@ const UrlCase kUrls[] = {
      "Sample%20page%7CWikipedia:Articles%20for%20deletion/Sample%20page%7C"
      "Wikipedia:Articles%20for%20deletion/Log/2026%20March%207",
      kDeletionTemplates + "%7CWikipedia:Articles%20for%20deletion/Sample%20page"},
-    {"QueryDelimiters",
-     {"AT&T", "Wikipedia:Articles for deletion/AT&T", "L"},
-     "AT%26T%7CWikipedia:Articles%20for%20deletion/AT%26T%7CL",
+    {"QueryDelimiters", Plan("AT&T", "L"),
+     "AT%26T%7CWikipedia:Articles%20for%20deletion/AT%26T%7C"
+     "Wikipedia:Articles%20for%20deletion/Log/L",
      kDeletionTemplates + "%7CWikipedia:Articles%20for%20deletion/AT%26T"},
     // Each value holding "|" stays one title, and so do all the others with it.
-    {"PipeInATitle",
-     {"A|B", "D/A|B", "L"},
-     "%1FA%7CB%1FD/A%7CB%1FL",
-     "%1FTemplate:Article%20for%20deletion/dated%1FTemplate:AfDM%1FD/A%7CB"},
+    {"PipeInATitle", Plan("A|B", "L"),
+     "%1FA%7CB%1FWikipedia:Articles%20for%20deletion/A%7CB%1F"
+     "Wikipedia:Articles%20for%20deletion/Log/L",
+     "%1FTemplate:Article%20for%20deletion/dated%1FTemplate:AfDM%1F"
+     "Wikipedia:Articles%20for%20deletion/A%7CB"},
 };
 
 const auto kRowName = [](const auto& info) { return std::string(info.param.name); };
 INSTANTIATE_TEST_SUITE_P(Pages, SavedEditsUrlTest, testing::ValuesIn(kUrls), kRowName);
 
-const NominationPages kWithTalk{kSample.article, kSample.discussion, kSample.log,
-                                "User talk:Creator"};
+const NominationPlan kWithTalk = Plan("Sample page", "2026_March_7", NoticeState::Due);
 
 TEST(SavedEditsUrlTest, AsksWhetherTheCreatorsTalkPageLinksTheDiscussionAndMayBeEdited) {
     EXPECT_EQ(SavedEditsUrl(kWithTalk),
@@ -79,7 +100,7 @@ TEST(SavedEditsUrlTest, AsksWhetherTheCreatorsTalkPageLinksTheDiscussionAndMayBe
 struct AnswerCase {
     const char* name;
     std::string body;
-    std::variant<SavedEdits, CheckFailure> result;
+    std::variant<SavedStates, CheckFailure> result;
 };
 
 void PrintTo(const AnswerCase& row, std::ostream* out) { *out << row.name; }
@@ -111,38 +132,36 @@ std::string Answer(const std::string& article, const std::string& discussion,
 }
 
 const AnswerCase kAnswers[] = {
-    {"NoneSaved", Answer(kArticleUntagged, kNoDiscussion, kLogWithoutLine), SavedEdits{}},
-    {"TagOnly", Answer(kArticleTagged, kNoDiscussion, kLogWithoutLine),
-     SavedEdits{true, false, false}},
+    {"NoneSaved", Answer(kArticleUntagged, kNoDiscussion, kLogWithoutLine), States(kNo, kNo, kNo)},
+    {"TagOnly", Answer(kArticleTagged, kNoDiscussion, kLogWithoutLine), States(kYes, kNo, kNo)},
     {"RenominationTag",
      Answer(R"("1":{"ns":0,"title":"Sample page","templates":[{"ns":10,"title":"Template:AfDM"}]})",
             kDiscussion, kLogWithoutLine),
-     SavedEdits{true, true, false}},
-    {"AllSaved", Answer(kArticleTagged, kDiscussion, kLogWithLine), SavedEdits{true, true, true}},
-    {"LogLineOnly", Answer(kArticleUntagged, kNoDiscussion, kLogWithLine),
-     SavedEdits{false, false, true}},
+     States(kYes, kYes, kNo)},
+    {"AllSaved", Answer(kArticleTagged, kDiscussion, kLogWithLine), States(kYes, kYes, kYes)},
+    {"LogLineOnly", Answer(kArticleUntagged, kNoDiscussion, kLogWithLine), States(kNo, kNo, kYes)},
     {"LogOfOtherDiscussions",
      Answer(kArticleTagged, kDiscussion,
             R"("3":{"ns":4,"title":"Wikipedia:Articles for deletion/Log/2026 March 7",)"
             R"("templates":[{"ns":4,"title":"Wikipedia:Articles for deletion/Other"}]})"),
-     SavedEdits{true, true, false}},
+     States(kYes, kYes, kNo)},
     {"MissingArticleAndLog",
      Answer(R"("-1":{"ns":0,"title":"Sample page","missing":""})", kDiscussion,
             R"("-2":{"ns":4,"title":"Wikipedia:Articles for deletion/Log/2026 March 7",)"
             R"("missing":""})"),
-     SavedEdits{false, true, false}},
+     States(kNo, kYes, kNo)},
     {"FormatVersion2",
      R"({"batchcomplete":true,"query":{"pages":[)"
      R"({"ns":0,"title":"Sample page","templates":[{"ns":10,"title":"Template:AfDM"}]},)"
      R"({"ns":4,"title":"Wikipedia:Articles for deletion/Sample page","missing":true},)"
      R"({"pageid":3,"ns":4,"title":"Wikipedia:Articles for deletion/Log/2026 March 7",)"
      R"("templates":[{"ns":4,"title":"Wikipedia:Articles for deletion/Sample page"}]}]}})",
-     SavedEdits{true, false, true}},
+     States(kYes, kNo, kYes)},
     {"FormatVersion2FalseFlags",
      R"({"query":{"pages":[{"ns":0,"title":"Sample page","missing":false},)"
      R"({"ns":4,"title":"Wikipedia:Articles for deletion/Sample page","missing":false},)"
      R"({"ns":4,"title":"Wikipedia:Articles for deletion/Log/2026 March 7"}]}})",
-     SavedEdits{false, true, false}},
+     States(kNo, kYes, kNo)},
 };
 
 // The three pages with nothing saved, and the creator's talk page as this entry shows it.
@@ -159,57 +178,56 @@ TEST_P(ReadNoticeTest, ReadsWhetherTheNoticeIsSavedOrCanBe) {
     EXPECT_EQ(ReadSavedEdits(GetParam().body, kWithTalk), GetParam().result);
 }
 
-SavedEdits NoticeOnly(Notice notice) { return SavedEdits{false, false, false, notice}; }
+SavedStates NoticeOnly(EditState notice) { return States(kNo, kNo, kNo, notice); }
 
 const AnswerCase kNotices[] = {
     {"NoTalkPageYet",
      AnswerWithTalk(
          R"("-3":{"ns":3,"title":"User talk:Creator","missing":"","actions":{"edit":""}})"),
-     NoticeOnly(Notice::Unsaved)},
+     NoticeOnly(kNo)},
     {"Linked",
      AnswerWithTalk(R"("4":{"ns":3,"title":"User talk:Creator",)" + kLinksDiscussion +
                     R"(,"actions":{"edit":""}})"),
-     NoticeOnly(Notice::Saved)},
+     NoticeOnly(kYes)},
     {"LinkedThoughProtectedSince",
      AnswerWithTalk(R"("4":{"ns":3,"title":"User talk:Creator",)" + kLinksDiscussion +
                     R"(,"actions":[]})"),
-     NoticeOnly(Notice::Saved)},
+     NoticeOnly(kYes)},
     {"Protected", AnswerWithTalk(R"("4":{"ns":3,"title":"User talk:Creator","actions":[]})"),
-     NoticeOnly(Notice::CannotLeave)},
+     NoticeOnly(kCannot)},
     {"NoActionsSaid", AnswerWithTalk(R"("4":{"ns":3,"title":"User talk:Creator"})"),
-     NoticeOnly(Notice::CannotLeave)},
+     NoticeOnly(kCannot)},
     {"FormatVersion2",
      R"({"query":{"pages":[{"ns":0,"title":"Sample page"},)"
      R"({"ns":4,"title":"Wikipedia:Articles for deletion/Sample page","missing":true},)"
      R"({"ns":4,"title":"Wikipedia:Articles for deletion/Log/2026 March 7"},)"
      R"({"ns":3,"title":"User talk:Creator","actions":{"edit":true}}]}})",
-     NoticeOnly(Notice::Unsaved)},
+     NoticeOnly(kNo)},
     {"FormatVersion2Protected",
      R"({"query":{"pages":[{"ns":0,"title":"Sample page"},)"
      R"({"ns":4,"title":"Wikipedia:Articles for deletion/Sample page","missing":true},)"
      R"({"ns":4,"title":"Wikipedia:Articles for deletion/Log/2026 March 7"},)"
      R"({"ns":3,"title":"User talk:Creator","actions":{"edit":false}}]}})",
-     NoticeOnly(Notice::CannotLeave)},
+     NoticeOnly(kCannot)},
     {"TalkPageNotListed", Answer(kArticleUntagged, kNoDiscussion, kLogWithoutLine),
-     CheckFailure{"the answer does not list the creator's talk page"}},
+     CheckFailure{"the answer does not list the page User talk:Creator"}},
 };
 
 INSTANTIATE_TEST_SUITE_P(Notices, ReadNoticeTest, testing::ValuesIn(kNotices), kRowName);
 
 // The wiki answers for the titles it normalised the asked ones to.
-const NominationPages kTyped{"sample_page", "Project:Articles for deletion/sample_page",
-                             "Wikipedia:Articles for deletion/Log/2026 March 7"};
+const NominationPlan kTyped = Plan("sample_page");
 const std::string kNormalised = R"("normalized":[{"from":"sample_page","to":"Sample page"},)"
-                                R"({"from":"Project:Articles for deletion/sample_page",)"
+                                R"({"from":"Wikipedia:Articles for deletion/sample_page",)"
                                 R"("to":"Wikipedia:Articles for deletion/Sample page"}],)";
 
 TEST(ReadSavedEditsTest, FollowsNormalisedTitles) {
     EXPECT_EQ(
         ReadSavedEdits(Answer(kArticleTagged, kDiscussion, kLogWithLine, kNormalised), kTyped),
-        (std::variant<SavedEdits, CheckFailure>{SavedEdits{true, true, true}}));
+        (std::variant<SavedStates, CheckFailure>{States(kYes, kYes, kYes)}));
     EXPECT_EQ(ReadSavedEdits(Answer(kArticleTagged, kDiscussion, kLogWithLine), kTyped),
-              (std::variant<SavedEdits, CheckFailure>{
-                  CheckFailure{"the answer does not list all three pages"}}));
+              (std::variant<SavedStates, CheckFailure>{
+                  CheckFailure{"the answer does not list the page sample_page"}}));
 }
 
 const AnswerCase kFailures[] = {
@@ -223,7 +241,8 @@ const AnswerCase kFailures[] = {
     {"PagesNotAList", R"({"query":{"pages":"Sample page"}})",
      CheckFailure{"the answer holds no list of pages"}},
     {"LogNotListed", R"({"query":{"pages":{)" + kArticleTagged + "," + kDiscussion + "}}}",
-     CheckFailure{"the answer does not list all three pages"}},
+     CheckFailure{"the answer does not list the page "
+                  "Wikipedia:Articles for deletion/Log/2026 March 7"}},
     {"TemplatesCutShort",
      R"({"continue":{"tlcontinue":"3|4|Articles_for_deletion/Other","continue":"||"},)" +
          Answer(kArticleTagged, kDiscussion, kLogWithoutLine).substr(1),
@@ -235,7 +254,7 @@ INSTANTIATE_TEST_SUITE_P(Failures, ReadSavedEditsTest, testing::ValuesIn(kFailur
 
 struct ReportCase {
     const char* name;
-    SavedEdits saved;
+    SavedStates saved;
     std::optional<StatusLine> status;
     std::optional<std::string> question;
 };
@@ -245,53 +264,47 @@ void PrintTo(const ReportCase& row, std::ostream* out) { *out << row.name; }
 class SavedEditsReportTest : public testing::TestWithParam<ReportCase> {};
 
 TEST_P(SavedEditsReportTest, NamesWhatIsSavedAndWhatIsMissing) {
-    EXPECT_EQ(SavedEditsStatus(GetParam().saved), GetParam().status);
-    EXPECT_EQ(HalfDoneNomination("Sample page", GetParam().saved), GetParam().question);
+    // The notice is due where the wiki was asked about it.
+    const NominationPlan& plan = GetParam().saved[3] == kNotAsked ? kSample : kWithTalk;
+    EXPECT_EQ(SavedEditsStatus(plan, GetParam().saved), GetParam().status);
+    EXPECT_EQ(HalfDoneNomination("Sample page", plan, GetParam().saved), GetParam().question);
+    EXPECT_EQ(NominationComplete(plan, GetParam().saved),
+              GetParam().status && GetParam().status->text.starts_with("Nomination complete"));
 }
 
 const std::string kQuestion = "The nomination of Sample page is not complete: ";
 
 const ReportCase kReports[] = {
-    {"None", {false, false, false}, std::nullopt, std::nullopt},
-    {"All",
-     {true, true, true},
+    {"None", States(kNo, kNo, kNo), std::nullopt, std::nullopt},
+    {"All", States(kYes, kYes, kYes),
      StatusLine{"Nomination complete: tag, discussion and log line saved", "", false},
      std::nullopt},
-    {"LogLineMissing",
-     {true, true, false},
+    {"LogLineMissing", States(kYes, kYes, kNo),
      StatusLine{"Saved: article tag, discussion. Not yet saved: log line", "", false},
      kQuestion + "the log line is not saved."},
-    {"TagOnly",
-     {true, false, false},
+    {"TagOnly", States(kYes, kNo, kNo),
      StatusLine{"Saved: article tag. Not yet saved: discussion, log line", "", false},
      kQuestion + "the discussion and the log line are not saved."},
-    {"TagMissing",
-     {false, true, true},
+    {"TagMissing", States(kNo, kYes, kYes),
      StatusLine{"Saved: discussion, log line. Not yet saved: article tag", "", false},
      kQuestion + "the article tag is not saved."},
-    {"DiscussionOnly",
-     {false, true, false},
+    {"DiscussionOnly", States(kNo, kYes, kNo),
      StatusLine{"Saved: discussion. Not yet saved: article tag, log line", "", false},
      kQuestion + "the article tag and the log line are not saved."},
-    {"NoticeMissing",
-     {true, true, true, Notice::Unsaved},
+    {"NoticeMissing", States(kYes, kYes, kYes, kNo),
      StatusLine{"Saved: article tag, discussion, log line. Not yet saved: notice", "", false},
      kQuestion + "the notice to the creator is not saved."},
-    {"AllFour",
-     {true, true, true, Notice::Saved},
+    {"AllFour", States(kYes, kYes, kYes, kYes),
      StatusLine{"Nomination complete: tag, discussion, log line and notice saved", "", false},
      std::nullopt},
-    {"NoticeOnly",
-     {false, false, false, Notice::Saved},
+    {"NoticeOnly", States(kNo, kNo, kNo, kYes),
      StatusLine{"Saved: notice. Not yet saved: article tag, discussion, log line", "", false},
      kQuestion + "the article tag, the discussion and the log line are not saved."},
-    {"NoticeDueNothingSaved", {false, false, false, Notice::Unsaved}, std::nullopt, std::nullopt},
-    {"NoticeCannotBeLeft",
-     {true, true, true, Notice::CannotLeave},
+    {"NoticeDueNothingSaved", States(kNo, kNo, kNo, kNo), std::nullopt, std::nullopt},
+    {"NoticeCannotBeLeft", States(kYes, kYes, kYes, kCannot),
      StatusLine{"Nomination complete: tag, discussion and log line saved", "", false},
      std::nullopt},
-    {"NoticeCannotBeLeftLogMissing",
-     {true, true, false, Notice::CannotLeave},
+    {"NoticeCannotBeLeftLogMissing", States(kYes, kYes, kNo, kCannot),
      StatusLine{"Saved: article tag, discussion. Not yet saved: log line", "", false},
      kQuestion + "the log line is not saved."},
 };

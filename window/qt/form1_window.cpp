@@ -30,7 +30,7 @@ QUrl EncodedUrl(const std::string& address) {
     return url;
 }
 
-Pane PaneOf(int tab) { return static_cast<Pane>(tab); }
+Pane PaneOf(int tab) { return tab; }
 
 // A red that stands out from the window's text on the default light background.
 const QColor kWarningColour(0xC0, 0x10, 0x10);
@@ -79,6 +79,8 @@ void Form1Window::setText(Box box, const std::string& text) {
 void Form1Window::show(Control control) { Form1Widgets::control(control)->show(); }
 
 void Form1Window::hide(Control control) { Form1Widgets::control(control)->hide(); }
+
+void Form1Window::setPanes(const std::vector<PaneLabel>& /*panes*/) {}
 
 void Form1Window::navigate(Pane pane, const std::string& address) {
     panes_.load(pane, EncodedUrl(address));

@@ -36,6 +36,7 @@ public:
     void setText(Box box, const std::string& text) override;
     void show(Control control) override;
     void hide(Control control) override;
+    void setPanes(const std::vector<PaneLabel>& panes) override;
     void navigate(Pane pane, const std::string& address) override;
     void setStatus(const std::string& text, const std::string& detail, bool warning) override;
     void requestNominationCheck(int ticket, const std::string& address) override;

@@ -1,0 +1,103 @@
+#include "core/status_catalogue.h"
+
+#include <algorithm>
+
+#include "core/ordinal.h"
+#include "core/panes_behind_status.h"
+
+namespace nominator {
+namespace {
+
+std::optional<StatusId> WarningOf(ArticleState article) {
+    switch (article) {
+        case ArticleState::OtherNamespace:
+            return StatusId::OtherNamespace;
+        case ArticleState::Missing:
+            return StatusId::Missing;
+        case ArticleState::Redirect:
+            return StatusId::Redirect;
+        case ArticleState::AlreadyNominated:
+            return StatusId::AlreadyNominated;
+        case ArticleState::Fine:
+            break;
+    }
+    return std::nullopt;
+}
+
+StatusLine NominationLine(int highestEarlierNomination) {
+    if (highestEarlierNomination == 0) return Status(StatusId::FirstNomination);
+    return Status(StatusId::Renomination, {}, {{"ordinal", Ordinal(highestEarlierNomination + 1)}});
+}
+
+std::optional<std::string_view> NoteOf(NoticeState state) {
+    const auto* note = std::find_if(std::begin(kNoticeNotes), std::end(kNoticeNotes),
+                                    [state](const NoticeNote& row) { return row.state == state; });
+    if (note == std::end(kNoticeNotes)) return std::nullopt;
+    return note->text;
+}
+
+}  // namespace
+
+const StatusEntry& EntryOf(StatusId id) {
+    return *std::find_if(std::begin(kStatusCatalogue), std::end(kStatusCatalogue),
+                         [id](const StatusEntry& entry) { return entry.id == id; });
+}
+
+std::string StatusText(StatusId id,
+                       const std::vector<std::pair<std::string_view, std::string>>& values) {
+    // One pass over the entry's words, so that a value holding braces (a page's title) stays
+    // as it is.
+    const std::string_view words = EntryOf(id).text;
+    std::string text;
+    std::size_t at = 0;
+    while (at < words.size()) {
+        const std::size_t open = words.find('{', at);
+        const std::size_t close = words.find('}', open);
+        const auto value = std::find_if(values.begin(), values.end(), [&](const auto& named) {
+            return close != std::string_view::npos &&
+                   named.first == words.substr(open + 1, close - open - 1);
+        });
+        if (open == std::string_view::npos || value == values.end()) {
+            text += words.substr(at, open == std::string_view::npos ? open : open + 1 - at);
+            at = open == std::string_view::npos ? words.size() : open + 1;
+            continue;
+        }
+        text += words.substr(at, open - at);
+        text += value->second;
+        at = close + 1;
+    }
+    return text;
+}
+
+StatusLine Status(StatusId id, std::string detail,
+                  const std::vector<std::pair<std::string_view, std::string>>& values) {
+    return {StatusText(id, values), std::move(detail), EntryOf(id).warning};
+}
+
+StatusLine StatusOf(const NominationCheck& check) {
+    if (const auto* failure = std::get_if<CheckFailure>(&check)) {
+        return Status(StatusId::CheckFailed, failure->reason);
+    }
+    const auto& facts = std::get<NominationFacts>(check);
+    StatusLine nomination = NominationLine(facts.highestEarlierNomination);
+    const std::optional<StatusId> warning = WarningOf(facts.article);
+    if (!warning) return nomination;
+    return Status(*warning, std::move(nomination.text));
+}
+
+StatusLine ComposeStatus(const StatusFacts& facts) {
+    StatusLine shown = facts.check.value_or(StatusLine{});
+    // Once part of the nomination is saved, where it stands matters more than the check.
+    if (facts.saves) {
+        shown = *facts.saves;
+    } else if (facts.noLogMarker) {
+        shown = Status(StatusId::NoLogMarker, shown.text);
+    }
+    if (const std::optional<std::string_view> note = NoteOf(facts.notice)) {
+        shown.text += ". " + std::string(*note);
+    }
+    if (!facts.behind.empty()) shown = PanesBehindStatus(facts.behind, shown);
+    return shown;
+}
+
+}  // namespace nominator

@@ -1,0 +1,125 @@
+#pragma once
+
+#include <optional>
+#include <string>
+#include <string_view>
+#include <utility>
+#include <vector>
+
+#include "core/nomination_check_answer.h"
+#include "core/nomination_plan.h"
+
+namespace nominator {
+
+// The status line: its text, its tool tip and whether it warns the user off saving.
+struct StatusLine {
+    std::string text;
+    std::string detail;
+    bool warning = false;
+
+    bool operator==(const StatusLine&) const = default;
+};
+
+// Everything the status line can say, one row a text, in the order in which they win: the line
+// says the first that applies, and then the note on the creator's notice, if any.
+enum class StatusId {
+    PaneBehind,
+    PanesBehind,
+    NominationComplete,
+    PartlySaved,
+    NoLogMarker,
+    Checking,
+    CheckFailed,
+    OtherNamespace,
+    Missing,
+    Redirect,
+    AlreadyNominated,
+    Renomination,
+    FirstNomination,
+};
+
+// A text's words; "{name}" stands for what the line fills in.
+struct StatusEntry {
+    StatusId id;
+    std::string_view text;
+    bool warning;
+};
+
+// clang-format off
+inline constexpr StatusEntry kStatusCatalogue[] = {
+    {StatusId::PaneBehind,
+     "Tab {tabs} still shows an earlier page, kept for its unsaved changes: {pages}", true},
+    {StatusId::PanesBehind,
+     "Tabs {tabs} still show earlier pages, kept for their unsaved changes: {pages}", true},
+    {StatusId::NominationComplete, "Nomination complete: {edits} saved", false},
+    {StatusId::PartlySaved, "Saved: {saved}. Not yet saved: {unsaved}", false},
+    {StatusId::NoLogMarker,
+     "No place for the log line on this log page: paste it at the top of the list by hand", true},
+    {StatusId::Checking, "Checking for earlier nominations...", false},
+    {StatusId::CheckFailed, "Could not check for earlier nominations", false},
+    {StatusId::OtherNamespace, "Not in the article namespace", true},
+    {StatusId::Missing, "No article of this title on the wiki", true},
+    {StatusId::Redirect, "This title is a redirect", true},
+    {StatusId::AlreadyNominated, "Already nominated: the article carries a deletion tag", true},
+    {StatusId::Renomination, "{ordinal} nomination: earlier discussions found", false},
+    {StatusId::FirstNomination, "First nomination", false},
+};
+// clang-format on
+
+// The tool tip of the panes' warning.
+inline constexpr std::string_view kPanesBehindDetail =
+    "Still shown: {pages}. Click AFD again (Next Day -> for the log) to open this nomination's "
+    "pages.";
+
+// Why no notice is left, said after the line.
+struct NoticeNote {
+    NoticeState state;
+    std::string_view text;
+};
+
+inline constexpr NoticeNote kNoticeNotes[] = {
+    {NoticeState::YouCreated, "You created the article: no notice needed"},
+    {NoticeState::NoCreator, "No creator found for the article: no notice to leave"},
+    {NoticeState::CreatorUnknown, "Could not find out who created the article: no notice to leave"},
+    {NoticeState::Protected, "The creator's talk page is protected: no notice can be left there"},
+};
+
+const StatusEntry& EntryOf(StatusId id);
+
+// The entry's text with each "{name}" replaced by its value.
+std::string StatusText(StatusId id,
+                       const std::vector<std::pair<std::string_view, std::string>>& values = {});
+StatusLine Status(StatusId id, std::string detail = {},
+                  const std::vector<std::pair<std::string_view, std::string>>& values = {});
+
+// What the status line says about a finished check. A failure says so, with its reason as the
+// tool tip. A warning about the article wins over the nomination's count, which then becomes
+// the tool tip, since the texts and pages still follow the count. Otherwise the line names the
+// nomination: "First nomination", "2nd nomination: earlier discussions found", ...
+StatusLine StatusOf(const NominationCheck& check);
+
+// A pane that still shows an earlier page, which the user kept for its unsaved changes
+// instead of leaving it for the nomination's page.
+struct PaneBehind {
+    int tab;
+    // The page's title (UTF-8), as the browser names it.
+    std::string page;
+};
+
+// Everything that decides the status line.
+struct StatusFacts {
+    // What the check says: checking, its outcome; nothing before the first nomination.
+    std::optional<StatusLine> check;
+    // The day's log has no place for the log line.
+    bool noLogMarker = false;
+    // Where the saves stand, once any is saved (SavedEditsStatus).
+    std::optional<StatusLine> saves;
+    NoticeState notice = NoticeState::Unknown;
+    // In tab order.
+    std::vector<PaneBehind> behind;
+};
+
+// The status line: the first entry that applies, with the note on the notice after it.
+StatusLine ComposeStatus(const StatusFacts& facts);
+
+}  // namespace nominator

@@ -1,0 +1,139 @@
+#include "core/status_catalogue.h"
+
+#include <gtest/gtest.h>
+
+#include <iterator>
+#include <ostream>
+#include <string>
+
+namespace nominator {
+
+void PrintTo(const StatusLine& status, std::ostream* out) {
+    *out << (status.warning ? "warning " : "") << '"' << status.text << "\" tip \"" << status.detail
+         << '"';
+}
+
+namespace {
+
+// Every entry once, each with its own words, so that none can stand for another.
+TEST(StatusCatalogueTest, HoldsEveryTextOnceInTheOrderInWhichTheyWin) {
+    for (std::size_t i = 0; i < std::size(kStatusCatalogue); ++i) {
+        SCOPED_TRACE(kStatusCatalogue[i].text);
+        EXPECT_EQ(static_cast<std::size_t>(kStatusCatalogue[i].id), i);
+        EXPECT_EQ(&EntryOf(kStatusCatalogue[i].id), &kStatusCatalogue[i]);
+        for (std::size_t j = 0; j < i; ++j) {
+            EXPECT_NE(kStatusCatalogue[i].text, kStatusCatalogue[j].text);
+        }
+    }
+    EXPECT_EQ(StatusText(StatusId::Checking), "Checking for earlier nominations...");
+    EXPECT_EQ(StatusText(StatusId::CheckFailed), "Could not check for earlier nominations");
+}
+
+TEST(StatusCatalogueTest, FillsInValuesAsTheyStandEvenWithBraces) {
+    EXPECT_EQ(StatusText(StatusId::PartlySaved, {{"unsaved", "{saved}"}, {"saved", "a {x} }{"}}),
+              "Saved: a {x} }{. Not yet saved: {saved}");
+    EXPECT_EQ(StatusText(StatusId::Renomination),
+              "{ordinal} nomination: earlier discussions found");
+}
+
+struct StatusCase {
+    const char* name;
+    NominationCheck check;
+    StatusLine status;
+};
+
+void PrintTo(const StatusCase& row, std::ostream* out) { *out << row.name; }
+
+class StatusOfTest : public testing::TestWithParam<StatusCase> {};
+
+TEST_P(StatusOfTest, SaysWhatTheCheckFound) {
+    EXPECT_EQ(StatusOf(GetParam().check), GetParam().status);
+}
+
+using State = ArticleState;
+const std::string kAgain = " nomination: earlier discussions found";
+
+const StatusCase kStatuses[] = {
+    {"First", NominationFacts{0, State::Fine}, {"First nomination", "", false}},
+    {"Second", NominationFacts{1, State::Fine}, {"2nd" + kAgain, "", false}},
+    {"Third", NominationFacts{2, State::Fine}, {"3rd" + kAgain, "", false}},
+    {"Fourth", NominationFacts{3, State::Fine}, {"4th" + kAgain, "", false}},
+    {"Twelfth", NominationFacts{11, State::Fine}, {"12th" + kAgain, "", false}},
+    {"TwentySecond", NominationFacts{21, State::Fine}, {"22nd" + kAgain, "", false}},
+    {"OtherNamespace",
+     NominationFacts{0, State::OtherNamespace},
+     {"Not in the article namespace", "First nomination", true}},
+    {"Missing",
+     NominationFacts{0, State::Missing},
+     {"No article of this title on the wiki", "First nomination", true}},
+    {"Redirect",
+     NominationFacts{0, State::Redirect},
+     {"This title is a redirect", "First nomination", true}},
+    {"AlreadyNominated",
+     NominationFacts{0, State::AlreadyNominated},
+     {"Already nominated: the article carries a deletion tag", "First nomination", true}},
+    {"WarningWinsOverRenomination",
+     NominationFacts{1, State::Missing},
+     {"No article of this title on the wiki", "2nd" + kAgain, true}},
+    {"TaggedRenomination",
+     NominationFacts{4, State::AlreadyNominated},
+     {"Already nominated: the article carries a deletion tag", "5th" + kAgain, true}},
+    {"Failure",
+     CheckFailure{"the answer is not JSON"},
+     {"Could not check for earlier nominations", "the answer is not JSON", false}},
+};
+
+INSTANTIATE_TEST_SUITE_P(Checks, StatusOfTest, testing::ValuesIn(kStatuses),
+                         [](const auto& info) { return std::string(info.param.name); });
+
+struct ComposeCase {
+    const char* name;
+    StatusFacts facts;
+    StatusLine status;
+};
+
+void PrintTo(const ComposeCase& row, std::ostream* out) { *out << row.name; }
+
+class ComposeStatusTest : public testing::TestWithParam<ComposeCase> {};
+
+TEST_P(ComposeStatusTest, SaysTheFirstThatAppliesAndTheNoticesNote) {
+    EXPECT_EQ(ComposeStatus(GetParam().facts), GetParam().status);
+}
+
+const StatusLine kChecking = Status(StatusId::Checking);
+const StatusLine kFirst = Status(StatusId::FirstNomination);
+const StatusLine kMissing = StatusOf(NominationFacts{0, State::Missing});
+const StatusLine kPartly{"Saved: article tag. Not yet saved: discussion", "", false};
+const std::string kOwn = ". You created the article: no notice needed";
+
+const ComposeCase kComposed[] = {
+    {"NothingYet", {}, {}},
+    {"Checking", {.check = kChecking}, kChecking},
+    {"CheckWithNote",
+     {.check = kFirst, .notice = NoticeState::YouCreated},
+     {"First nomination" + kOwn, "", false}},
+    {"NoteForEveryStateWithoutANotice",
+     {.check = kFirst, .notice = NoticeState::Protected},
+     {"First nomination. The creator's talk page is protected: no notice can be left there", "",
+      false}},
+    {"NoNoteWhileDue", {.check = kFirst, .notice = NoticeState::Due}, kFirst},
+    {"NoLogMarkerWinsOverTheCheck",
+     {.check = kMissing, .noLogMarker = true},
+     {std::string(EntryOf(StatusId::NoLogMarker).text), kMissing.text, true}},
+    {"SavesWinOverNoLogMarker",
+     {.check = kMissing, .noLogMarker = true, .saves = kPartly, .notice = NoticeState::NoCreator},
+     {kPartly.text + ". No creator found for the article: no notice to leave", "", false}},
+    {"PanesBehindWinOverAll",
+     {.check = kFirst, .saves = kPartly, .notice = NoticeState::YouCreated, .behind = {{2, "X"}}},
+     {"Tab 2 still shows an earlier page, kept for its unsaved changes: \"X\"",
+      "Still shown: tab 2: \"X\". Click AFD again (Next Day -> for the log) to open this "
+      "nomination's pages.\n" +
+          kPartly.text + kOwn,
+      true}},
+};
+
+INSTANTIATE_TEST_SUITE_P(Facts, ComposeStatusTest, testing::ValuesIn(kComposed),
+                         [](const auto& info) { return std::string(info.param.name); });
+
+}  // namespace
+}  // namespace nominator
