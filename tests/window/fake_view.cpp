@@ -23,10 +23,7 @@ void FakeView::record(std::string operation) const {
     operations_.push_back(std::move(operation));
 }
 
-std::string FakeView::text(Box box) const {
-    record("read " + std::string(NameOf(box)));
-    return texts_.at(box);
-}
+std::string FakeView::text(Box box) const { return texts_.at(box); }
 
 void FakeView::setText(Box box, const std::string& text) {
     record("set " + std::string(NameOf(box)) + " " + text);
@@ -36,6 +33,15 @@ void FakeView::setText(Box box, const std::string& text) {
 void FakeView::show(Control control) { record("show " + std::string(NameOf(control))); }
 
 void FakeView::hide(Control control) { record("hide " + std::string(NameOf(control))); }
+
+void FakeView::setPanes(const std::vector<PaneLabel>& panes) {
+    std::string listed;
+    for (const PaneLabel& pane : panes) {
+        listed += (listed.empty() ? "" : " | ") + pane.caption + " " + pane.name + ": " +
+                  pane.description;
+    }
+    record("panes " + listed);
+}
 
 void FakeView::navigate(Pane pane, const std::string& address) {
     record("navigate " + std::string(NameOf(pane)) + " " + address);

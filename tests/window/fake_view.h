@@ -9,8 +9,8 @@
 
 namespace nominator {
 
-// A NominationView that keeps the boxes' texts and records every operation as a readable line,
-// so a test can compare a handler's whole sequence at once. It can be told to fail one operation.
+// A NominationView that keeps the boxes' texts and records every effect as a readable line, so
+// a test can compare a handler's whole sequence at once. It can be told to fail one operation.
 class FakeView : public NominationView {
 public:
     FakeView();
@@ -19,6 +19,7 @@ public:
     void setText(Box box, const std::string& text) override;
     void show(Control control) override;
     void hide(Control control) override;
+    void setPanes(const std::vector<PaneLabel>& panes) override;
     void navigate(Pane pane, const std::string& address) override;
     void setStatus(const std::string& text, const std::string& detail, bool warning) override;
     void requestNominationCheck(int ticket, const std::string& address) override;
