@@ -141,7 +141,7 @@ protected:
         ASSERT_TRUE(QTest::qWaitForWindowExposed(window.get()));
         ASSERT_TRUE(QTest::qWaitFor([] { return Pane(0) != nullptr; }, kGiveUpMs));
         window->command1()->click();
-        window->navigate(Pane::Browser4, kCreatorsTalkPage);
+        window->navigate(PaneOfKind(EditKind::CreatorNotice), kCreatorsTalkPage);
         for (int pane = 0; pane < kPaneCount; ++pane) ASSERT_NO_FATAL_FAILURE(waitForPage(pane));
         window->activateWindow();
         ASSERT_TRUE(QTest::qWaitForWindowActive(window.get()));
@@ -161,7 +161,7 @@ protected:
     // Opens the address in the article's pane as a nomination does, until its page has come.
     void navigateArticle(const QUrl& address) {
         const std::size_t before = RequestsFor(address);
-        window->navigate(Pane::Browser, address.toString().toStdString());
+        window->navigate(PaneOfKind(EditKind::ArticleTag), address.toString().toStdString());
         ASSERT_TRUE(QTest::qWaitFor(
             [&] {
                 return RequestsFor(address) > before && UrlOf(0) == address &&

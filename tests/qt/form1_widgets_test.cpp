@@ -16,13 +16,16 @@
 #include <QTabBar>
 #include <QTest>
 #include <QWebEngineUrlRequestInterceptor>
+#include <algorithm>
 #include <chrono>
+#include <iterator>
 #include <ostream>
 #include <set>
 #include <string>
 #include <vector>
 
-#include "core/panes_behind_status.h"
+#include "core/saved_edits.h"
+#include "core/status_catalogue.h"
 #include "tests/qt/quick_panes.h"
 #include "window/control_names.h"
 #include "window/form1_layout.h"
@@ -299,23 +302,46 @@ TEST_F(Form1WindowTest, NominationShowsTheHiddenControlsAndTheSelectedTabsPane) 
     }
 }
 
+// The longest line each entry of the status line's catalogue can make: the wiki's longest
+// titles, every edit named, and the longest note on the creator's notice after it.
+std::string LongestStatusText(StatusId id) {
+    const auto note = std::max_element(
+        std::begin(kNoticeNotes), std::end(kNoticeNotes),
+        [](const NoticeNote& a, const NoticeNote& b) { return a.text.size() < b.text.size(); });
+    StatusFacts facts{.check = Status(StatusId::Renomination, {}, {{"ordinal", "123rd"}}),
+                      .notice = note->state};
+    const NominationPlan plan =
+        PlanNomination({.name = "A", .logKey = "K", .notice = NoticeState::Open, .creator = "C"});
+    using S = EditState;
+    switch (id) {
+        case StatusId::PaneBehind:
+            facts.behind = {
+                {2, "Editing Wikipedia:Articles for deletion/Log/2026 September 27 - Wikipedia"}};
+            break;
+        case StatusId::PanesBehind:
+            facts.behind = {{0, "Editing Mississippi River Commission - Wikipedia"},
+                            {1, "Wikipedia:Articles for deletion/Mississippi River Commission"},
+                            {2, "Editing Wikipedia:Articles for deletion/Log/2026 September 27"}};
+            break;
+        case StatusId::NominationComplete:
+            facts.saves = SavedEditsStatus(plan, {S::Saved, S::Saved, S::Saved, S::Saved});
+            break;
+        case StatusId::PartlySaved:
+            facts.saves = SavedEditsStatus(plan, {S::Unsaved, S::Unsaved, S::Unsaved, S::Saved});
+            break;
+        case StatusId::NoLogMarker:
+            facts.noLogMarker = true;
+            break;
+        default:
+            facts.check = Status(id, {}, {{"ordinal", "123rd"}});
+    }
+    return ComposeStatus(facts).text;
+}
+
 TEST_F(Form1WindowTest, EveryStatusTextFitsTheStatusLineWhole) {
     QLabel* status = window.status();
-    const std::vector<std::string> texts = {
-        "Checking for earlier nominations...", "First nomination",
-        "2nd nomination: earlier discussions found", "123rd nomination: earlier discussions found",
-        "Could not check for earlier nominations", "Not in the article namespace",
-        "No article of this title on the wiki", "This title is a redirect",
-        "Already nominated: the article carries a deletion tag",
-        // Pages kept for their unsaved changes, under the wiki's longest titles.
-        PanesBehindStatus(
-            {{2, "Editing Wikipedia:Articles for deletion/Log/2026 September 27 - Wikipedia"}}, {})
-            .text,
-        PanesBehindStatus({{0, "Editing Mississippi River Commission - Wikipedia"},
-                           {1, "Wikipedia:Articles for deletion/Mississippi River Commission"},
-                           {2, "Editing Wikipedia:Articles for deletion/Log/2026 September 27"}},
-                          {})
-            .text};
+    std::vector<std::string> texts;
+    for (const StatusEntry& entry : kStatusCatalogue) texts.push_back(LongestStatusText(entry.id));
     for (const std::string& text : texts) {
         SCOPED_TRACE(text);
         window.setStatus(text, "", true);

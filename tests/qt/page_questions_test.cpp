@@ -308,12 +308,12 @@ TEST_F(PageQuestionsTest, AnotherAddressAsksBeforeItLeavesAnEditedTalkPage) {
     const std::string talkPage = ArticleEditUrl("User_talk:Creator");
     const std::string otherPage = ArticleEditUrl("User_talk:Other");
     nominate("Noticed");
-    window.navigate(Pane::Browser4, talkPage);
+    window.navigate(PaneOfKind(EditKind::CreatorNotice), talkPage);
     ASSERT_NO_FATAL_FAILURE(showTab(3));
     ASSERT_TRUE(WaitInEventLoop([] { return editorLoaded("User_talk:Creator", 3); }, kGiveUpMs));
     typeIntoPage("notice");
     const std::size_t before = RequestsFor(Target(otherPage));
-    window.navigate(Pane::Browser4, otherPage);
+    window.navigate(PaneOfKind(EditKind::CreatorNotice), otherPage);
     QMessageBox* question = openQuestion();
     ASSERT_NE(question, nullptr) << "no question before the edited talk page was left";
     EXPECT_THAT(ToUtf8(question->text()), HasSubstr("Tab 3 (Creator's talk page)"));

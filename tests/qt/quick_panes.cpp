@@ -12,6 +12,8 @@
 
 namespace nominator {
 
+Pane PaneOfKind(EditKind kind) { return static_cast<Pane>(*EditOfKind(PlanNomination({}), kind)); }
+
 QQuickWindow* PanesWindow() {
     for (QWindow* window : QGuiApplication::allWindows()) {
         if (auto* quick = qobject_cast<QQuickWindow*>(window)) return quick;

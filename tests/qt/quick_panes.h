@@ -2,6 +2,9 @@
 
 #include <string_view>
 
+#include "core/nomination_plan.h"
+#include "window/nomination_view.h"
+
 class QQuickItem;
 namespace nominator {
 class Form1Window;
@@ -14,6 +17,8 @@ namespace nominator {
 // The browser panes as the tests see them: QML items in the engine module's Qt Quick window,
 // which is embedded in the window and so is no child of any widget.
 QQuickWindow* PanesWindow();
+// The pane of the edit of this kind in a nomination's plan.
+Pane PaneOfKind(EditKind kind);
 // The pane ("Browser", "Browser2", "Browser3", "Browser4"); nullptr until the panes exist.
 QQuickItem* FindPane(std::string_view name);
 // The pane on the tab, counted from 0; nullptr until the panes exist.

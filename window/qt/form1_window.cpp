@@ -142,8 +142,9 @@ void Form1Window::closeEvent(QCloseEvent* event) {
     }
     // Closing again once it has gone (at the program's end) finds nothing new to keep.
     if (isVisible()) KeepGeometry(*this);
-    // Nobody is left to answer a question still open.
-    delete closeQuestion_;
+    // Nobody is left to answer a question still open. This may run inside the question's own
+    // signal (its Close button closes the window), so the box goes only once that has returned.
+    dismissCloseQuestion();
     panes_.answerClose(true);
     // The window goes at once; it has ended once the engine has written the login.
     if (panes_.close([this] { emit ended(); })) {
@@ -178,11 +179,20 @@ void Form1Window::askBeforeClosing(const std::vector<int>& unsavedTabs) {
     closeQuestion_ = box;
     connect(box, &QMessageBox::finished, this, [this, box, closeButton] {
         const bool closing = box->clickedButton() == closeButton;
+        dismissCloseQuestion();
         closing_ = closing ? Closing::Agreed : Closing::NotAsked;
         panes_.answerClose(closing);
         if (closing) close();
     });
     box->open();
+}
+
+void Form1Window::dismissCloseQuestion() {
+    if (!closeQuestion_) return;
+    closeQuestion_->disconnect(this);
+    closeQuestion_->hide();
+    closeQuestion_->deleteLater();
+    closeQuestion_.clear();
 }
 
 void Form1Window::paintEvent(QPaintEvent* event) {

@@ -59,6 +59,8 @@ private:
     using Outcome = void (Form1::*)(int ticket, const std::string& textOrReason);
     void fetchFor(int ticket, const std::string& address, Outcome answered, Outcome failed);
     void askBeforeClosing(const std::vector<int>& unsavedTabs);
+    // Disconnects the open close question and deletes it once control is back in the event loop.
+    void dismissCloseQuestion();
 
     Form1 form_;
     BrowserPanes panes_;
