@@ -74,6 +74,13 @@
                 if (field) field.addEventListener('input', changed);
             }
             window.addEventListener('beforeunload', changed, true);
+            // What the user types or pastes is read again, a moment after, so that the window
+            // can tell a text that the editor now holds twice.
+            let reread = null;
+            form.box.addEventListener('input', function () {
+                clearTimeout(reread);
+                reread = setTimeout(report, 300);
+            });
         }
         report();
     }

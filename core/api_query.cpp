@@ -13,7 +13,7 @@ constexpr char kUnitSeparator = '\x1F';
 
 }  // namespace
 
-std::string ApiUrl(std::initializer_list<ApiParameter> parameters) {
+std::string ApiUrl(const std::vector<ApiParameter>& parameters) {
     std::string url{WikiBase};
     url += kApiPath;
     char separator = '?';

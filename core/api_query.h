@@ -1,6 +1,5 @@
 #pragma once
 
-#include <initializer_list>
 #include <string>
 #include <string_view>
 #include <utility>
@@ -13,7 +12,7 @@ using ApiParameter = std::pair<std::string_view, std::string_view>;
 
 // The address of the wiki's API with these parameters, in this order, every value
 // percent-encoded.
-std::string ApiUrl(std::initializer_list<ApiParameter> parameters);
+std::string ApiUrl(const std::vector<ApiParameter>& parameters);
 
 // The value of a multi-valued parameter that holds these values. The API splits such a value at
 // "|"; when a value holds "|" itself, the whole parameter is marked the API's way instead, with

@@ -52,6 +52,15 @@ std::variant<ArticleState, CheckFailure> ArticleStateIn(const json& query, std::
     return CheckFailure{"the answer does not list the article"};
 }
 
+long long LastRevisionIn(const json& query, std::string_view name) {
+    const json* pages = Member(query, "pages");
+    const json* page = pages != nullptr && pages->is_structured()
+                           ? EntryTitled(*pages, NormalisedTitle(query, name))
+                           : nullptr;
+    const json* revision = page != nullptr ? Member(*page, "lastrevid") : nullptr;
+    return revision != nullptr && revision->is_number_integer() ? revision->get<long long>() : 0;
+}
+
 }  // namespace
 
 NominationCheck ReadNominationCheck(std::string_view answer, std::string_view name) {
@@ -72,7 +81,8 @@ NominationCheck ReadNominationCheck(std::string_view answer, std::string_view na
     }
     const auto article = ArticleStateIn(*query, name);
     if (const auto* failure = std::get_if<CheckFailure>(&article)) return *failure;
-    return NominationFacts{HighestEarlierNomination(titles, name), std::get<ArticleState>(article)};
+    return NominationFacts{HighestEarlierNomination(titles, name), std::get<ArticleState>(article),
+                           LastRevisionIn(*query, name)};
 }
 
 }  // namespace nominator

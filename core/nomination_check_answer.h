@@ -14,6 +14,8 @@ enum class ArticleState { Fine, OtherNamespace, Missing, Redirect, AlreadyNomina
 struct NominationFacts {
     int highestEarlierNomination = 0;
     ArticleState article = ArticleState::Fine;
+    // The article's latest revision when the check was answered; 0 when it has none.
+    long long lastRevision = 0;
 
     bool operator==(const NominationFacts&) const = default;
 };

@@ -41,7 +41,8 @@ NominationPlan PlanNomination(const NominationInput& input) {
          .page = input.name,
          .address = ArticleEditUrl(input.typedTitle),
          .text = input.number > 1 ? RenominationTag(input.number) : std::string(ArticleTag),
-         .summary = ArticleTagSummary(page)});
+         .summary = ArticleTagSummary(page),
+         .savedAfterRevision = input.taggedAtRevision});
     // The discussion template links the article from the title as typed; the log line and the
     // discussion page must name the page the article's tag links to, under the wiki's name.
     add({.kind = EditKind::Discussion,

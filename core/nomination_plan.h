@@ -39,6 +39,7 @@ enum class NoticeState {
     Due,             // a notice is due; whether the user may edit the talk page is not known yet
     Open,            // the wiki says the user may edit the talk page: its pane opens it
     Protected,       // no notice: the user may not edit the creator's talk page
+    Bot,             // no notice: the creator is a bot
 };
 
 // A kind of edit: what its pane is called and what the status line and the close question call
@@ -90,6 +91,9 @@ struct NominationInput {
     NoticeState notice = NoticeState::Unknown;
     // Who created the article, while a notice is due or open.
     std::string creator = {};
+    // The article's revision when the check found a deletion tag on it already (0 when the
+    // answer did not say which); nothing when it found none.
+    std::optional<long long> taggedAtRevision = {};
 };
 
 // What a pane shows while its edit has no page yet.
@@ -109,6 +113,9 @@ struct PlannedEdit {
     std::string summary;
     // Part of the nomination: counted in what is saved, "complete" and the close question.
     bool due = true;
+    // The revision of the page in which the wiki showed the edit's sign before the nomination
+    // began: the edit counts as saved only in a later one.
+    std::optional<long long> savedAfterRevision = {};
 
     const EditKindInfo& info() const { return InfoOf(kind); }
 };

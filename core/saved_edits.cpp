@@ -52,8 +52,17 @@ bool MayEdit(const json& page) {
 
 EditState Saved(bool saved) { return saved ? EditState::Saved : EditState::Unsaved; }
 
-EditState StateOn(const json& page, SavedSign sign, std::string_view discussionTitle) {
-    switch (sign) {
+long long LastRevision(const json& page) {
+    const json* revision = Member(page, "lastrevid");
+    return revision != nullptr && revision->is_number_integer() ? revision->get<long long>() : 0;
+}
+
+EditState StateOn(const json& page, const PlannedEdit& edit, std::string_view discussionTitle) {
+    // A sign the page showed before the nomination began is not this nomination's edit.
+    if (edit.savedAfterRevision && LastRevision(page) <= *edit.savedAfterRevision) {
+        return EditState::Unsaved;
+    }
+    switch (edit.info().savedSign) {
         case SavedSign::DeletionTemplate:
             return Saved(CarriesDeletionTemplate(page));
         case SavedSign::PageExists:
@@ -74,6 +83,12 @@ std::vector<std::string_view> AskedPages(const NominationPlan& plan) {
         if (!edit.page.empty()) pages.push_back(edit.page);
     }
     return pages;
+}
+
+// The pages' revisions, which tell an edit from what a page showed before.
+bool AsksForRevisions(const NominationPlan& plan) {
+    return std::any_of(plan.begin(), plan.end(),
+                       [](const PlannedEdit& edit) { return edit.savedAfterRevision.has_value(); });
 }
 
 bool AsksForLinks(const NominationPlan& plan) {
@@ -107,7 +122,7 @@ std::string SavedEditsUrl(const NominationPlan& plan) {
         return ApiUrl({
             {"action", "query"},
             {"titles", titles},
-            {"prop", "templates"},
+            {"prop", AsksForRevisions(plan) ? "templates|info" : "templates"},
             {"tltemplates", templates},
             {"tllimit", "max"},
             {"format", "json"},
@@ -149,7 +164,7 @@ std::variant<SavedStates, CheckFailure> ReadSavedEdits(std::string_view answer,
         }
         const json* page = EntryTitled(*listed, NormalisedTitle(query, edit.page));
         if (page == nullptr) return CheckFailure{"the answer does not list the page " + edit.page};
-        saved.push_back(StateOn(*page, edit.info().savedSign, discussionTitle));
+        saved.push_back(StateOn(*page, edit, discussionTitle));
     }
     return saved;
 }

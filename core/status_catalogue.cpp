@@ -24,9 +24,18 @@ std::optional<StatusId> WarningOf(ArticleState article) {
     return std::nullopt;
 }
 
-StatusLine NominationLine(int highestEarlierNomination) {
+StatusLine NominationLine(int highestEarlierNomination, const std::optional<ReviewFacts>& review,
+                          std::chrono::year_month_day today) {
     if (highestEarlierNomination == 0) return Status(StatusId::FirstNomination);
-    return Status(StatusId::Renomination, {}, {{"ordinal", Ordinal(highestEarlierNomination + 1)}});
+    const std::string ordinal = Ordinal(highestEarlierNomination + 1);
+    if (!review || !review->lastDiscussion) {
+        return Status(StatusId::Renomination, {}, {{"ordinal", ordinal}});
+    }
+    const ClosedDiscussion& last = *review->lastDiscussion;
+    return Status(ClosedRecentlyAsKept(last, today) ? StatusId::RenominationClosedRecently
+                                                    : StatusId::RenominationClosed,
+                  {},
+                  {{"ordinal", ordinal}, {"result", last.result}, {"date", WikiDate(last.day)}});
 }
 
 std::optional<std::string_view> NoteOf(NoticeState state) {
@@ -74,27 +83,41 @@ StatusLine Status(StatusId id, std::string detail,
     return {StatusText(id, values), std::move(detail), EntryOf(id).warning};
 }
 
-StatusLine StatusOf(const NominationCheck& check) {
+StatusLine StatusOf(const NominationCheck& check, const std::optional<ReviewFacts>& review,
+                    std::chrono::year_month_day today) {
     if (const auto* failure = std::get_if<CheckFailure>(&check)) {
         return Status(StatusId::CheckFailed, failure->reason);
     }
     const auto& facts = std::get<NominationFacts>(check);
-    StatusLine nomination = NominationLine(facts.highestEarlierNomination);
-    const std::optional<StatusId> warning = WarningOf(facts.article);
+    StatusLine nomination = NominationLine(facts.highestEarlierNomination, review, today);
+    std::optional<StatusId> warning = WarningOf(facts.article);
+    if (!warning && review && review->onMainPage) {
+        return Status(StatusId::MainPage, std::string(kMainPageDetail) + "\n" + nomination.text);
+    }
     if (!warning) return nomination;
     return Status(*warning, std::move(nomination.text));
 }
 
 StatusLine ComposeStatus(const StatusFacts& facts) {
     StatusLine shown = facts.check.value_or(StatusLine{});
-    // Once part of the nomination is saved, where it stands matters more than the check.
-    if (facts.saves) {
+    if (facts.taggedBefore) {
+        // What is saved may be the earlier nomination's: the tool tip says it, not the line.
+        if (facts.saves) shown.detail += (shown.detail.empty() ? "" : "\n") + facts.saves->text;
+    } else if (facts.saves) {
+        // Once part of the nomination is saved, where it stands matters more than the check.
         shown = *facts.saves;
     } else if (facts.noLogMarker) {
         shown = Status(StatusId::NoLogMarker, shown.text);
     }
+    if (facts.heldTwice) {
+        shown = Status(
+            StatusId::HeldTwice, shown.text,
+            {{"tab", std::to_string(facts.heldTwice->first)}, {"edit", facts.heldTwice->second}});
+    }
     if (const std::optional<std::string_view> note = NoteOf(facts.notice)) {
         shown.text += ". " + std::string(*note);
+    } else if (facts.creatorBlocked) {
+        shown.text += ". " + std::string(kCreatorBlockedNote);
     }
     if (!facts.behind.empty()) shown = PanesBehindStatus(facts.behind, shown);
     return shown;

@@ -1,5 +1,6 @@
 #pragma once
 
+#include <chrono>
 #include <optional>
 #include <string>
 #include <string_view>
@@ -8,6 +9,7 @@
 
 #include "core/nomination_check_answer.h"
 #include "core/nomination_plan.h"
+#include "core/nomination_review.h"
 
 namespace nominator {
 
@@ -25,6 +27,8 @@ struct StatusLine {
 enum class StatusId {
     PaneBehind,
     PanesBehind,
+    HeldTwice,
+    AlreadyNominated,
     NominationComplete,
     PartlySaved,
     NoLogMarker,
@@ -33,7 +37,9 @@ enum class StatusId {
     OtherNamespace,
     Missing,
     Redirect,
-    AlreadyNominated,
+    MainPage,
+    RenominationClosedRecently,
+    RenominationClosed,
     Renomination,
     FirstNomination,
 };
@@ -51,6 +57,10 @@ inline constexpr StatusEntry kStatusCatalogue[] = {
      "Tab {tabs} still shows an earlier page, kept for its unsaved changes: {pages}", true},
     {StatusId::PanesBehind,
      "Tabs {tabs} still show earlier pages, kept for their unsaved changes: {pages}", true},
+    {StatusId::HeldTwice, "Tab {tab}'s editor holds the {edit} twice", true},
+    // Someone else's nomination, running or left half done: whatever is saved now is not this
+    // one's, and the warning stays.
+    {StatusId::AlreadyNominated, "Already nominated: the article carries a deletion tag", true},
     {StatusId::NominationComplete, "Nomination complete: {edits} saved", false},
     {StatusId::PartlySaved, "Saved: {saved}. Not yet saved: {unsaved}", false},
     {StatusId::NoLogMarker,
@@ -60,7 +70,12 @@ inline constexpr StatusEntry kStatusCatalogue[] = {
     {StatusId::OtherNamespace, "Not in the article namespace", true},
     {StatusId::Missing, "No article of this title on the wiki", true},
     {StatusId::Redirect, "This title is a redirect", true},
-    {StatusId::AlreadyNominated, "Already nominated: the article carries a deletion tag", true},
+    {StatusId::MainPage,
+     "Linked from the Main Page today: a nomination now is usually closed at once", true},
+    {StatusId::RenominationClosedRecently,
+     "{ordinal} nomination: the last discussion closed as {result} on {date}", true},
+    {StatusId::RenominationClosed,
+     "{ordinal} nomination: the last discussion closed as {result} on {date}", false},
     {StatusId::Renomination, "{ordinal} nomination: earlier discussions found", false},
     {StatusId::FirstNomination, "First nomination", false},
 };
@@ -82,7 +97,16 @@ inline constexpr NoticeNote kNoticeNotes[] = {
     {NoticeState::NoCreator, "No creator found for the article: no notice to leave"},
     {NoticeState::CreatorUnknown, "Could not find out who created the article: no notice to leave"},
     {NoticeState::Protected, "The creator's talk page is protected: no notice can be left there"},
+    {NoticeState::Bot, "The creator is a bot: no notice needed"},
 };
+
+// Said after the line while a notice is due to a creator who is blocked: telling them is still
+// the user's call.
+inline constexpr std::string_view kCreatorBlockedNote = "The creator is blocked";
+
+// What the Main Page's warning's tool tip says first.
+inline constexpr std::string_view kMainPageDetail =
+    "The Main Page links the article today; wait until it has left the Main Page.";
 
 const StatusEntry& EntryOf(StatusId id);
 
@@ -96,7 +120,11 @@ StatusLine Status(StatusId id, std::string detail = {},
 // tool tip. A warning about the article wins over the nomination's count, which then becomes
 // the tool tip, since the texts and pages still follow the count. Otherwise the line names the
 // nomination: "First nomination", "2nd nomination: earlier discussions found", ...
-StatusLine StatusOf(const NominationCheck& check);
+// With what the review found, once it has: a Main Page link warns unless the article does
+// already, and a renomination names how the last discussion closed (a warning when it kept the
+// article less than six months before `today`).
+StatusLine StatusOf(const NominationCheck& check, const std::optional<ReviewFacts>& review = {},
+                    std::chrono::year_month_day today = {});
 
 // A pane that still shows an earlier page, which the user kept for its unsaved changes
 // instead of leaving it for the nomination's page.
@@ -117,6 +145,12 @@ struct StatusFacts {
     NoticeState notice = NoticeState::Unknown;
     // In tab order.
     std::vector<PaneBehind> behind;
+    // The article carried a deletion tag before this nomination: that stays the line.
+    bool taggedBefore = false;
+    // A tab whose editor holds its text twice, and what the text is ("tag").
+    std::optional<std::pair<int, std::string>> heldTwice;
+    // The creator, due a notice, is blocked.
+    bool creatorBlocked = false;
 };
 
 // The status line: the first entry that applies, with the note on the notice after it.

@@ -8,6 +8,7 @@
 #include "core/editor_fill.h"
 #include "core/log_date.h"
 #include "core/nomination_check_query.h"
+#include "core/nomination_page.h"
 #include "core/nomination_texts.h"
 #include "core/page_titles.h"
 #include "core/status_catalogue.h"
@@ -36,6 +37,12 @@ Box CopyBoxOf(EditKind kind) {
 std::size_t RowOf(const NominationPlan& plan, EditKind kind) { return *EditOfKind(plan, kind); }
 
 Pane PaneOf(std::size_t row) { return static_cast<Pane>(row); }
+
+// The full title of the latest earlier discussion of a renomination; empty for a first one.
+std::string LastDiscussion(const NominationInput& input) {
+    if (input.number < 2) return {};
+    return DiscussionTitle(NominationPage(input.name, input.number - 1));
+}
 
 }  // namespace
 
@@ -75,6 +82,8 @@ void Form1::Command1_Click() {
     saved_.assign(planned.size(), EditState::NotAsked);
     noLogMarker_ = false;
     checkOutcome_.reset();
+    reviewTicket_.reset();
+    review_.reset();
     restoreArticleTag();
 
     phase_ = Phase::Checking;
@@ -103,8 +112,11 @@ void Form1::NominationCheckAnswered(int ticket, const std::string& body) {
     phase_ = Phase::Prepared;
     const NominationCheck check = ReadNominationCheck(body, input_.name);
     checkOutcome_ = check;
-    if (const auto* facts = std::get_if<NominationFacts>(&check);
-        facts != nullptr && facts->highestEarlierNomination > 0) {
+    const auto* facts = std::get_if<NominationFacts>(&check);
+    if (facts != nullptr && facts->article == ArticleState::AlreadyNominated) {
+        input_.taggedAtRevision = facts->lastRevision;
+    }
+    if (facts != nullptr && facts->highestEarlierNomination > 0) {
         input_.number = facts->highestEarlierNomination + 1;
         const NominationPlan planned = plan();
         const std::string& tag = planned[RowOf(planned, EditKind::ArticleTag)].text;
@@ -118,6 +130,8 @@ void Form1::NominationCheckAnswered(int ticket, const std::string& body) {
     learnCreator(ReadCreator(body, input_.name), true);
     refreshStatus();
     checkEnded();
+    // An article that began as a redirect is reviewed once its creator is found.
+    if (facts != nullptr && input_.notice != NoticeState::LookingFurther) askReview();
 }
 
 void Form1::NominationCheckFailed(int ticket, const std::string& reason) {
@@ -130,7 +144,9 @@ void Form1::NominationCheckFailed(int ticket, const std::string& reason) {
 }
 
 void Form1::EditorShown(Pane pane, const std::string& page, const std::string& text) {
+    const auto twiceBefore = heldTwice();
     shown_[pane] = {page, text};
+    if (heldTwice() != twiceBefore) refreshStatus();
     fill(pane);
 }
 
@@ -172,12 +188,36 @@ void Form1::CreatorAnswered(int ticket, const std::string& body) {
     learnCreator(ReadCreator(body, input_.name), false);
     refreshStatus();
     askWhatIsSaved();
+    askReview();
 }
 
 void Form1::CreatorFailed(int ticket, const std::string& reason) {
     if (input_.notice != NoticeState::LookingFurther || ticket != creatorTicket_) return;
     learnCreator(CheckFailure{reason}, false);
     refreshStatus();
+    askReview();
+}
+
+void Form1::ReviewAnswered(int ticket, const std::string& body) {
+    if (reviewTicket_ != ticket) return;
+    reviewTicket_.reset();
+    const auto review = ReadReview(body, input_.name, LastDiscussion(input_));
+    review_ =
+        std::holds_alternative<ReviewFacts>(review) ? std::get<ReviewFacts>(review) : ReviewFacts{};
+    if (review_->creatorIsBot && input_.notice == NoticeState::Due) {
+        input_.notice = NoticeState::Bot;
+        view_.hide(Control::Text6);
+    }
+    noticeAnswered();
+    refreshStatus();
+}
+
+void Form1::ReviewFailed(int ticket, const std::string& /*reason*/) {
+    if (reviewTicket_ != ticket) return;
+    reviewTicket_.reset();
+    // Nothing is known against the nomination; the check's line stays as it is.
+    review_ = ReviewFacts{};
+    noticeAnswered();
 }
 
 std::optional<std::string> Form1::CloseQuestion(const std::vector<int>& unsavedTabs) const {
@@ -212,8 +252,15 @@ void Form1::learnCreator(const CreatorCheck& check, bool mayLookFurther) {
     view_.show(Control::Text6);
 }
 
+void Form1::askReview() {
+    reviewTicket_ = ++lastReviewTicket_;
+    view_.requestReview(*reviewTicket_,
+                        ReviewUrl(input_.name, LastDiscussion(input_), input_.creator));
+}
+
 void Form1::noticeAnswered() {
-    if (input_.notice != NoticeState::Due) return;
+    // The talk page opens once the review has said whether its owner is a bot.
+    if (input_.notice != NoticeState::Due || !review_) return;
     const std::size_t notice = RowOf(plan(), EditKind::CreatorNotice);
     if (saved_[notice] == EditState::CannotEdit) {
         input_.notice = NoticeState::Protected;
@@ -277,11 +324,32 @@ void Form1::PaneArrived(Pane pane) {
 void Form1::refreshStatus() {
     StatusFacts facts{.noLogMarker = noLogMarker_, .notice = input_.notice};
     if (phase_ == Phase::Checking) facts.check = Status(StatusId::Checking);
-    if (checkOutcome_) facts.check = StatusOf(*checkOutcome_);
+    if (checkOutcome_) facts.check = StatusOf(*checkOutcome_, review_, UtcToday(clock_()));
+    facts.taggedBefore = input_.taggedAtRevision.has_value();
+    facts.heldTwice = heldTwice();
+    facts.creatorBlocked =
+        review_ && review_->creatorBlocked &&
+        (input_.notice == NoticeState::Due || input_.notice == NoticeState::Open);
     if (phase_ != Phase::Nothing) facts.saves = SavedEditsStatus(plan(), saved_);
     for (const auto& [pane, page] : behind_) facts.behind.push_back({pane, page});
     const StatusLine shown = ComposeStatus(facts);
     view_.setStatus(shown.text, shown.detail, shown.warning);
+}
+
+std::optional<std::pair<int, std::string>> Form1::heldTwice() const {
+    if (phase_ == Phase::Nothing) return std::nullopt;
+    const NominationPlan planned = plan();
+    for (const auto& [pane, shown] : shown_) {
+        const auto row = static_cast<std::size_t>(pane);
+        if (row >= planned.size() || TitleOfAddress(shown.page) != planned[row].page) continue;
+        const std::string text = view_.text(CopyBoxOf(planned[row].kind));
+        const std::size_t first = text.empty() ? std::string::npos : shown.text.find(text);
+        if (first != std::string::npos &&
+            shown.text.find(text, first + text.size()) != std::string::npos) {
+            return std::pair{pane, std::string(planned[row].info().completeName)};
+        }
+    }
+    return std::nullopt;
 }
 
 void Form1::restoreArticleTag() {

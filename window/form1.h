@@ -5,11 +5,13 @@
 #include <map>
 #include <optional>
 #include <string>
+#include <utility>
 #include <vector>
 
 #include "core/creator_answer.h"
 #include "core/nomination_check_answer.h"
 #include "core/nomination_plan.h"
+#include "core/nomination_review.h"
 #include "core/saved_edits.h"
 #include "window/nomination_view.h"
 
@@ -70,6 +72,11 @@ public:
     // revision was a redirect; other tickets' outcomes are stale.
     void CreatorAnswered(int ticket, const std::string& body);
     void CreatorFailed(int ticket, const std::string& reason);
+    // The wiki's answer to what its reviewers would look at: the status line warns of a Main
+    // Page link and a recent keep, and notes a blocked creator; a bot is told nothing. The
+    // talk page's pane waits for it. Other tickets' outcomes are stale.
+    void ReviewAnswered(int ticket, const std::string& body);
+    void ReviewFailed(int ticket, const std::string& reason);
 
     // What closing the window must ask first, given the tabs whose pages hold unsaved changes:
     // nothing, or one question about those and a nomination that is saved in part.
@@ -98,6 +105,10 @@ private:
     void learnCreator(const CreatorCheck& check, bool mayLookFurther);
     // The wiki's answer says whether the notice can be left: opens the talk page, or says why not.
     void noticeAnswered();
+    // Asks what the wiki's reviewers would look at, once the creator is settled.
+    void askReview();
+    // A tab whose editor holds its nomination's text twice, and what that text is.
+    std::optional<std::pair<int, std::string>> heldTwice() const;
     void fill(Pane pane);
     void askWhatIsSaved();
     void restoreArticleTag();
@@ -115,6 +126,10 @@ private:
     int creatorTicket_ = 0;
     // The check's outcome, once the phase is past Checking.
     std::optional<NominationCheck> checkOutcome_;
+    // The review under way, and what it found once it has answered (nothing known if it
+    // failed).
+    std::optional<int> reviewTicket_;
+    std::optional<ReviewFacts> review_;
     // The renomination tag last written into Text2, until a click puts the first one back.
     std::optional<std::string> writtenTag_;
     // The panes that still show an earlier page, and its name.
@@ -126,6 +141,7 @@ private:
     bool noLogMarker_ = false;
     SavedStates saved_;
     int lastSavedTicket_ = 0;
+    int lastReviewTicket_ = 0;
     // The question which edits are saved that is under way, and whether to ask again after.
     std::optional<int> savedTicket_;
     bool askSavedAgain_ = false;

@@ -69,6 +69,10 @@ public:
     // The same for the question who created the article, asked when its first revision was a
     // redirect; the outcome goes to Form1::CreatorAnswered or Form1::CreatorFailed.
     virtual void requestCreator(int ticket, const std::string& address) = 0;
+    // The same for what the wiki's reviewers would look at (the Main Page, the last discussion,
+    // the creator's blocks and groups); the outcome goes to Form1::ReviewAnswered or
+    // Form1::ReviewFailed.
+    virtual void requestReview(int ticket, const std::string& address) = 0;
 
     // Puts the fill into the pane's editor, never saving it, and returns at once. The pane
     // then reports Form1::EditorFilled, or, when the editor holds something else by now,

@@ -10,7 +10,7 @@ namespace nominator {
 
 void PrintTo(const NominationFacts& facts, std::ostream* out) {
     *out << "highest earlier nomination " << facts.highestEarlierNomination << ", article state "
-         << static_cast<int>(facts.article);
+         << static_cast<int>(facts.article) << ", last revision " << facts.lastRevision;
 }
 
 void PrintTo(const CheckFailure& failure, std::ostream* out) {
@@ -55,14 +55,14 @@ TEST_P(ReadNominationCheckTest, ReadsWhatTheAnswerSays) {
 
 const AnswerCase kNominations[] = {
     {"FirstNomination", "Sample", Answer(kNoEarlier + "," + Pages(kSampleFine)),
-     NominationFacts{0, State::Fine}},
+     NominationFacts{0, State::Fine, 5}},
     {"SecondNominationAmongLookAlikes", "Sample",
-     Answer(kSecondAndLookAlikes + "," + Pages(kSampleFine)), NominationFacts{2, State::Fine}},
+     Answer(kSecondAndLookAlikes + "," + Pages(kSampleFine)), NominationFacts{2, State::Fine, 5}},
     {"ListingEntriesWithoutTitlesIgnored", "Sample",
      Answer(R"("allpages":[{"pageid":1},7,null,{"title":5},)"
             R"({"title":"Wikipedia:Articles for deletion/Sample"}],)" +
             Pages(kSampleFine)),
-     NominationFacts{1, State::Fine}},
+     NominationFacts{1, State::Fine, 5}},
     {"FormatVersion2", "Sample",
      R"({"batchcomplete":true,"query":{"allpages":[)"
      R"j({"pageid":1,"ns":4,"title":"Wikipedia:Articles for deletion/Sample (3rd nomination)"}],)j"
@@ -72,11 +72,11 @@ const AnswerCase kNominations[] = {
      R"({"continue":{"apcontinue":"Articles_for_deletion/Sample_and_more","continue":"-||"},)"
      R"("query":{)" +
          kSecondAndLookAlikes + "," + Pages(kSampleFine) + "}}",
-     NominationFacts{2, State::Fine}},
+     NominationFacts{2, State::Fine, 5}},
     {"OtherModuleContinues", "Sample",
      R"({"continue":{"tlcontinue":"41|10|AfDM","continue":"||"},"query":{)" + kNoEarlier + "," +
          Pages(kSampleFine) + "}}",
-     NominationFacts{0, State::Fine}},
+     NominationFacts{0, State::Fine, 5}},
 };
 
 const AnswerCase kArticles[] = {

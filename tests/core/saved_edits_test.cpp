@@ -252,6 +252,25 @@ const AnswerCase kFailures[] = {
 INSTANTIATE_TEST_SUITE_P(Answers, ReadSavedEditsTest, testing::ValuesIn(kAnswers), kRowName);
 INSTANTIATE_TEST_SUITE_P(Failures, ReadSavedEditsTest, testing::ValuesIn(kFailures), kRowName);
 
+// The check found the article tagged already, in revision 9: a tag counts as this nomination's
+// only in a later revision.
+TEST(ReadSavedEditsTest, ATagThatWasThereBeforeIsNotThisNominations) {
+    NominationPlan plan = kSample;
+    plan.front().savedAfterRevision = 9;
+    EXPECT_NE(SavedEditsUrl(plan).find("&prop=templates%7Cinfo&"), std::string::npos);
+    const auto tagged = [](int revision) {
+        return Answer(
+            R"("1":{"pageid":1,"ns":0,"title":"Sample page","lastrevid":)" +
+                std::to_string(revision) +
+                R"(,"templates":[{"ns":10,"title":"Template:Article for deletion/dated"}]})",
+            kNoDiscussion, kLogWithoutLine);
+    };
+    using Read = std::variant<SavedStates, CheckFailure>;
+    EXPECT_EQ(ReadSavedEdits(tagged(9), plan), Read{States(kNo, kNo, kNo)});
+    EXPECT_EQ(ReadSavedEdits(tagged(10), plan), Read{States(kYes, kNo, kNo)});
+    EXPECT_EQ(ReadSavedEdits(tagged(9), kSample), Read{States(kYes, kNo, kNo)});
+}
+
 struct ReportCase {
     const char* name;
     SavedStates saved;

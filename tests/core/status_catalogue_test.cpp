@@ -15,14 +15,16 @@ void PrintTo(const StatusLine& status, std::ostream* out) {
 
 namespace {
 
-// Every entry once, each with its own words, so that none can stand for another.
+// Every entry once, each with its own words or its own colour, so that none can stand for
+// another.
 TEST(StatusCatalogueTest, HoldsEveryTextOnceInTheOrderInWhichTheyWin) {
     for (std::size_t i = 0; i < std::size(kStatusCatalogue); ++i) {
         SCOPED_TRACE(kStatusCatalogue[i].text);
         EXPECT_EQ(static_cast<std::size_t>(kStatusCatalogue[i].id), i);
         EXPECT_EQ(&EntryOf(kStatusCatalogue[i].id), &kStatusCatalogue[i]);
         for (std::size_t j = 0; j < i; ++j) {
-            EXPECT_NE(kStatusCatalogue[i].text, kStatusCatalogue[j].text);
+            EXPECT_FALSE(kStatusCatalogue[i].text == kStatusCatalogue[j].text &&
+                         kStatusCatalogue[i].warning == kStatusCatalogue[j].warning);
         }
     }
     EXPECT_EQ(StatusText(StatusId::Checking), "Checking for earlier nominations...");
@@ -107,6 +109,20 @@ const StatusLine kPartly{"Saved: article tag. Not yet saved: discussion", "", fa
 const std::string kOwn = ". You created the article: no notice needed";
 
 const ComposeCase kComposed[] = {
+    // Someone else's tag: what is saved may be theirs, so the line keeps the warning.
+    {"TaggedBeforeKeepsItsWarning",
+     {.check = StatusOf(NominationFacts{0, State::AlreadyNominated}),
+      .saves = kPartly,
+      .notice = NoticeState::YouCreated,
+      .taggedBefore = true},
+     {"Already nominated: the article carries a deletion tag" + kOwn,
+      "First nomination\n" + kPartly.text, true}},
+    {"HeldTwiceWinsOverTheSaves",
+     {.check = kFirst, .saves = kPartly, .heldTwice = std::pair{0, std::string("tag")}},
+     {"Tab 0's editor holds the tag twice", kPartly.text, true}},
+    {"BlockedCreatorNoted",
+     {.check = kFirst, .notice = NoticeState::Open, .creatorBlocked = true},
+     {"First nomination. The creator is blocked", "", false}},
     {"NothingYet", {}, {}},
     {"Checking", {.check = kChecking}, kChecking},
     {"CheckWithNote",
@@ -133,6 +149,54 @@ const ComposeCase kComposed[] = {
 };
 
 INSTANTIATE_TEST_SUITE_P(Facts, ComposeStatusTest, testing::ValuesIn(kComposed),
+                         [](const auto& info) { return std::string(info.param.name); });
+
+struct ReviewedCase {
+    const char* name;
+    NominationFacts check;
+    ReviewFacts review;
+    StatusLine status;
+};
+
+class ReviewedStatusTest : public testing::TestWithParam<ReviewedCase> {};
+
+TEST_P(ReviewedStatusTest, SaysWhatTheReviewersWouldSee) {
+    constexpr std::chrono::year_month_day kToday{std::chrono::year{2026}, std::chrono::month{3},
+                                                 std::chrono::day{7}};
+    EXPECT_EQ(StatusOf(GetParam().check, GetParam().review, kToday), GetParam().status);
+}
+
+constexpr std::chrono::year_month_day kFeb14{std::chrono::year{2026}, std::chrono::month{2},
+                                             std::chrono::day{14}};
+constexpr std::chrono::year_month_day kMay2019{std::chrono::year{2019}, std::chrono::month{5},
+                                               std::chrono::day{3}};
+
+const ReviewedCase kReviewed[] = {
+    {"NothingFound", {0, State::Fine}, {}, {"First nomination", "", false}},
+    {"MainPage",
+     {0, State::Fine},
+     {.onMainPage = true},
+     {"Linked from the Main Page today: a nomination now is usually closed at once",
+      std::string(kMainPageDetail) + "\nFirst nomination", true}},
+    {"TheArticlesOwnWarningWinsOverTheMainPage",
+     {0, State::Redirect},
+     {.onMainPage = true},
+     {"This title is a redirect", "First nomination", true}},
+    {"RecentlyKept",
+     {1, State::Fine},
+     {.lastDiscussion = ClosedDiscussion{"keep", kFeb14}},
+     {"2nd nomination: the last discussion closed as keep on 14 February 2026", "", true}},
+    {"LongAgoNoConsensus",
+     {2, State::Fine},
+     {.lastDiscussion = ClosedDiscussion{"no consensus", kMay2019}},
+     {"3rd nomination: the last discussion closed as no consensus on 3 May 2019", "", false}},
+    {"RecentlyDeleted",
+     {1, State::Fine},
+     {.lastDiscussion = ClosedDiscussion{"delete", kFeb14}},
+     {"2nd nomination: the last discussion closed as delete on 14 February 2026", "", false}},
+};
+
+INSTANTIATE_TEST_SUITE_P(Reviews, ReviewedStatusTest, testing::ValuesIn(kReviewed),
                          [](const auto& info) { return std::string(info.param.name); });
 
 }  // namespace

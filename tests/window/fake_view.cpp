@@ -64,6 +64,10 @@ void FakeView::requestCreator(int ticket, const std::string& address) {
     record("ask creator " + std::to_string(ticket) + " " + address);
 }
 
+void FakeView::requestReview(int ticket, const std::string& address) {
+    record("ask review " + std::to_string(ticket) + " " + address);
+}
+
 void FakeView::fillEditor(Pane pane, const EditorFill& fill) {
     record("fill " + std::string(NameOf(pane)) + " " + fill.page + " | shown: " + fill.shownText +
            " | text: " + fill.text + " | summary: " + fill.summary);

@@ -25,6 +25,7 @@ public:
     void requestNominationCheck(int ticket, const std::string& address) override;
     void requestSavedEdits(int ticket, const std::string& address) override;
     void requestCreator(int ticket, const std::string& address) override;
+    void requestReview(int ticket, const std::string& address) override;
     void fillEditor(Pane pane, const EditorFill& fill) override;
 
     // The operation that would be recorded at this position throws instead of happening.

@@ -11,7 +11,9 @@
 #include <vector>
 
 #include "core/creator_query.h"
+#include "core/nomination_page.h"
 #include "core/nomination_plan.h"
+#include "core/nomination_review.h"
 #include "core/saved_edits.h"
 #include "tests/window/fake_view.h"
 #include "window/close_question.h"
@@ -143,6 +145,23 @@ std::string AskSaved(int ticket, int nomination = 1) {
     return "ask saved " + std::to_string(ticket) + " " + SavedEditsUrl(SamplePlan(nomination));
 }
 
+// The same when the check found the article tagged already, in this revision.
+std::string AskSavedAfter(int ticket, long long revision) {
+    NominationPlan plan = SamplePlan();
+    plan.front().savedAfterRevision = revision;
+    return "ask saved " + std::to_string(ticket) + " " + SavedEditsUrl(plan);
+}
+
+// The question what the wiki's reviewers would look at, once the creator is settled.
+std::string AskReview(int ticket, int nomination = 1, const std::string& creator = "") {
+    return "ask review " + std::to_string(ticket) + " " +
+           ReviewUrl("Sample",
+                     nomination > 1 ? "Wikipedia:Articles for deletion/" +
+                                          NominationPage("Sample", nomination - 1)
+                                    : "",
+                     creator);
+}
+
 class Form1Test : public testing::Test {
 protected:
     // A nomination of Sample, its operations cleared so that a test sees only what follows.
@@ -241,11 +260,11 @@ TEST_P(Form1AnswerTest, SetsTheStatusAndRewritesOnlyForARenomination) {
 const AnswerCase kAnswers[] = {
     {"FirstNomination",
      kFirstNominationAnswer,
-     {"set Status First nomination" + kOwnArticle, AskSaved(1)}},
+     {"set Status First nomination" + kOwnArticle, AskSaved(1), AskReview(1)}},
     {"ThirdNomination", kThirdNominationAnswer,
-     Joined(
-         kThirdNominationWrites,
-         {"set Status 3rd nomination: earlier discussions found" + kOwnArticle, AskSaved(1, 3)})},
+     Joined(kThirdNominationWrites,
+            {"set Status 3rd nomination: earlier discussions found" + kOwnArticle, AskSaved(1, 3),
+             AskReview(1, 3)})},
     {"MissingArticleWithAnEarlierNomination",
      kMissingSecondNominationAnswer,
      {"set Text2 {{subst:afdx|2nd}}", "set Text5 {{subst:afd3 | pg=Sample (2nd nomination)}}",
@@ -253,17 +272,17 @@ const AnswerCase kAnswers[] = {
       "Sample%20(2nd%20nomination)",
       "set Status (warning) No article of this title on the wiki. No creator found for the "
       "article: no notice to leave | tip: 2nd nomination: earlier discussions found",
-      AskSaved(1, 2)}},
+      AskSaved(1, 2), AskReview(1, 2)}},
     {"Redirect",
      kRedirectAnswer,
      {"set Status (warning) This title is a redirect. No creator found for the article: no notice "
       "to leave | tip: First nomination",
-      AskSaved(1)}},
+      AskSaved(1), AskReview(1)}},
     {"AlreadyTagged",
      kTaggedAnswer,
      {"set Status (warning) Already nominated: the article carries a deletion tag" + kOwnArticle +
           " | tip: First nomination",
-      AskSaved(1)}},
+      AskSavedAfter(1, 0), AskReview(1)}},
     {"Html",
      "<html><body>Bad gateway</body></html>",
      {"set Status Could not check for earlier nominations" + kCreatorUnknown +
@@ -331,7 +350,7 @@ TEST_F(Form1Test, TheAnswerNamesThePageOfTheTitleAskedFor) {
                 ElementsAreArray(
                     Joined(kThirdNominationWrites,
                            {"set Status 3rd nomination: earlier discussions found" + kOwnArticle,
-                            AskSaved(1, 3)})));
+                            AskSaved(1, 3), AskReview(1, 3)})));
 }
 
 // A nomination fills the editors its panes show after its click: one shown before, even at the
@@ -841,6 +860,15 @@ const std::string kTalkProtected = TalkAnswer(R"("actions":{"edit":false})");
 const std::string kNoticeSaved = TalkAnswer(
     R"("actions":{"edit":true},"links":[{"ns":4,"title":"Wikipedia:Articles for deletion/Sample"}])");
 
+// The review found nothing to warn of, and of a creator who is a bot.
+const std::string kNothingReviewed = R"({"batchcomplete":true,"query":{}})";
+const std::string kReviewedBot =
+    R"({"query":{"users":[{"userid":7,"name":"Creator","groups":["*","user","bot"]}]}})";
+const std::string kReviewedBlocked =
+    R"({"query":{"users":[{"userid":7,"name":"Creator","blockid":3,"blockedby":"Admin",)"
+    R"("groups":["*","user"]}]}})";
+const std::string kReviewCreator = AskReview(1, 1, "Creator");
+
 const std::string kOpenTalk =
     "navigate Browser4 "
     "https://en.wikipedia.org/w/index.php?title=User%20talk:Creator&action=edit";
@@ -850,7 +878,7 @@ const std::string kNoticeSummary =
     "[[:Sample]] at [[WP:AFD|articles for deletion]].";
 
 struct NoticeStep {
-    enum Kind { Checked, CreatorAnswered, CreatorFailed, Saved, Shown, Nominated } kind;
+    enum Kind { Checked, CreatorAnswered, CreatorFailed, Reviewed, Saved, Shown, Nominated } kind;
     int ticket = 1;
     std::string body = {};
     std::string page = {};
@@ -881,6 +909,9 @@ TEST_P(NoticeTest, TheCreatorIsToldUnlessThereIsAReasonNotTo) {
             case NoticeStep::CreatorFailed:
                 form.CreatorFailed(step.ticket, "timed out");
                 break;
+            case NoticeStep::Reviewed:
+                form.ReviewAnswered(step.ticket, step.body);
+                break;
             case NoticeStep::Saved:
                 form.SavedEditsAnswered(step.ticket, step.body);
                 break;
@@ -900,10 +931,12 @@ TEST_P(NoticeTest, TheCreatorIsToldUnlessThereIsAReasonNotTo) {
 const NoticeRow kNoticeRows[] = {
     {"AnotherUsersArticleOpensTheirTalkPageAndFillsTheNotice",
      {{NoticeStep::Checked, 1, kByCreator},
+      {NoticeStep::Reviewed, 1, kNothingReviewed},
       {NoticeStep::Saved, 1, kTalkEditable},
       {NoticeStep::Shown, 1, "Welcome!\n", "User_talk:Creator"}},
      {"set Text6 " + kNotice, "show Text6", "set Status First nomination",
-      AskSavedWithTalk(1, kCreatorTalk), kOpenTalk, "set Status First nomination",
+      AskSavedWithTalk(1, kCreatorTalk), kReviewCreator, "set Status First nomination", kOpenTalk,
+      "set Status First nomination",
       "fill Browser4 User_talk:Creator | shown: Welcome!\n | text: Welcome!\n\n" + kNotice +
           kNoticeSummary}},
     {"ARenominationsNoticeCarriesTheOrder",
@@ -911,37 +944,67 @@ const NoticeRow kNoticeRows[] = {
      Joined(kThirdNominationWrites,
             {"set Text6 {{subst:Afd notice|1=Sample|order=&#32;(3rd nomination)}} ~~~~",
              "show Text6", "set Status 3rd nomination: earlier discussions found",
-             AskSavedWithTalk(1, kCreatorTalk, 3)})},
+             AskSavedWithTalk(1, kCreatorTalk, 3), AskReview(1, 3, "Creator")})},
     {"NoEditorIsFilledBeforeTheTalkPageIsKnownToBeEditable",
      {{NoticeStep::Checked, 1, kByCreator}, {NoticeStep::Shown, 1, "", "User_talk:Creator"}},
      {"set Text6 " + kNotice, "show Text6", "set Status First nomination",
-      AskSavedWithTalk(1, kCreatorTalk)}},
+      AskSavedWithTalk(1, kCreatorTalk), kReviewCreator}},
+    // Until the review has said whether the creator is a bot, the talk page waits.
+    {"TheTalkPageWaitsForTheReview",
+     {{NoticeStep::Checked, 1, kByCreator},
+      {NoticeStep::Saved, 1, kTalkEditable},
+      {NoticeStep::Reviewed, 1, kNothingReviewed}},
+     {"set Text6 " + kNotice, "show Text6", "set Status First nomination",
+      AskSavedWithTalk(1, kCreatorTalk), kReviewCreator, "set Status First nomination", kOpenTalk,
+      "set Status First nomination"}},
+    {"ABotIsToldNothing",
+     {{NoticeStep::Checked, 1, kByCreator},
+      {NoticeStep::Saved, 1, kTalkEditable},
+      {NoticeStep::Reviewed, 1, kReviewedBot}},
+     {"set Text6 " + kNotice, "show Text6", "set Status First nomination",
+      AskSavedWithTalk(1, kCreatorTalk), kReviewCreator, "set Status First nomination",
+      "hide Text6", "set Status First nomination. The creator is a bot: no notice needed"}},
+    {"ABlockedCreatorIsStillOfferedTheNotice",
+     {{NoticeStep::Checked, 1, kByCreator},
+      {NoticeStep::Reviewed, 1, kReviewedBlocked},
+      {NoticeStep::Saved, 1, kTalkEditable}},
+     {"set Text6 " + kNotice, "show Text6", "set Status First nomination",
+      AskSavedWithTalk(1, kCreatorTalk), kReviewCreator,
+      "set Status First nomination. The creator is blocked", kOpenTalk,
+      "set Status First nomination. The creator is blocked"}},
     {"AnotherPagesEditorGetsNothing",
      {{NoticeStep::Checked, 1, kByCreator},
+      {NoticeStep::Reviewed, 1, kNothingReviewed},
       {NoticeStep::Saved, 1, kTalkEditable},
       {NoticeStep::Shown, 1, "", "User_talk:Someone_else"}},
      {"set Text6 " + kNotice, "show Text6", "set Status First nomination",
-      AskSavedWithTalk(1, kCreatorTalk), kOpenTalk, "set Status First nomination"}},
+      AskSavedWithTalk(1, kCreatorTalk), kReviewCreator, "set Status First nomination", kOpenTalk,
+      "set Status First nomination"}},
     {"AProtectedTalkPageIsLeftAloneAndSaysSo",
-     {{NoticeStep::Checked, 1, kByCreator}, {NoticeStep::Saved, 1, kTalkProtected}},
+     {{NoticeStep::Checked, 1, kByCreator},
+      {NoticeStep::Reviewed, 1, kNothingReviewed},
+      {NoticeStep::Saved, 1, kTalkProtected}},
      {"set Text6 " + kNotice, "show Text6", "set Status First nomination",
-      AskSavedWithTalk(1, kCreatorTalk), "hide Text6",
+      AskSavedWithTalk(1, kCreatorTalk), kReviewCreator, "set Status First nomination",
+      "hide Text6",
       "set Status First nomination. The creator's talk page is protected: no notice can be left "
       "there"}},
     {"TheSavedNoticeCompletesTheNomination",
      {{NoticeStep::Checked, 1, kByCreator},
+      {NoticeStep::Reviewed, 1, kNothingReviewed},
       {NoticeStep::Saved, 1, kNoticeSaved},
       {NoticeStep::Shown, 1,
        "Welcome!\n\n== Nomination of [[:Sample]] for deletion ==\n"
        "[[Wikipedia:Articles for deletion/Sample]] ~~~~",
        "User_talk:Creator"}},
      {"set Text6 " + kNotice, "show Text6", "set Status First nomination",
-      AskSavedWithTalk(1, kCreatorTalk), kOpenTalk,
+      AskSavedWithTalk(1, kCreatorTalk), kReviewCreator, "set Status First nomination", kOpenTalk,
       "set Status Saved: notice. Not yet saved: article tag, discussion, log line"},
      "The nomination of Sample is not complete: the article tag, the discussion and the log line "
      "are not saved. Close anyway?"},
     {"AnUnsavedNoticeIsNamedWhenClosing",
      {{NoticeStep::Checked, 1, kByCreator},
+      {NoticeStep::Reviewed, 1, kNothingReviewed},
       {NoticeStep::Saved, 1,
        R"({"query":{"pages":[{"ns":0,"title":"Sample","templates":[{"ns":10,"title":"Template:AfDM"}]},)"
        R"({"ns":4,"title":"Wikipedia:Articles for deletion/Sample"},)"
@@ -949,7 +1012,7 @@ const NoticeRow kNoticeRows[] = {
        R"("templates":[{"ns":4,"title":"Wikipedia:Articles for deletion/Sample"}]},)"
        R"({"ns":3,"title":"User talk:Creator","actions":{"edit":true}}]}})"}},
      {"set Text6 " + kNotice, "show Text6", "set Status First nomination",
-      AskSavedWithTalk(1, kCreatorTalk), kOpenTalk,
+      AskSavedWithTalk(1, kCreatorTalk), kReviewCreator, "set Status First nomination", kOpenTalk,
       "set Status Saved: article tag, discussion, log line. Not yet saved: notice"},
      "The nomination of Sample is not complete: the notice to the creator is not saved. Close "
      "anyway?"},
@@ -960,11 +1023,11 @@ const NoticeRow kNoticeRows[] = {
      // The question under way asks again once answered, now with the talk page.
      {"ask creator 2 " + CreatorQueryUrl("Sample"), "set Status First nomination", AskSaved(1),
       "set Text6 " + kNotice, "show Text6", "set Status First nomination",
-      AskSavedWithTalk(2, "User talk:192.0.2.7")}},
+      AskReview(1, 1, "192.0.2.7"), AskSavedWithTalk(2, "User talk:192.0.2.7")}},
     {"AFailedFurtherQuestionSaysSo",
      {{NoticeStep::Checked, 1, kBornARedirect}, {NoticeStep::CreatorFailed, 2}},
      {"ask creator 2 " + CreatorQueryUrl("Sample"), "set Status First nomination", AskSaved(1),
-      "set Status First nomination" + kCreatorUnknown}},
+      "set Status First nomination" + kCreatorUnknown, AskReview(1)}},
     {"AnAnswerAboutTheEarlierNominationsCreatorIsStale",
      {{NoticeStep::Checked, 1, kBornARedirect},
       {NoticeStep::Nominated},
@@ -974,6 +1037,57 @@ const NoticeRow kNoticeRows[] = {
 
 INSTANTIATE_TEST_SUITE_P(Steps, NoticeTest, testing::ValuesIn(kNoticeRows),
                          [](const auto& info) { return std::string(info.param.name); });
+
+// Someone else's nomination, left half done, tagged the article in revision 9: the wiki's tag
+// is not the user's, and the warning stays.
+TEST_F(Form1Test, ATagSomeoneElseSavedIsNeverClaimed) {
+    nominateSample();
+    const std::string tagged =
+        R"({"query":{"allpages":[],"pages":{"7":{"ns":0,"title":"Sample","lastrevid":9,)"
+        R"("templates":[{"ns":10,"title":"Template:Article for deletion/dated"}],)" +
+        FirstRevisionBy("Nominator") + "}}," + kUser + "}}";
+    form.NominationCheckAnswered(1, tagged);
+    const auto savedWithTagIn = [](int revision) {
+        return R"({"query":{"pages":[{"ns":0,"title":"Sample","lastrevid":)" +
+               std::to_string(revision) +
+               R"(,"templates":[{"ns":10,"title":"Template:Article for deletion/dated"}]},)"
+               R"({"ns":4,"title":"Wikipedia:Articles for deletion/Sample"},)"
+               R"({"ns":4,"title":"Wikipedia:Articles for deletion/Log/2026 December 31"}]}})";
+    };
+    const std::string warning =
+        "set Status (warning) Already nominated: the article carries a deletion tag" + kOwnArticle;
+    view.clearOperations();
+    form.SavedEditsAnswered(1, savedWithTagIn(9));
+    EXPECT_THAT(view.operations(),
+                ElementsAre(warning + " | tip: First nomination\nSaved: discussion. Not yet "
+                                      "saved: article tag, log line"));
+    EXPECT_EQ(form.CloseQuestion({}),
+              "The nomination of Sample is not complete: the article tag and the log line are "
+              "not saved. Close anyway?");
+
+    form.PaneLoaded(kArticlePane);
+    view.clearOperations();
+    form.SavedEditsAnswered(2, savedWithTagIn(10));
+    EXPECT_THAT(view.operations(),
+                ElementsAre(warning + " | tip: First nomination\nSaved: article tag, "
+                                      "discussion. Not yet saved: log line"));
+}
+
+// A text pasted into an editor that the tool has filled already.
+TEST_F(Form1Test, AnEditorHoldingItsTextTwiceWarnsUntilItHoldsItOnce) {
+    nominateSample();
+    form.NominationCheckAnswered(1, kFirstNominationAnswer);
+    form.EditorShown(kArticlePane, "Sample", "Text");
+    form.EditorFilled(kArticlePane, "Sample");
+    view.clearOperations();
+    form.EditorShown(kArticlePane, "Sample", "{{subst:afd}}\n{{subst:afd}}\nText");
+    form.EditorShown(kArticlePane, "Sample", "{{subst:afd}}\n{{subst:afd}}\nText more");
+    form.EditorShown(kArticlePane, "Sample", "{{subst:afd}}\nText more");
+    EXPECT_THAT(view.operations(),
+                ElementsAre("set Status (warning) Tab 0's editor holds the tag twice" +
+                                kOwnArticle + " | tip: First nomination",
+                            "set Status First nomination" + kOwnArticle));
+}
 
 TEST_F(Form1Test, AnAnonymousUserWhoCreatedTheArticleIsNotToldEither) {
     nominateSample();

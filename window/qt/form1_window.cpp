@@ -98,6 +98,10 @@ void Form1Window::requestCreator(int ticket, const std::string& address) {
     fetchFor(ticket, address, &Form1::CreatorAnswered, &Form1::CreatorFailed);
 }
 
+void Form1Window::requestReview(int ticket, const std::string& address) {
+    fetchFor(ticket, address, &Form1::ReviewAnswered, &Form1::ReviewFailed);
+}
+
 void Form1Window::fetchFor(int ticket, const std::string& address, Outcome answered,
                            Outcome failed) {
     panes_.fetch(EncodedUrl(address), [=, this](bool ok, const QString& textOrReason) {

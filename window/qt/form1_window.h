@@ -42,6 +42,7 @@ public:
     void requestNominationCheck(int ticket, const std::string& address) override;
     void requestSavedEdits(int ticket, const std::string& address) override;
     void requestCreator(int ticket, const std::string& address) override;
+    void requestReview(int ticket, const std::string& address) override;
     void fillEditor(Pane pane, const EditorFill& fill) override;
 
 signals:
