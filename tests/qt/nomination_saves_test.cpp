@@ -330,6 +330,65 @@ TEST_F(LoggedInWindowTest, AProtectedTalkPageGetsNoNoticeAndTheStatusLineSaysWhy
         PaneUser::pane(3).property("url").toString().contains(QStringLiteral("User_talk")));
 }
 
+struct CreatorRow {
+    const char* name;
+    const char* title;
+    // The whole status line.
+    const char* status;
+    // The notice in Text6 and the talk page tab 3 opens for it; empty: neither, and tab 3 is
+    // sent nowhere.
+    const char* notice;
+    const char* talkPage;  // as in its address
+};
+
+void PrintTo(const CreatorRow& row, std::ostream* out) { *out << row.name; }
+
+const CreatorRow kCreatorRows[] = {
+    // Blocked since, yet the notice is left all the same.
+    {"ABlockedCreator", "Blocked creator's article", "First nomination. The creator is blocked",
+     "{{subst:Afd notice|1=Blocked creator's article}} ~~~~", "User_talk:Blocked_creator"},
+    {"ABotCreator", "Bot's article", "First nomination. The creator is a bot: no notice needed", "",
+     ""},
+};
+
+class CreatorStatusTest : public LoggedInWindowTest,
+                          public testing::WithParamInterface<CreatorRow> {};
+
+TEST_P(CreatorStatusTest, TheStatusLineSaysWhoTheCreatorIsAndTheNoticeFollows) {
+    const CreatorRow& row = GetParam();
+    const std::size_t requestsBefore = LoopbackWiki().tlsEnd().requests().size();
+    nominate(row.title, "Not notable.");
+    EXPECT_TRUE(statusIs(row.status)) << ToUtf8(window.status()->text());
+    // A note, not a warning.
+    EXPECT_EQ(window.status()->palette().color(QPalette::WindowText),
+              window.palette().color(QPalette::WindowText));
+
+    QQuickItem& talk = PaneUser::pane(3);
+    if (*row.notice != '\0') {
+        QLineEdit* notice = window.box(Box::Text6);
+        ASSERT_TRUE(WaitInEventLoop([&] { return notice->isVisible(); }, kGiveUpMs))
+            << "no notice shown; the status says: " << ToUtf8(window.status()->text());
+        EXPECT_EQ(ToUtf8(notice->text()), row.notice);
+        EXPECT_TRUE(WaitInEventLoop(
+            [&] {
+                return talk.property("url").toString().contains(QString::fromUtf8(row.talkPage));
+            },
+            kGiveUpMs))
+            << ToUtf8(talk.property("url").toString());
+        return;
+    }
+    EXPECT_FALSE(window.box(Box::Text6)->isVisible());
+    EXPECT_EQ(talk.property("url").toUrl(), QUrl(QStringLiteral("about:blank")))
+        << ToUtf8(talk.property("url").toString());
+    const std::vector<support::ArrivedRequest> requests = LoopbackWiki().tlsEnd().requests();
+    for (std::size_t i = requestsBefore; i < requests.size(); ++i) {
+        EXPECT_THAT(requests[i].target, testing::Not(HasSubstr("User_talk:")));
+    }
+}
+
+INSTANTIATE_TEST_SUITE_P(Creators, CreatorStatusTest, testing::ValuesIn(kCreatorRows),
+                         [](const auto& info) { return std::string(info.param.name); });
+
 // The filled notice of one nomination must not stay in tab 3, to be saved, under the texts of
 // the next, which is due none.
 TEST_F(LoggedInWindowTest, ANominationWithoutANoticeLeavesTheEarlierOnesTalkPage) {
