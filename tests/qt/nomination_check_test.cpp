@@ -210,7 +210,7 @@ TEST_P(NominationCheckTest, TheStatusSaysWhatTheWikiAnsweredAndOnlyARenomination
             return !text.starts_with(row.status) || text.find("Saved:") != std::string::npos;
         },
         kReadMs))
-        << ToUtf8(status->text());
+        << "once the wiki said which edits are saved, the status says: " << ToUtf8(status->text());
 }
 
 INSTANTIATE_TEST_SUITE_P(Answers, NominationCheckTest, testing::ValuesIn(kRows),

@@ -15,11 +15,11 @@
 # - the blocked accounts listed below, blocked for good once their pages are saved, with no
 #   autoblock: the addresses they used, the tests' own 127.0.0.1 among them, stay free to edit.
 # Pages the tests meet beyond their titles: the Main Page (pages/ holds its next revision after the
-# installer's), which links "Main Page article" among
-# others; "Recently kept article", whose earlier discussion closed as keep on 14 February 2026,
-# three weeks before the tests' day, as its talk page's {{Old AfD multi}} says too; "Long ago kept
-# article", whose discussion closed as no consensus on 3 May 2019 and which has no talk page.
-# Those discussions' signatures are written out with their dates, not signed with ~~~~.
+# installer's), which links "Main Page article" among others; "Recently kept article", whose
+# earlier discussion closed as keep on 14 February 2026, three weeks before the tests' day, as
+# its talk page's {{Old AfD multi}} says too; "Long ago kept article", whose discussion closed as
+# no consensus on 3 May 2019 and which has no talk page. Those discussions' signatures are
+# written out with their dates, not signed with ~~~~, which would date them the day of the build.
 # The tests copy FOLDER's settings and database and serve the copy (tests/support/local_wiki.h).
 set -euo pipefail
 
