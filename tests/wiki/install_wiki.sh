@@ -79,7 +79,8 @@ for account_folder in "$here"/pages_by/*/; do
   account_folder=${account_folder%/}
   account=${account_folder##*/}
   account=${account//_/ }
-  maintenance createAndPromote ${promoted[$account]:-} "$account" "$password"
+  read -ra options <<<"${promoted[$account]:-}"
+  maintenance createAndPromote "${options[@]}" "$account" "$password"
   (cd "$account_folder" && find . -name '*.wiki' | sort) | save_pages "$account_folder" "$account"
 done
 
