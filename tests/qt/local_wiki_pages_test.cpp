@@ -1,5 +1,6 @@
 // The local wiki as the fixture builds it: its pages, saved as the wiki saves an edit, hold what
-// the English Wikipedia's templates leave behind, read back through the wiki's own API.
+// the English Wikipedia's templates leave behind, read back through the wiki's own API, which
+// also answers for the pages' links and for the accounts, their groups and blocks.
 #include <gmock/gmock.h>
 #include <gtest/gtest.h>
 
@@ -53,6 +54,35 @@ const PageRow kPages[] = {
     {"Sample page", true, {R"(^\{\{Short description\|)", R"(
 \{\{About\|)"}},
     {"No such article", false, {}},
+    // The Main Page's links, the article among them.
+    {"Main Page", true, {R"(\[\[Main Page article\]\])", R"(\[\[Sample page\]\])"}},
+    {"Main Page article", true, {"^'''Main Page article'''"}},
+    // Closed three weeks before the tests' day, the closer's signature written out with its date;
+    // the talk page's banner says the same.
+    {"Wikipedia:Articles for deletion/Recently kept article",
+     true,
+     {R"(^===\[\[:Recently kept article\]\]===
+:\[\[Recently kept article\]\])",
+      R"(
+:''The result was '''keep'''\.'' \[\[User:Closer\|Closer\]\] \(\[\[User talk:Closer\|talk\]\]\) 12:00, 14 February 2026 \(UTC\)$)"}},
+    {"Talk:Recently kept article",
+     true,
+     {R"(^\{\{Old AfD multi\|date=14 February 2026\|result='''keep'''\|page=Recently kept article\}\}$)"}},
+    {"Template:Old AfD multi", true, {R"(\{\{\{date\}\}\})", R"(\{\{\{result\}\}\})"}},
+    {"Recently kept article", true, {"^'''Recently kept article'''"}},
+    // Closed years ago; only the discussion's closing line says when.
+    {"Wikipedia:Articles for deletion/Long ago kept article",
+     true,
+     {R"(^===\[\[:Long ago kept article\]\]===)",
+      R"(
+:''The result was '''no consensus'''\.'' \[\[User:Closer\|Closer\]\] \(\[\[User talk:Closer\|talk\]\]\) 12:00, 3 May 2019 \(UTC\)$)"}},
+    {"Long ago kept article", true, {"^'''Long ago kept article'''"}},
+    {"Talk:Long ago kept article", false, {}},
+    // The blocked account's and the bot's articles; their talk pages are yet to be made.
+    {"Blocked creator's article", true, {"^'''Blocked creator's article'''"}},
+    {"User talk:Blocked creator", false, {}},
+    {"Bot's article", true, {"^'''Bot's article'''"}},
+    {"User talk:Helper bot", false, {}},
 };
 
 class LocalWikiPagesTest : public testing::TestWithParam<PageRow> {};
@@ -66,14 +96,86 @@ TEST_P(LocalWikiPagesTest, TheWikiHoldsWhatItsTemplatesLeft) {
     for (const char* pattern : row.holds) EXPECT_THAT(page->text, ContainsRegex(pattern));
 }
 
+// A test's name made of the title's letters and digits.
+std::string NameOf(const char* title) {
+    std::string name;
+    for (const char c : std::string(title)) {
+        if (std::isalnum(static_cast<unsigned char>(c))) name += c;
+    }
+    return name;
+}
+
 INSTANTIATE_TEST_SUITE_P(Pages, LocalWikiPagesTest, testing::ValuesIn(kPages),
-                         [](const testing::TestParamInfo<PageRow>& info) {
-                             std::string name;
-                             for (const char c : std::string(info.param.title)) {
-                                 if (std::isalnum(static_cast<unsigned char>(c))) name += c;
-                             }
-                             return name;
+                         [](const auto& info) { return NameOf(info.param.title); });
+
+struct LinkRow {
+    const char* from;
+    const char* to;
+    bool links;
+};
+
+void PrintTo(const LinkRow& row, std::ostream* out) { *out << row.from << " -> " << row.to; }
+
+const LinkRow kLinks[] = {
+    {"Main Page", "Main Page article", true},
+    {"Main Page", "Sample page", true},
+    {"Main Page", "Recently kept article", false},
+    {"Talk:Recently kept article", "Wikipedia:Articles for deletion/Recently kept article", true},
+};
+
+class LocalWikiLinksTest : public testing::TestWithParam<LinkRow> {};
+
+// What the wiki's link tables say, as the API answers a question about one link.
+TEST_P(LocalWikiLinksTest, TheApiAnswersWhetherThePageLinksTheOther) {
+    const LinkRow& row = GetParam();
+    EXPECT_EQ(LoopbackWiki().links(row.from, row.to), row.links);
+}
+
+INSTANTIATE_TEST_SUITE_P(Links, LocalWikiLinksTest, testing::ValuesIn(kLinks),
+                         [](const auto& info) {
+                             return NameOf(info.param.from) + "To" + NameOf(info.param.to);
                          });
+
+struct AccountRow {
+    const char* name;
+    // A group it is in.
+    const char* group;
+    bool blocked;
+    // The articles whose first revision it saved.
+    std::vector<const char*> started;
+};
+
+void PrintTo(const AccountRow& row, std::ostream* out) { *out << row.name; }
+
+const AccountRow kAccounts[] = {
+    {"Nominator", "sysop", false, {"Main Page article", "Recently kept article"}},
+    {"Creator", "user", false, {"Creator's article"}},
+    {"Blocked creator", "user", true, {"Blocked creator's article"}},
+    {"Helper bot", "bot", false, {"Bot's article"}},
+};
+
+class LocalWikiAccountsTest : public testing::TestWithParam<AccountRow> {};
+
+TEST_P(LocalWikiAccountsTest, TheAccountIsAsTheApiSaysAndStartedItsArticles) {
+    const AccountRow& row = GetParam();
+    const std::optional<support::WikiAccount> account = LoopbackWiki().account(row.name);
+    ASSERT_TRUE(account.has_value());
+    EXPECT_THAT(account->groups, testing::Contains(row.group));
+    EXPECT_EQ(account->blocked, row.blocked);
+    // A blocked account blocks no address it used.
+    EXPECT_FALSE(account->autoblocking);
+    for (const char* title : row.started) {
+        EXPECT_EQ(LoopbackWiki().firstAuthor(title), row.name) << title;
+    }
+}
+
+INSTANTIATE_TEST_SUITE_P(Accounts, LocalWikiAccountsTest, testing::ValuesIn(kAccounts),
+                         [](const auto& info) { return NameOf(info.param.name); });
+
+// The tests' requests all come from 127.0.0.1, their saves included.
+TEST(LocalWikiBlocksTest, NoBlockStopsTheTestsOwnAddress) {
+    EXPECT_FALSE(LoopbackWiki().addressBlocked("127.0.0.1"));
+}
 
 }  // namespace
 }  // namespace nominator

@@ -3,7 +3,9 @@
 // with real X input. The tool puts each text into the wiki's edit form and never saves; the
 // wiki, read back, holds the three edits where they belong, with their summaries, and the status
 // line follows the saves. Closing a nomination that is saved in part asks first. The article's
-// creator, when another account or an IP address, gets the notice on their talk page in tab 3.
+// creator, when another account or an IP address, gets the notice on their talk page in tab 3; the
+// status line says when the creator is blocked (the notice is left all the same) or a bot (none
+// is).
 #include <gmock/gmock.h>
 #include <gtest/gtest.h>
 
@@ -14,9 +16,11 @@
 #include <QPushButton>
 #include <QQuickItem>
 #include <QUrl>
+#include <algorithm>
 #include <chrono>
 #include <cstdint>
 #include <optional>
+#include <regex>
 #include <string>
 #include <vector>
 
@@ -329,6 +333,84 @@ TEST_F(LoggedInWindowTest, AProtectedTalkPageGetsNoNoticeAndTheStatusLineSaysWhy
     EXPECT_FALSE(
         PaneUser::pane(3).property("url").toString().contains(QStringLiteral("User_talk")));
 }
+
+struct CreatorRow {
+    const char* name;
+    const char* title;
+    // The whole status line.
+    const char* status;
+    // The notice in Text6 and the talk page tab 3 opens for it; empty: neither, and tab 3 is
+    // sent nowhere.
+    const char* notice;
+    const char* talkPage;
+};
+
+void PrintTo(const CreatorRow& row, std::ostream* out) { *out << row.name; }
+
+const CreatorRow kCreatorRows[] = {
+    // Blocked since, yet the notice is left all the same.
+    {"ABlockedCreator", "Blocked creator's article", "First nomination. The creator is blocked",
+     "{{subst:Afd notice|1=Blocked creator's article}} ~~~~", "User talk:Blocked creator"},
+    // A bot reads no notices.
+    {"ABotCreator", "Bot's article", "First nomination. The creator is a bot: no notice needed", "",
+     ""},
+};
+
+class CreatorStatusTest : public LoggedInWindowTest,
+                          public testing::WithParamInterface<CreatorRow> {};
+
+TEST_P(CreatorStatusTest, TheStatusLineSaysWhoTheCreatorIsAndTheNoticeFollows) {
+    const CreatorRow& row = GetParam();
+    const std::size_t requestsBefore = LoopbackWiki().tlsEnd().requests().size();
+    nominate(row.title, "Not notable.");
+    EXPECT_TRUE(statusIs(row.status)) << ToUtf8(window.status()->text());
+    // A note, not a warning.
+    EXPECT_EQ(window.status()->palette().color(QPalette::WindowText),
+              window.palette().color(QPalette::WindowText));
+
+    QQuickItem& talk = PaneUser::pane(3);
+    // The pane's address, its title's underscores read as spaces.
+    const auto address = [&] {
+        return ToUtf8(talk.property("url").toString().replace(QLatin1Char('_'), QLatin1Char(' ')));
+    };
+    if (*row.notice != '\0') {
+        QLineEdit* notice = window.box(Box::Text6);
+        ASSERT_TRUE(WaitInEventLoop([&] { return notice->isVisible(); }, kGiveUpMs))
+            << "no notice shown; the status says: " << ToUtf8(window.status()->text());
+        EXPECT_EQ(ToUtf8(notice->text()), row.notice);
+        EXPECT_TRUE(WaitInEventLoop(
+            [&] { return address().find(row.talkPage) != std::string::npos; }, kGiveUpMs))
+            << address();
+        return;
+    }
+    // The window sends tab 3 to a talk page once the wiki has said which edits are saved and
+    // whether the talk page may be edited: that answer, and a moment to read it, come first.
+    ASSERT_TRUE(WaitInEventLoop(
+        [&] {
+            const std::vector<support::ArrivedRequest> answered =
+                LoopbackWiki().tlsEnd().requests();
+            return std::any_of(
+                answered.begin() + static_cast<std::ptrdiff_t>(requestsBefore), answered.end(),
+                [](const support::ArrivedRequest& request) {
+                    return request.target.starts_with("/w/api.php?action=query&titles=") &&
+                           request.target.find("&prop=templates") != std::string::npos;
+                });
+        },
+        kGiveUpMs))
+        << "the window never asked which edits are saved";
+    EXPECT_FALSE(WaitInEventLoop([&] { return address() != "about:blank"; }, 2000)) << address();
+    EXPECT_FALSE(window.box(Box::Text6)->isVisible());
+    // Nor was any user's talk page asked for, under any of its spellings.
+    static const std::regex kUserTalk("User(_|%20|\\+| )talk:", std::regex::icase);
+    const std::vector<support::ArrivedRequest> requests = LoopbackWiki().tlsEnd().requests();
+    EXPECT_TRUE(std::none_of(requests.begin() + static_cast<std::ptrdiff_t>(requestsBefore),
+                             requests.end(), [](const support::ArrivedRequest& request) {
+                                 return std::regex_search(request.target, kUserTalk);
+                             }));
+}
+
+INSTANTIATE_TEST_SUITE_P(Creators, CreatorStatusTest, testing::ValuesIn(kCreatorRows),
+                         [](const auto& info) { return std::string(info.param.name); });
 
 // The filled notice of one nomination must not stay in tab 3, to be saved, under the texts of
 // the next, which is due none.

@@ -7,6 +7,7 @@
 #include <sys/socket.h>
 #include <unistd.h>
 
+#include <algorithm>
 #include <fstream>
 #include <iterator>
 #include <nlohmann/json.hpp>
@@ -121,6 +122,49 @@ std::optional<WikiPage> LocalWiki::page(std::string_view title) const {
     const nlohmann::json& revision = found.at("revisions").at(0);
     return WikiPage{revision.at("slots").at("main").at("content").get<std::string>(),
                     revision.at("comment").get<std::string>()};
+}
+
+std::optional<std::string> LocalWiki::firstAuthor(std::string_view title) const {
+    const nlohmann::json answer = nlohmann::json::parse(
+        askApi("action=query&prop=revisions&rvprop=user&rvdir=newer&rvlimit=1&titles=" +
+               nominator::PercentEncode(title)));
+    const nlohmann::json& found = answer.at("query").at("pages").at(0);
+    if (!found.contains("revisions")) return std::nullopt;
+    return found.at("revisions").at(0).at("user").get<std::string>();
+}
+
+bool LocalWiki::links(std::string_view from, std::string_view to) const {
+    const nlohmann::json answer = nlohmann::json::parse(
+        askApi("action=query&prop=links&titles=" + nominator::PercentEncode(from) +
+               "&pltitles=" + nominator::PercentEncode(to)));
+    const nlohmann::json& found = answer.at("query").at("pages").at(0);
+    return found.contains("links") && !found.at("links").empty();
+}
+
+std::optional<WikiAccount> LocalWiki::account(std::string_view name) const {
+    const nlohmann::json answer =
+        nlohmann::json::parse(askApi("action=query&list=users&usprop=blockinfo%7Cgroups&ususers=" +
+                                     nominator::PercentEncode(name)));
+    const nlohmann::json& found = answer.at("query").at("users").at(0);
+    if (found.contains("missing") || found.contains("invalid")) return std::nullopt;
+    WikiAccount account{found.at("groups").get<std::vector<std::string>>()};
+    if (!found.contains("blockid")) return account;
+    account.blocked = true;
+    const nlohmann::json blocks =
+        nlohmann::json::parse(askApi("action=query&list=blocks&bkprop=id%7Cflags&bkids=" +
+                                     std::to_string(found.at("blockid").get<int>())));
+    account.autoblocking = blocks.at("query").at("blocks").at(0).value("autoblock", false);
+    return account;
+}
+
+bool LocalWiki::addressBlocked(std::string_view address) const {
+    // The API keeps an autoblock's address to itself: any autoblock may be the address's.
+    const nlohmann::json answer =
+        nlohmann::json::parse(askApi("action=query&list=blocks&bklimit=max&bkprop=user%7Cflags"));
+    const nlohmann::json& blocks = answer.at("query").at("blocks");
+    return std::any_of(blocks.begin(), blocks.end(), [&](const nlohmann::json& block) {
+        return block.value("automatic", false) || block.value("user", "") == address;
+    });
 }
 
 std::string LocalWiki::loggedInUser(std::string_view cookies) const {

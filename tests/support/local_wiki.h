@@ -9,6 +9,7 @@
 #include <optional>
 #include <string>
 #include <string_view>
+#include <vector>
 
 #include "tests/support/child_process.h"
 #include "tests/support/scratch_folder.h"
@@ -20,6 +21,15 @@ namespace support {
 struct WikiPage {
     std::string text;
     std::string lastSummary;
+};
+
+// An account as the wiki's API gives it.
+struct WikiAccount {
+    std::vector<std::string> groups;
+    // Whether a block stops the account, and whether that block also blocks the addresses the
+    // account uses (an autoblock).
+    bool blocked = false;
+    bool autoblocking = false;
 };
 
 class LocalWiki {
@@ -45,6 +55,14 @@ public:
 
     // The page as the wiki's API gives it; nothing when there is no such page.
     std::optional<WikiPage> page(std::string_view title) const;
+    // Who saved the page's first revision; nothing when there is no such page.
+    std::optional<std::string> firstAuthor(std::string_view title) const;
+    // Whether the page `from` links the page `to`, as the wiki's link tables say.
+    bool links(std::string_view from, std::string_view to) const;
+    // The account; nothing when there is no such account.
+    std::optional<WikiAccount> account(std::string_view name) const;
+    // Whether a block may stop edits from the address: one of its own, or any autoblock.
+    bool addressBlocked(std::string_view address) const;
     // The name of the user whom these cookies (a Cookie header's value) log in; empty when they
     // log in no one.
     std::string loggedInUser(std::string_view cookies) const;

@@ -8,9 +8,18 @@
 # - pages/, saved by the installer's account, Nominator (the one the tests log in with), the
 #   templates first;
 # - pages_by/ACCOUNT/, saved by ACCOUNT (underscores for spaces), an account of its own made
-#   beforehand; a file also in pages/ is that page's next revision, by ACCOUNT;
+#   beforehand (Helper bot's in the bot group); a file also in pages/ is that page's next
+#   revision, by ACCOUNT;
 # - the protected pages listed below, fully protected, which even Nominator may not edit (see
-#   settings.php).
+#   settings.php);
+# - the blocked accounts listed below, blocked for good once their pages are saved, with no
+#   autoblock: the addresses they used, the tests' own 127.0.0.1 among them, stay free to edit.
+# Pages the tests meet beyond their titles: the Main Page (pages/ holds its next revision after the
+# installer's), which links "Main Page article" among others; "Recently kept article", whose
+# earlier discussion closed as keep on 14 February 2026, three weeks before the tests' day, as
+# its talk page's {{Old AfD multi}} says too; "Long ago kept article", whose discussion closed as
+# no consensus on 3 May 2019 and which has no talk page. Those discussions' signatures are
+# written out with their dates, not signed with ~~~~, which would date them the day of the build.
 # The tests copy FOLDER's settings and database and serve the copy (tests/support/local_wiki.h).
 set -euo pipefail
 
@@ -26,6 +35,9 @@ user=Nominator
 creator=Creator
 # Every account's.
 password=loopback-wiki-password
+# The groups of the accounts in pages_by/ that are more than plain users, as createAndPromote's
+# options.
+declare -A promoted=(["Helper bot"]=--bot)
 
 rm -rf "$folder"
 mkdir -p "$folder/docroot"
@@ -67,10 +79,20 @@ for account_folder in "$here"/pages_by/*/; do
   account_folder=${account_folder%/}
   account=${account_folder##*/}
   account=${account//_/ }
-  maintenance createAndPromote "$account" "$password"
+  read -ra options <<<"${promoted[$account]:-}"
+  maintenance createAndPromote "${options[@]}" "$account" "$password"
   (cd "$account_folder" && find . -name '*.wiki' | sort) | save_pages "$account_folder" "$account"
 done
 
 for protected in "User talk:Protected creator"; do
   maintenance protect --user "$user" --reason "Page for the tests" "$protected"
+done
+
+# The script says whether a block failed only in its output.
+for blocked in "Blocked creator"; do
+  if ! php "$mediawiki/maintenance/blockUsers.php" --reason "Page for the tests" --allow-talkedit \
+    --disable-autoblock <<<"$blocked" | grep -q "^Blocking '$blocked' succeeded"; then
+    echo "$0: could not block $blocked" >&2
+    exit 1
+  fi
 done
