@@ -55,7 +55,7 @@ const PageRow kPages[] = {
 \{\{About\|)"}},
     {"No such article", false, {}},
     // The Main Page's links, the article among them.
-    {"Main Page", true, {R"(\[\[Main Page article\]\])", R"(\[\[Sample page\]\])"}},
+    {"Main Page", true, {R"(\[\[Main Page article\]\])", R"(\[\[Featured news item\]\])"}},
     {"Main Page article", true, {"^'''Main Page article'''"}},
     // Closed three weeks before the tests' day, the closer's signature written out with its date;
     // the talk page's banner says the same.
@@ -118,7 +118,10 @@ void PrintTo(const LinkRow& row, std::ostream* out) { *out << row.from << " -> "
 
 const LinkRow kLinks[] = {
     {"Main Page", "Main Page article", true},
-    {"Main Page", "Sample page", true},
+    {"Main Page", "Featured news item", true},
+    // The articles the other tests nominate are not on the Main Page.
+    {"Main Page", "Sample page", false},
+    {"Main Page", "Plain article", false},
     {"Main Page", "Recently kept article", false},
     {"Talk:Recently kept article", "Wikipedia:Articles for deletion/Recently kept article", true},
 };

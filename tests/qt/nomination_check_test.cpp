@@ -162,9 +162,10 @@ TEST_P(NominationCheckTest, TheStatusSaysWhatTheWikiAnsweredAndOnlyARenomination
     QLabel* status = window.status();
     EXPECT_TRUE(status->isVisible());
 
-    ASSERT_TRUE(WaitInEventLoop(
-        [&] { return status->text() != QStringLiteral("Checking for earlier nominations..."); },
-        kAnswerMs))
+    // The check's own line comes first, and what the review found a moment after it.
+    EXPECT_TRUE(
+        WaitInEventLoop([&] { return ToUtf8(status->text()).starts_with(row.status); }, kAnswerMs));
+    ASSERT_NE(status->text(), QStringLiteral("Checking for earlier nominations..."))
         << "the status still says it is checking";
     // What follows says whether the article's creator gets a notice, which depends on who is
     // logged in to the panes.
