@@ -3,15 +3,20 @@
 #include <cstddef>
 
 #include "core/english_list.h"
-#include "window/form1_accessibility.h"
 
 namespace nominator {
 
-std::string UnsavedChangesQuestion(const std::vector<int>& tabs) {
+std::string UnsavedChangesQuestion(const std::vector<int>& tabs,
+                                   const std::vector<PaneLabel>& panes) {
     std::vector<std::string> named;
     for (int tab : tabs) {
-        named.push_back("tab " + std::to_string(tab) + " (" +
-                        std::string(kTabDescriptions.at(static_cast<std::size_t>(tab))) + ")");
+        std::string one = "tab " + std::to_string(tab);
+        // A pane that went while its page was asked has no label left; its number still says
+        // which one it was.
+        if (tab >= 0 && static_cast<std::size_t>(tab) < panes.size()) {
+            one += " (" + panes[static_cast<std::size_t>(tab)].name + ")";
+        }
+        named.push_back(one);
     }
     std::string question = EnglishList(named);
     if (!question.empty()) question[0] = 'T';
@@ -21,12 +26,13 @@ std::string UnsavedChangesQuestion(const std::vector<int>& tabs) {
 }
 
 std::optional<std::string> ClosingQuestion(const std::optional<std::string>& halfDone,
-                                           const std::vector<int>& tabs) {
+                                           const std::vector<int>& tabs,
+                                           const std::vector<PaneLabel>& panes) {
     if (tabs.empty()) {
         if (!halfDone) return std::nullopt;
         return *halfDone + " Close anyway?";
     }
-    const std::string unsaved = UnsavedChangesQuestion(tabs);
+    const std::string unsaved = UnsavedChangesQuestion(tabs, panes);
     return halfDone ? *halfDone + " " + unsaved : unsaved;
 }
 

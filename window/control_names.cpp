@@ -1,5 +1,7 @@
 #include "window/control_names.h"
 
+#include "window/pane_labels.h"
+
 namespace nominator {
 
 std::string_view NameOf(Box box) {
@@ -38,18 +40,6 @@ std::string_view NameOf(Control control) {
     return "";
 }
 
-std::string_view NameOf(Pane pane) {
-    switch (pane) {
-        case Pane::Browser:
-            return "Browser";
-        case Pane::Browser2:
-            return "Browser2";
-        case Pane::Browser3:
-            return "Browser3";
-        case Pane::Browser4:
-            return "Browser4";
-    }
-    return "";
-}
+std::string NameOf(Pane pane) { return PaneObjectName(static_cast<int>(pane)); }
 
 }  // namespace nominator

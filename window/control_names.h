@@ -1,5 +1,6 @@
 #pragma once
 
+#include <string>
 #include <string_view>
 
 #include "window/nomination_view.h"
@@ -9,6 +10,7 @@ namespace nominator {
 // The names the controls carry in Form1's layout.
 std::string_view NameOf(Box box);
 std::string_view NameOf(Control control);
-std::string_view NameOf(Pane pane);
+// The pane's object name (see PaneObjectName).
+std::string NameOf(Pane pane);
 
 }  // namespace nominator

@@ -17,6 +17,7 @@
 #include "core/wiki_addresses.h"
 #include "core/wiki_title.h"
 #include "window/close_question.h"
+#include "window/pane_labels.h"
 
 namespace nominator {
 namespace {
@@ -179,7 +180,7 @@ void Form1::CreatorFailed(int ticket, const std::string& reason) {
 std::optional<std::string> Form1::CloseQuestion(const std::vector<int>& unsavedTabs) const {
     std::optional<std::string> halfDone;
     if (nomination_) halfDone = HalfDoneNomination(nomination_->pages.article, nomination_->saved);
-    return ClosingQuestion(halfDone, unsavedTabs);
+    return ClosingQuestion(halfDone, unsavedTabs, DefaultPaneLabels());
 }
 
 void Form1::checkEnded() {

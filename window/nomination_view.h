@@ -1,6 +1,7 @@
 #pragma once
 
 #include <string>
+#include <vector>
 
 namespace nominator {
 
@@ -18,6 +19,15 @@ inline constexpr int kPaneCount = 4;
 
 // The tab a pane is on, counted from 0 as the tabs' captions count.
 constexpr int TabOf(Pane pane) { return static_cast<int>(pane); }
+
+// What a pane's tab says, and what screen readers call the pane and say of it.
+struct PaneLabel {
+    std::string caption;      // "Tab 0"
+    std::string name;         // "Article editor"
+    std::string description;  // "The article in the wiki's editor"
+
+    bool operator==(const PaneLabel&) const = default;
+};
 
 // What to put into a pane's editor, as if typed: `text` and `summary` into the editor of the
 // page `page` (named as the pane reported it), if it still holds `shownText`.

@@ -77,6 +77,9 @@ void PrepareOnce() {
 
 QQuickItem* Pane(int index) { return PaneOnTab(index); }
 
+// The window's panes, one a tab.
+int PaneCount(const Form1Window& window) { return window.tabby()->tabBar()->count(); }
+
 QUrl UrlOf(int pane) { return Pane(pane)->property("url").toUrl(); }
 
 // What the stand-in sees as the request's target for the address.
@@ -142,7 +145,8 @@ protected:
         ASSERT_TRUE(QTest::qWaitFor([] { return Pane(0) != nullptr; }, kGiveUpMs));
         window->command1()->click();
         window->navigate(Pane::Browser4, kCreatorsTalkPage);
-        for (int pane = 0; pane < kPaneCount; ++pane) ASSERT_NO_FATAL_FAILURE(waitForPage(pane));
+        for (int pane = 0; pane < PaneCount(*window); ++pane)
+            ASSERT_NO_FATAL_FAILURE(waitForPage(pane));
         window->activateWindow();
         ASSERT_TRUE(QTest::qWaitForWindowActive(window.get()));
     }
@@ -198,7 +202,7 @@ protected:
         const int shown = window->tabby()->tabBar()->currentIndex();
         return QTest::qWaitFor(
             [&] {
-                for (int pane = 0; pane < kPaneCount; ++pane) {
+                for (int pane = 0; pane < PaneCount(*window); ++pane) {
                     if (!Near(ZoomFactor(pane), zoom)) return false;
                 }
                 const std::optional<double> drawn = PageZoom(shown);
@@ -209,7 +213,7 @@ protected:
 
     std::string zoomsSeen() const {
         std::string seen;
-        for (int pane = 0; pane < kPaneCount; ++pane) {
+        for (int pane = 0; pane < PaneCount(*window); ++pane) {
             seen += "pane " + std::to_string(pane) + ": " + std::to_string(ZoomFactor(pane)) +
                     " (page: " + Pane(pane)->property("title").toString().toStdString() + ") ";
         }
@@ -287,18 +291,21 @@ TEST_P(ReloadKeysTest, AskTheWikiForTheShownPageAgain) {
         window->tabby()->tabBar()->setCurrentIndex(shown);
         ASSERT_NO_FATAL_FAILURE(clickIntoPage());
     }
-    std::size_t before[kPaneCount];
-    for (int pane = 0; pane < kPaneCount; ++pane) before[pane] = RequestsFor(UrlOf(pane));
+    std::vector<std::size_t> before(static_cast<std::size_t>(PaneCount(*window)));
+    for (int pane = 0; pane < PaneCount(*window); ++pane)
+        before.at(static_cast<std::size_t>(pane)) = RequestsFor(UrlOf(pane));
 
     press(GetParam().press);
 
-    EXPECT_TRUE(
-        QTest::qWaitFor([&] { return RequestsFor(UrlOf(shown)) == before[shown] + 1; }, kStepMs))
-        << RequestsFor(UrlOf(shown)) - before[shown] << " requests";
+    EXPECT_TRUE(QTest::qWaitFor(
+        [&] { return RequestsFor(UrlOf(shown)) == before.at(static_cast<std::size_t>(shown)) + 1; },
+        kStepMs))
+        << RequestsFor(UrlOf(shown)) - before.at(static_cast<std::size_t>(shown)) << " requests";
     QTest::qWait(kSettleMs);
-    for (int pane = 0; pane < kPaneCount; ++pane) {
+    for (int pane = 0; pane < PaneCount(*window); ++pane) {
         SCOPED_TRACE(pane);
-        EXPECT_EQ(RequestsFor(UrlOf(pane)), before[pane] + (pane == shown ? 1 : 0));
+        EXPECT_EQ(RequestsFor(UrlOf(pane)),
+                  before.at(static_cast<std::size_t>(pane)) + (pane == shown ? 1 : 0));
     }
 }
 
@@ -402,8 +409,9 @@ TEST_F(BrowserKeysTest, InATextBoxTheKeysLeaveTheBoxAndThePagesAlone) {
     click(text1->mapToGlobal(QPoint(text1->width() - 4, text1->height() / 2)));
     ASSERT_TRUE(QTest::qWaitFor([&] { return text1->hasFocus(); }, kStepMs));
     const QString text = text1->text();
-    std::size_t before[kPaneCount];
-    for (int pane = 0; pane < kPaneCount; ++pane) before[pane] = RequestsFor(UrlOf(pane));
+    std::vector<std::size_t> before(static_cast<std::size_t>(PaneCount(*window)));
+    for (int pane = 0; pane < PaneCount(*window); ++pane)
+        before.at(static_cast<std::size_t>(pane)) = RequestsFor(UrlOf(pane));
 
     for (const BoxKeyRow& row : kBoxKeyRows) {
         SCOPED_TRACE(row.name);
@@ -412,10 +420,10 @@ TEST_F(BrowserKeysTest, InATextBoxTheKeysLeaveTheBoxAndThePagesAlone) {
         EXPECT_EQ(text1->text(), text);
         EXPECT_TRUE(text1->hasFocus());
         EXPECT_EQ(UrlOf(0), first);
-        for (int pane = 0; pane < kPaneCount; ++pane) {
+        for (int pane = 0; pane < PaneCount(*window); ++pane) {
             SCOPED_TRACE(pane);
             EXPECT_DOUBLE_EQ(ZoomFactor(pane), 1.1);
-            EXPECT_EQ(RequestsFor(UrlOf(pane)), before[pane]);
+            EXPECT_EQ(RequestsFor(UrlOf(pane)), before.at(static_cast<std::size_t>(pane)));
         }
     }
 }

@@ -5,11 +5,13 @@
 #include <QLineEdit>
 #include <QPushButton>
 #include <QQuickItem>
+#include <QTabBar>
 #include <QTest>
 
 #include "tests/qt/quick_panes.h"
-#include "window/control_names.h"
+#include "window/pane_labels.h"
 #include "window/qt/clickable_label.h"
+#include "window/qt/tab_container.h"
 #include "window/qt/utf8.h"
 
 namespace nominator {
@@ -28,8 +30,8 @@ bool NominationHarness::start() {
     window_.show();
     if (!QTest::qWaitForWindowExposed(&window_)) return false;
     std::vector<QQuickItem*> panes;
-    for (int tab = 0; tab < kPaneCount; ++tab) {
-        const std::string_view name = NameOf(static_cast<Pane>(tab));
+    for (int tab = 0; tab < window_.tabby()->tabBar()->count(); ++tab) {
+        const std::string name = PaneObjectName(tab);
         if (!QTest::qWaitFor([&] { return FindPane(name) != nullptr; }, kEngineStartTimeoutMs)) {
             return false;
         }

@@ -14,7 +14,7 @@ namespace nominator {
 // The browser panes as the tests see them: QML items in the engine module's Qt Quick window,
 // which is embedded in the window and so is no child of any widget.
 QQuickWindow* PanesWindow();
-// The pane ("Browser", "Browser2", "Browser3", "Browser4"); nullptr until the panes exist.
+// The pane by its object name ("Browser", "Browser2", ...); nullptr until the panes exist.
 QQuickItem* FindPane(std::string_view name);
 // The pane on the tab, counted from 0; nullptr until the panes exist.
 QQuickItem* PaneOnTab(int tab);

@@ -11,6 +11,7 @@
 #include <stdexcept>
 #include <utility>
 
+#include "window/pane_labels.h"
 #include "window/qt/clickable_label.h"
 #include "window/qt/handler_guard.h"
 #include "window/qt/kept_geometry_file.h"
@@ -41,6 +42,8 @@ Form1Window::Form1Window(Form1::Clock clock, QString engineModule, QWidget* pare
     : Form1Widgets(parent),
       form_(*this, std::move(clock)),
       panes_(*tabby(), std::move(engineModule), paneEvents()) {
+    // Until Form1 says which panes a nomination needs, the window holds the four it always had.
+    setPanes(DefaultPaneLabels());
     connect(command1(), &QPushButton::clicked, this,
             [this] { RunHandler(this, [this] { form_.Command1_Click(); }); });
     connect(dayPlus(), &ClickableLabel::clicked, this,
@@ -61,6 +64,12 @@ BrowserEngine::PaneEvents Form1Window::paneEvents() {
         RunHandler(this, [&] { form_.EditorFilled(PaneOf(tab), ToUtf8(page)); });
     };
     return events;
+}
+
+void Form1Window::setPanes(const std::vector<PaneLabel>& panes) {
+    // The tabs first: a tab that goes selects one that stays, whose pane is still there.
+    setTabs(panes);
+    panes_.setPanes(panes);
 }
 
 bool Form1Window::load() {

@@ -22,6 +22,10 @@ public:
                          QString engineModule = InstalledBrowserEngineModule(),
                          QWidget* parent = nullptr);
 
+    // One tab and one pane a label, in tab order: panes that stay keep their pages, new ones
+    // open an empty page, and those beyond the list close with their tabs.
+    void setPanes(const std::vector<PaneLabel>& panes);
+
     // Runs the load handler; false when it failed, after the failure has been reported.
     bool load();
     // Closes the window without asking about unsaved changes in the pages, for when nobody is
