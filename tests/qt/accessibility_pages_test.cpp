@@ -20,6 +20,7 @@
 #include "tests/qt/event_loop_wait.h"
 #include "tests/qt/quick_panes.h"
 #include "tests/qt/stand_in_wiki.h"
+#include "tests/support/gui_test_constants.h"
 #include "tests/support/x_input.h"
 #include "window/form1_accessibility.h"
 #include "window/pane_labels.h"
@@ -30,10 +31,11 @@
 namespace nominator {
 namespace {
 
+using namespace support::keysym;
+using support::kGiveUpMs;
+
 using support::XInput;
 
-constexpr int kGiveUpMs = 30000;
-constexpr std::uint32_t kF8Keysym = 0xffc5;
 constexpr std::string_view kTomorrowsLog =
     "/w/index.php?title=Wikipedia:Articles_for_deletion/Log/2026_March_8&action=edit";
 
@@ -67,7 +69,7 @@ protected:
     // Presses F8 where the focus is and says whether tomorrow's log was asked for once more.
     bool nextDayKeyOpensTomorrowsLog() {
         const std::size_t before = TomorrowsLogRequests();
-        input.key(kF8Keysym);
+        input.key(kF8);
         input.sync();
         return WaitInEventLoop([&] { return TomorrowsLogRequests() > before; }, kGiveUpMs);
     }

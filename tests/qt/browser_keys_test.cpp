@@ -35,6 +35,7 @@
 #include "browser_engine/zoom_file.h"
 #include "tests/qt/quick_panes.h"
 #include "tests/qt/stand_in_wiki.h"
+#include "tests/support/gui_test_constants.h"
 #include "tests/support/x_input.h"
 #include "window/qt/form1_window.h"
 #include "window/qt/tab_container.h"
@@ -43,18 +44,16 @@
 namespace nominator {
 namespace {
 
+using support::kEngineGiveUpMs;
+using namespace support::keysym;
+
 using support::ArrivedRequest;
 using support::XInput;
 using Modifier = support::XInput::Modifier;
 
-constexpr int kGiveUpMs = 60000;
 constexpr int kStepMs = 5000;
 // Long enough for a reload or a navigation that should not happen to reach the stand-in.
 constexpr int kSettleMs = 700;
-
-constexpr std::uint32_t kF5 = 0xffc2;
-constexpr std::uint32_t kLeft = 0xff51;
-constexpr std::uint32_t kRight = 0xff53;
 
 constexpr char kCreatorsTalkPage[] = "https://en.wikipedia.org/wiki/User_talk:Creator";
 
@@ -145,7 +144,7 @@ protected:
         ASSERT_TRUE(window->load());
         window->show();
         ASSERT_TRUE(QTest::qWaitForWindowExposed(window.get()));
-        ASSERT_TRUE(QTest::qWaitFor([] { return Pane(0) != nullptr; }, kGiveUpMs));
+        ASSERT_TRUE(QTest::qWaitFor([] { return Pane(0) != nullptr; }, kEngineGiveUpMs));
         window->command1()->click();
         window->navigate(Pane::Browser4, kCreatorsTalkPage);
         for (int pane = 0; pane < PaneCount(*window); ++pane)
@@ -161,7 +160,7 @@ protected:
                 return UrlOf(pane).scheme() == "https" && RequestsFor(UrlOf(pane)) > 0 &&
                        !Pane(pane)->property("loading").toBool() && PageZoom(pane);
             },
-            kGiveUpMs))
+            kEngineGiveUpMs))
             << "pane " << pane << " at " << UrlOf(pane).toString().toStdString();
     }
 
@@ -174,7 +173,7 @@ protected:
                 return RequestsFor(address) > before && UrlOf(0) == address &&
                        !Pane(0)->property("loading").toBool();
             },
-            kGiveUpMs));
+            kEngineGiveUpMs));
     }
 
     void click(QPoint global) {

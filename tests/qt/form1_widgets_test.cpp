@@ -27,6 +27,7 @@
 
 #include "core/panes_behind_status.h"
 #include "tests/qt/quick_panes.h"
+#include "tests/support/gui_test_constants.h"
 #include "window/form1_layout.h"
 #include "window/pane_labels.h"
 #include "window/qt/clickable_label.h"
@@ -44,11 +45,11 @@ void PrintTo(const QString& text, std::ostream* out) { *out << '"' << text.toStd
 namespace nominator {
 namespace {
 
+using support::kEngineGiveUpMs;
+using support::kNoonOnMarch7;
+
 using namespace std::chrono_literals;
 using testing::ElementsAre;
-
-constexpr int kEngineStartTimeoutMs = 60000;
-const auto kNoonOnMarch7 = std::chrono::sys_days{std::chrono::year{2026} / 3 / 7} + 12h;
 
 // These tests look at widgets, not pages: no request may leave, whatever the host name rules.
 class BlockAllRequests : public QWebEngineUrlRequestInterceptor {
@@ -61,8 +62,7 @@ protected:
     void SetUp() override {
         window.show();
         ASSERT_TRUE(QTest::qWaitForWindowExposed(&window));
-        ASSERT_TRUE(
-            QTest::qWaitFor([&] { return pane("Browser4") != nullptr; }, kEngineStartTimeoutMs))
+        ASSERT_TRUE(QTest::qWaitFor([&] { return pane("Browser4") != nullptr; }, kEngineGiveUpMs))
             << "the browser panes never appeared";
         ProfileOf(*pane("Browser"))->setUrlRequestInterceptor(&blocker);
     }
@@ -434,7 +434,7 @@ TEST(Form1WindowPanesTest, PanesListedBeforeTheEngineLoadsAreTheOnesItMakes) {
     ASSERT_EQ(window.tabby()->tabBar()->count(), 6);
     window.show();
     ASSERT_TRUE(QTest::qWaitForWindowExposed(&window));
-    ASSERT_TRUE(QTest::qWaitFor([] { return PaneOnTab(5) != nullptr; }, kEngineStartTimeoutMs));
+    ASSERT_TRUE(QTest::qWaitFor([] { return PaneOnTab(5) != nullptr; }, kEngineGiveUpMs));
     ProfileOf(*PaneOnTab(0))->setUrlRequestInterceptor(&blocker);
     EXPECT_EQ(PaneOnTab(6), nullptr);
     EXPECT_EQ(SaidOf(*PaneOnTab(5)),

@@ -9,6 +9,7 @@
 #include <QTest>
 
 #include "tests/qt/quick_panes.h"
+#include "tests/support/gui_test_constants.h"
 #include "window/pane_labels.h"
 #include "window/qt/clickable_label.h"
 #include "window/qt/tab_container.h"
@@ -17,7 +18,8 @@
 namespace nominator {
 namespace {
 
-constexpr int kEngineStartTimeoutMs = 60000;
+using support::kEngineGiveUpMs;
+
 constexpr int kRequestTimeoutMs = 30000;
 
 }  // namespace
@@ -32,7 +34,7 @@ bool NominationHarness::start() {
     std::vector<QQuickItem*> panes;
     for (int tab = 0; tab < window_.tabby()->tabBar()->count(); ++tab) {
         const std::string name = PaneObjectName(tab);
-        if (!QTest::qWaitFor([&] { return FindPane(name) != nullptr; }, kEngineStartTimeoutMs)) {
+        if (!QTest::qWaitFor([&] { return FindPane(name) != nullptr; }, kEngineGiveUpMs)) {
             return false;
         }
         panes.push_back(FindPane(name));
@@ -50,7 +52,7 @@ bool NominationHarness::start() {
             }
             return true;
         },
-        kEngineStartTimeoutMs);
+        kEngineGiveUpMs);
 }
 
 void NominationHarness::type(Box box, const QString& text) {
