@@ -67,7 +67,7 @@ bool LogIn(ProgramRun& run, support::LocalWiki& wiki) {
         },
         Clock::now() + kEngineGiveUp);
     if (!formShown) return false;
-    run.clickAt(support::ScrollBarOf("Browser"));
+    run.clickAt(support::PaneScrollBar());
     // The panes' own window takes the keyboard focus from Form1's, and the engine then passes it
     // on to the page, which no one outside can see: keys sent before would miss the field, so
     // the hand waits a moment, as a person's would.
