@@ -100,8 +100,9 @@ public:
 
     void setPanes(const std::vector<PaneLabel>& panes) override {
         const int before = host_->paneCount();
-        // The channels of new panes first, which their pages reach as they are made; the
-        // repeater deletes the panes that go later, as the channels that were theirs.
+        // The channels of new panes first, which their pages reach as they are made. The panes
+        // that go, and their channels, are deleted later (deleteLater), never inside the call
+        // that asked, and held by the panes' widget until then.
         requests_->setPanes(panes);
         host_->holdLeavingPanes(static_cast<int>(panes.size()));
         paneList_->setLabels(panes);
