@@ -3,6 +3,7 @@
 // program takes beyond this is what the engine costs it.
 #include <QApplication>
 
+#include "window/pane_labels.h"
 #include "window/qt/form1_widgets.h"
 
 int main(int argc, char* argv[]) {
@@ -10,6 +11,8 @@ int main(int argc, char* argv[]) {
     QApplication::setApplicationName(QStringLiteral("afd-nominator"));
 
     nominator::Form1Widgets window;
+    // The program's window holds these tabs from its start too.
+    window.setTabs(nominator::PaneLabelsOf(nominator::PlanNomination({})));
     window.show();
     return QApplication::exec();
 }

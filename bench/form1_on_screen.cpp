@@ -9,7 +9,6 @@
 namespace bench {
 namespace {
 
-using nominator::ControlKind;
 using nominator::TwipsToPixels;
 
 bool Overlap(const PixelRect& a, const PixelRect& b) {
@@ -33,8 +32,6 @@ DrawnCheck Form1DrawnCheck() {
         check.background.push_back({x, y, kSample, kSample});
     }
     for (const nominator::ControlLayout& control : nominator::kForm1Layout) {
-        // Panes are placed inside the tab container, which is hidden at start.
-        if (control.kind == ControlKind::BrowserPane) continue;
         const PixelRect rect = TwipsToPixels(control.rect);
         for (const PixelRect& sample : check.background) {
             if (Overlap(rect, sample)) {

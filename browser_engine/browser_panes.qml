@@ -3,16 +3,16 @@ import QtWebChannel
 import QtWebEngine
 
 // The browser panes, one a tab, one over the other; only the selected one is shown. The engine
-// module gives the profile, selects the pane and opens the addresses. What a page asks of its
-// user (menus, dialogs, the question before it is left) goes to `requests`, which answers it
-// with the window's own widgets.
+// module gives the profile and the list of panes, selects the pane and opens the addresses.
+// What a page asks of its user (menus, dialogs, the question before it is left) goes to
+// `requests`, which answers it with the window's own widgets.
 Item {
     id: panes
 
     required property WebEngineProfile profile
-    // What a screen reader says of each pane, in tab order.
-    required property var paneNames
-    required property var paneDescriptions
+    // One row a pane, in tab order: its view's object name, and what a screen reader says of
+    // it (PaneList's roles).
+    required property var paneList
     required property QtObject requests
     // Run in every page of the panes, in the tool's own script world, which alone reaches the
     // pane's web channel.
@@ -26,12 +26,14 @@ Item {
 
         required property int index
         required property string viewName
+        required property string paneName
+        required property string paneDescription
 
         anchors.fill: parent
         visible: panes.selected === index
         Accessible.role: Accessible.Pane
-        Accessible.name: panes.paneNames[index]
-        Accessible.description: panes.paneDescriptions[index]
+        Accessible.name: paneName
+        Accessible.description: paneDescription
         WebChannel {
             id: channel
 
@@ -80,21 +82,13 @@ Item {
         objectName: "leaveBackward"
         activeFocusOnTab: true
     }
-    Pane {
-        index: 0
-        viewName: "Browser"
-    }
-    Pane {
-        index: 1
-        viewName: "Browser2"
-    }
-    Pane {
-        index: 2
-        viewName: "Browser3"
-    }
-    Pane {
-        index: 3
-        viewName: "Browser4"
+    // The panes come between the two in the tab chain, as the repeater puts them right after
+    // itself among the panes' children.
+    Repeater {
+        objectName: "paneRepeater"
+        model: panes.paneList
+
+        delegate: Pane {}
     }
     Item {
         objectName: "leaveForward"

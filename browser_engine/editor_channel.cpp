@@ -14,6 +14,8 @@ EditorChannel::EditorChannel(int pane, BrowserEngine::PaneEvents events, QObject
 
 void EditorChannel::attach(QQuickItem& view) { view_ = &view; }
 
+void EditorChannel::detach() { view_ = nullptr; }
+
 void EditorChannel::fill(const BrowserEngine::EditorFill& fill) {
     if (!onTheWiki()) return;
     emit fillRequested(fill.page, fill.shownText, fill.text, fill.summary);

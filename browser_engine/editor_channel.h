@@ -21,6 +21,8 @@ public:
 
     // The pane's view, whose address says whose page is talking.
     void attach(QQuickItem& view);
+    // The pane goes: its page is told nothing more and believed in nothing.
+    void detach();
 
     // Puts the text into the editor, if the page still shows that editor with that text.
     void fill(const BrowserEngine::EditorFill& fill);

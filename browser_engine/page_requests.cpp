@@ -20,22 +20,40 @@ constexpr int kHideTooltip = 1;
 }  // namespace
 
 PageRequests::PageRequests(BrowserEngine::PaneEvents events)
-    : events_(std::move(events)),
-      leaving_(events_, [this](int pane) { return editor(pane).holdsOnlyTheFill(); }) {
-    for (int pane = 0; pane < kPaneCount; ++pane) {
-        editors_.at(static_cast<std::size_t>(pane)) = new EditorChannel(pane, events_, this);
+    : events_(std::move(events)), leaving_(events_, [this](int pane) {
+          const EditorChannel* channel = editor(pane);
+          return channel != nullptr && channel->holdsOnlyTheFill();
+      }) {}
+
+void PageRequests::setPanes(const std::vector<PaneLabel>& panes) {
+    // The page of a pane that goes may still call its channel until the pane is deleted.
+    while (editors_.size() > panes.size()) {
+        editors_.back()->detach();
+        editors_.back()->deleteLater();
+        editors_.pop_back();
     }
+    while (editors_.size() < panes.size()) {
+        editors_.push_back(new EditorChannel(static_cast<int>(editors_.size()), events_, this));
+    }
+    leaving_.setPanes(panes);
 }
 
 void PageRequests::attach(QuickPanesHost& host) {
     host_ = &host;
     leaving_.attach(host);
-    for (int pane = 0; pane < kPaneCount; ++pane) editor(pane).attach(*host.pane(pane));
+    for (std::size_t pane = 0; pane < editors_.size(); ++pane) {
+        if (QQuickItem* view = host.pane(static_cast<int>(pane))) editors_[pane]->attach(*view);
+    }
+}
+
+EditorChannel* PageRequests::editor(int pane) const {
+    if (pane < 0 || static_cast<std::size_t>(pane) >= editors_.size()) return nullptr;
+    return editors_[static_cast<std::size_t>(pane)];
 }
 
 void PageRequests::contextMenu(int pane, QObject* request) {
     if (host_ == nullptr || request == nullptr) return;
-    OpenContextMenu(*host_, *host_->pane(pane), *request);
+    if (QQuickItem* view = host_->pane(pane)) OpenContextMenu(*host_, *view, *request);
 }
 
 void PageRequests::javaScriptDialog(int pane, QObject* request) {
@@ -63,18 +81,22 @@ void PageRequests::tooltip(int pane, QObject* request) {
     if (host_ == nullptr || request == nullptr) return;
     request->setProperty("accepted", true);
     if (request->property("type").toInt() == kHideTooltip) return QToolTip::hideText();
+    const QQuickItem* view = host_->pane(pane);
+    if (view == nullptr) return;
     const QPointF at(request->property("x").toInt(), request->property("y").toInt());
-    QToolTip::showText(host_->pane(pane)->mapToGlobal(at).toPoint(),
-                       request->property("text").toString(), host_);
+    QToolTip::showText(view->mapToGlobal(at).toPoint(), request->property("text").toString(),
+                       host_);
 }
 
 void PageRequests::loadingChanged(int pane, const QUrl& url, int status) {
+    // A pane that went may still report for a moment; the window no longer knows it.
+    if (editor(pane) == nullptr) return;
     leaving_.loadingChanged(pane, url, status);
     if (status == QWebEngineLoadingInfo::LoadSucceededStatus && events_.loaded)
         events_.loaded(pane);
 }
 
-QObject* PageRequests::editorChannel(int pane) { return &editor(pane); }
+QObject* PageRequests::editorChannel(int pane) { return editor(pane); }
 
 void PageRequests::closeAgreed(int pane) { leaving_.closeAgreed(pane); }
 

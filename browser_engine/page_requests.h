@@ -3,8 +3,7 @@
 #include <QObject>
 #include <QPointer>
 #include <QUrl>
-
-#include <array>
+#include <vector>
 
 #include "browser_engine/editor_channel.h"
 #include "browser_engine/pane_leaving.h"
@@ -22,10 +21,15 @@ class PageRequests : public QObject {
 public:
     explicit PageRequests(BrowserEngine::PaneEvents events);
 
-    // The panes' widget, once it exists: the pages, and what the dialogs open over.
+    // The panes there are to be, one a label in tab order: before the panes' QML makes new
+    // ones, whose pages reach their editor channels from the start.
+    void setPanes(const std::vector<PaneLabel>& panes);
+    // The panes' widget, once it exists: the pages, and what the dialogs open over. Again once
+    // the panes' QML has made new panes, for their editor channels to know their pages.
     void attach(QuickPanesHost& host);
     PaneLeaving& leaving() { return leaving_; }
-    EditorChannel& editor(int pane) { return *editors_.at(static_cast<std::size_t>(pane)); }
+    // The pane's editor channel; nullptr for a number without a pane.
+    EditorChannel* editor(int pane) const;
 
     // For the panes' QML; `pane` is the tab it is on, `request` the engine's request object.
     Q_INVOKABLE void contextMenu(int pane, QObject* request);
@@ -42,8 +46,8 @@ public:
 private:
     QPointer<QuickPanesHost> host_;
     BrowserEngine::PaneEvents events_;
-    // Children of this object, so that the QML never takes them over.
-    std::array<EditorChannel*, kPaneCount> editors_;
+    // Children of this object, so that the QML never takes them over; one a pane.
+    std::vector<EditorChannel*> editors_;
     PaneLeaving leaving_;
 };
 

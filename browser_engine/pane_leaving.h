@@ -2,9 +2,10 @@
 
 #include <QObject>
 #include <QPointer>
+#include <QString>
 #include <QTimer>
 #include <QUrl>
-#include <array>
+#include <cstddef>
 #include <deque>
 #include <functional>
 #include <vector>
@@ -31,6 +32,9 @@ public:
 
     // The panes' widget: where the pages are and what the questions are asked over.
     void attach(QuickPanesHost& host);
+    // The panes there are now, one a label in tab order; the questions name the tabs by them.
+    // What was asked of a pane that goes is answered as it goes: its page is left.
+    void setPanes(const std::vector<PaneLabel>& panes);
 
     // The window opens the address in the pane.
     void opening(int pane, const QUrl& address);
@@ -56,15 +60,21 @@ private:
     void askNext();
     void answer(const Question& question, bool leave);
     void closingAnswered(int pane);
+    // A pane of the list now; a pane that went may still report for a moment.
+    bool has(int pane) const { return pane >= 0 && static_cast<std::size_t>(pane) < names_.size(); }
+    QString leaveText(int pane, const QString& page, bool forWindow) const;
 
     BrowserEngine::PaneEvents events_;
     std::function<bool(int pane)> holdsOnlyTheFill_;
     QPointer<QuickPanesHost> host_;
-    std::array<QUrl, kPaneCount> opened_;
+    // One a pane, in tab order.
+    std::vector<QString> names_;
+    std::vector<QUrl> opened_;
     // The window's address is on its way: the page has neither been left nor kept for it yet.
-    std::array<bool, kPaneCount> opening_{};
+    std::vector<bool> opening_;
     std::deque<Question> questions_;
     QPointer<QMessageBox> asking_;
+    int askingPane_ = -1;
 
     Closing closing_ = Closing::No;
     std::vector<int> toAnswer_;

@@ -8,6 +8,8 @@
 #include <string>
 #include <utility>
 
+#include "window/pane_labels.h"
+
 namespace nominator {
 namespace {
 
@@ -25,10 +27,8 @@ QuickPanesHost::QuickPanesHost(QQuickView* view)
     : view_(view),
       container_(QWidget::createWindowContainer(view, this)),
       leaveBackward_(Named(view->rootObject(), "leaveBackward")),
-      leaveForward_(Named(view->rootObject(), "leaveForward")) {
-    for (std::size_t pane = 0; pane < panes_.size(); ++pane) {
-        panes_.at(pane) = Named(view->rootObject(), kPaneNames.at(pane));
-    }
+      leaveForward_(Named(view->rootObject(), "leaveForward")),
+      repeater_(Named(view->rootObject(), "paneRepeater")) {
     // Only Tab reaches this widget; a click lands in the Quick window, which takes the focus
     // itself, and the container would pass the focus on to a neighbour unasked.
     setFocusPolicy(Qt::TabFocus);
@@ -49,8 +49,24 @@ QuickPanesHost::~QuickPanesHost() {
     disconnect(qGuiApp, nullptr, this, nullptr);
 }
 
+int QuickPanesHost::paneCount() const { return repeater_->property("count").toInt(); }
+
 QQuickItem* QuickPanesHost::pane(int index) const {
-    return panes_.at(static_cast<std::size_t>(index));
+    if (index < 0 || index >= paneCount()) return nullptr;
+    // Asked of the repeater, not looked up by name: a pane that went may linger until it is
+    // deleted, under the name a new pane takes.
+    QQuickItem* delegate = nullptr;
+    QMetaObject::invokeMethod(repeater_, "itemAt", Q_RETURN_ARG(QQuickItem*, delegate),
+                              Q_ARG(int, index));
+    if (delegate == nullptr) return nullptr;
+    return delegate->findChild<QQuickItem*>(QString::fromStdString(PaneObjectName(index)),
+                                            Qt::FindDirectChildrenOnly);
+}
+
+void QuickPanesHost::holdLeavingPanes(int first) {
+    for (int index = first; index < paneCount(); ++index) {
+        if (QQuickItem* view = pane(index)) view->parentItem()->setParent(this);
+    }
 }
 
 QQuickItem* QuickPanesHost::selectedPane() const {
@@ -83,7 +99,12 @@ void QuickPanesHost::resizeEvent(QResizeEvent* event) {
 void QuickPanesHost::enterPage() {
     // The engine puts the focus on the page's first control for Tab, on its last for Backtab.
     const Qt::FocusReason reason = std::exchange(entering_, Qt::NoFocusReason);
-    selectedPane()->forceActiveFocus(reason);
+    if (QQuickItem* shown = selectedPane()) {
+        shown->forceActiveFocus(reason);
+    } else {
+        // With no page to enter, Tab goes on past the panes.
+        leavePage(reason == Qt::TabFocusReason);
+    }
 }
 
 void QuickPanesHost::leavePage(bool forward) {

@@ -1,9 +1,6 @@
 #pragma once
 
 #include <QWidget>
-#include <array>
-
-#include "window/nomination_view.h"
 
 class QQuickItem;
 class QQuickView;
@@ -19,18 +16,21 @@ class QuickPanesHost : public QWidget {
     Q_OBJECT
 
 public:
-    // The panes' items in the view, in tab order.
-    static constexpr std::array<const char*, kPaneCount> kPaneNames = {"Browser", "Browser2",
-                                                                       "Browser3", "Browser4"};
-
-    // Takes the view, whose root item holds the panes, its "selected" property says
-    // which one shows, its "zoom" property zooms them all, and the items "leaveBackward" and
-    // "leaveForward" flank them in the tab chain.
+    // Takes the view, whose root item holds the panes, made by its repeater "paneRepeater" one
+    // a row of its list; its "selected" property says which one shows, its "zoom" property
+    // zooms them all, and the items "leaveBackward" and "leaveForward" flank them in the tab
+    // chain.
     explicit QuickPanesHost(QQuickView* view);
     ~QuickPanesHost() override;
 
+    // How many panes there are now.
+    int paneCount() const;
+    // The pane's web view; nullptr for a number without a pane.
     QQuickItem* pane(int index) const;
-    // The pane that shows.
+    // The panes from `first` on are about to go: the repeater deletes them later, and they
+    // must go with this widget at the latest, before the engine's profile that they use.
+    void holdLeavingPanes(int first);
+    // The pane that shows; nullptr when none does.
     QQuickItem* selectedPane() const;
     void select(int index);
     // The zoom of all the panes.
@@ -52,7 +52,7 @@ private:
     QWidget* container_;
     QQuickItem* leaveBackward_;
     QQuickItem* leaveForward_;
-    std::array<QQuickItem*, kPaneCount> panes_;
+    QQuickItem* repeater_;
     // Tab or Backtab while the Quick window is being given the focus to enter the page.
     Qt::FocusReason entering_ = Qt::NoFocusReason;
 };

@@ -13,16 +13,16 @@
 #include <QtWebEngineQuick>
 #include <stdexcept>
 #include <string>
+#include <vector>
 
 #include "browser_engine/browser_keys.h"
 #include "browser_engine/browser_zoom.h"
 #include "browser_engine/page_requests.h"
 #include "browser_engine/page_text_fetcher.h"
+#include "browser_engine/pane_list.h"
 #include "browser_engine/quick_panes_host.h"
 #include "browser_engine/zoom_file.h"
-#include "window/form1_accessibility.h"
 #include "window/qt/browser_engine.h"
-#include "window/qt/utf8.h"
 
 namespace nominator {
 namespace {
@@ -58,23 +58,20 @@ public:
         profile_.setPersistentCookiesPolicy(QQuickWebEngineProfile::ForcePersistentCookies);
     }
 
-    std::unique_ptr<QWidget> createPanes(PaneEvents events) override {
+    std::unique_ptr<QWidget> createPanes(PaneEvents events,
+                                         const std::vector<PaneLabel>& panes) override {
         // Made before the view, whose QML hands it the pages' requests, and destroyed after.
         auto requests = std::make_unique<PageRequests>(std::move(events));
+        requests->setPanes(panes);
+        // Rows come only once the view is up, so that every pane is made the one way.
+        auto paneList = std::make_unique<PaneList>();
         auto view = std::make_unique<QQuickView>();
         view->setResizeMode(QQuickView::SizeRootObjectToView);
-        QStringList names;
-        QStringList descriptions;
-        for (const char* pane : QuickPanesHost::kPaneNames) {
-            const AccessibleText* text = AccessibleTextOf(pane);
-            names << ToQString(text->name);
-            descriptions << ToQString(text->description);
-        }
         zoom_ = ReadZoom(profile_.persistentStoragePath());
         const QString pageScript = PageScript();
         view->setInitialProperties({{QStringLiteral("profile"), QVariant::fromValue(&profile_)},
-                                    {QStringLiteral("paneNames"), names},
-                                    {QStringLiteral("paneDescriptions"), descriptions},
+                                    {QStringLiteral("paneList"),
+                                     QVariant::fromValue(static_cast<QObject*>(paneList.get()))},
                                     {QStringLiteral("zoom"), zoom_},
                                     {QStringLiteral("pageScript"), pageScript},
                                     {QStringLiteral("requests"),
@@ -92,13 +89,29 @@ public:
         requests->attach(*host);
         requests_ = requests.release();
         requests_->setParent(host.get());
-        // The empty page fetches nothing; it starts each pane's page now, so that the first
-        // nomination opens as fast as any later one.
-        for (int pane = 0; pane < kPaneCount; ++pane)
-            load(*host, pane, QUrl(QStringLiteral("about:blank")));
+        // Goes with the panes' widget, after the view it is the model of.
+        paneList_ = paneList.release();
+        paneList_->setParent(host.get());
         host_ = host.get();
         fetcher_ = new PageTextFetcher(checkView, host.get());
+        setPanes(panes);
         return host;
+    }
+
+    void setPanes(const std::vector<PaneLabel>& panes) override {
+        const int before = host_->paneCount();
+        // The channels of new panes first, which their pages reach as they are made. The panes
+        // that go, and their channels, are deleted later (deleteLater), never inside the call
+        // that asked, and held by the panes' widget until then.
+        requests_->setPanes(panes);
+        host_->holdLeavingPanes(static_cast<int>(panes.size()));
+        paneList_->setLabels(panes);
+        requests_->attach(*host_);
+        // The empty page fetches nothing; it starts each new pane's page now, so that the
+        // first nomination opens as fast as any later one.
+        for (int pane = before; pane < host_->paneCount(); ++pane) {
+            load(*host_, pane, QUrl(QStringLiteral("about:blank")));
+        }
     }
 
     void load(int pane, const QUrl& address) override {
@@ -107,7 +120,7 @@ public:
     }
 
     void fillEditor(int pane, const EditorFill& fill) override {
-        requests_->editor(pane).fill(fill);
+        if (EditorChannel* editor = requests_->editor(pane)) editor->fill(fill);
     }
 
     void show(int pane) override { host_->select(pane); }
@@ -148,10 +161,12 @@ private:
     }
 
     // Calls the shown pane's method.
-    void call(const char* method) { QMetaObject::invokeMethod(host_->selectedPane(), method); }
+    void call(const char* method) {
+        if (QQuickItem* shown = host_->selectedPane()) QMetaObject::invokeMethod(shown, method);
+    }
 
     static void load(QuickPanesHost& host, int pane, const QUrl& address) {
-        host.pane(pane)->setProperty("url", address);
+        if (QQuickItem* view = host.pane(pane)) view->setProperty("url", address);
     }
 
     // Outlives every page: the caller destroys the panes before the engine.
@@ -159,6 +174,7 @@ private:
     QPointer<QuickPanesHost> host_;
     QPointer<PageTextFetcher> fetcher_;
     QPointer<PageRequests> requests_;
+    QPointer<PaneList> paneList_;
     double zoom_ = kDefaultZoom;
 };
 

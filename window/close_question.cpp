@@ -10,8 +10,13 @@ std::string UnsavedChangesQuestion(const std::vector<int>& tabs,
                                    const std::vector<PaneLabel>& panes) {
     std::vector<std::string> named;
     for (int tab : tabs) {
-        named.push_back("tab " + std::to_string(tab) + " (" +
-                        panes.at(static_cast<std::size_t>(tab)).name + ")");
+        std::string one = "tab " + std::to_string(tab);
+        // A pane that went while its page was asked has no label left; its number still says
+        // which one it was.
+        if (tab >= 0 && static_cast<std::size_t>(tab) < panes.size()) {
+            one += " (" + panes[static_cast<std::size_t>(tab)].name + ")";
+        }
+        named.push_back(one);
     }
     std::string question = EnglishList(named);
     if (!question.empty()) question[0] = 'T';

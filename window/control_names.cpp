@@ -1,5 +1,7 @@
 #include "window/control_names.h"
 
+#include "window/pane_labels.h"
+
 namespace nominator {
 
 std::string_view NameOf(Box box) {
@@ -38,8 +40,6 @@ std::string_view NameOf(Control control) {
     return "";
 }
 
-std::string NameOf(Pane pane) {
-    return pane == 0 ? "Browser" : "Browser" + std::to_string(pane + 1);
-}
+std::string NameOf(Pane pane) { return PaneObjectName(static_cast<int>(pane)); }
 
 }  // namespace nominator

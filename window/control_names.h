@@ -10,7 +10,7 @@ namespace nominator {
 // The names the controls carry in Form1's layout.
 std::string_view NameOf(Box box);
 std::string_view NameOf(Control control);
-// "Browser" for the first pane, "Browser2", "Browser3", ... for the others.
+// The pane's object name (see PaneObjectName).
 std::string NameOf(Pane pane);
 
 }  // namespace nominator

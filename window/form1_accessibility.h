@@ -8,7 +8,8 @@
 namespace nominator {
 
 // What assistive technology says of each control: the layout's names (Text1, Text5, ...) mean
-// nothing to a listener, and boxes without a name cannot be told apart.
+// nothing to a listener, and boxes without a name cannot be told apart. The panes' texts come
+// with their labels (PaneLabel).
 struct AccessibleText {
     std::string_view control;
     // Empty: the control's own text is its name, and a screen reader hears each new one.
@@ -20,7 +21,7 @@ struct AccessibleText {
 // pages give F8 no meaning, and the browser keys leave it alone.
 inline constexpr std::string_view kNextDayKey = "F8";
 
-inline constexpr std::array<AccessibleText, 14> kForm1AccessibleTexts = {{
+inline constexpr auto kForm1AccessibleTexts = std::to_array<AccessibleText>({
     {"Text1", "Article title", "The title of the article to nominate for deletion"},
     {"Command1", "AFD", "Nominate the article: fill in the texts to copy and open the pages"},
     {"Text2", "Article tag to copy", "Paste it at the top of the article in the article editor"},
@@ -29,14 +30,10 @@ inline constexpr std::array<AccessibleText, 14> kForm1AccessibleTexts = {{
     {"Text5", "Log line to copy", "Paste it into the day's deletion log"},
     {"Tabby", "Pages to edit",
      "The article editor, the deletion discussion, the day's log and the creator's talk page"},
-    {"Browser", "Article editor", "The article in the wiki's editor"},
-    {"Browser2", "Deletion discussion", "The article's deletion discussion page"},
-    {"Browser3", "Day's log editor", "The day's deletion log in the wiki's editor"},
     {"DayPlus", "Next day's log", "Opens tomorrow's deletion log in the log tab (F8)"},
     {"Status", "", "What the wiki said about earlier nominations of the article"},
-    {"Browser4", "Creator's talk page", "The article creator's talk page in the wiki's editor"},
     {"Text6", "Notice text to copy", "Paste it at the end of the creator's talk page"},
-}};
+});
 
 constexpr const AccessibleText* AccessibleTextOf(std::string_view control) {
     for (const AccessibleText& text : kForm1AccessibleTexts) {
@@ -44,9 +41,5 @@ constexpr const AccessibleText* AccessibleTextOf(std::string_view control) {
     }
     return nullptr;
 }
-
-// What each tab holds, in tab order; the captions themselves stay "Tab 0" to "Tab 3".
-inline constexpr std::array<std::string_view, kPaneCount> kTabDescriptions = {
-    "Article editor", "Deletion discussion", "Day's log editor", "Creator's talk page"};
 
 }  // namespace nominator

@@ -12,7 +12,7 @@ namespace nominator {
 // device-independent pixel, and every value here divides exactly.
 inline constexpr int kTwipsPerPixel = 15;
 
-enum class ControlKind { TextBox, PushButton, TabContainer, BrowserPane, ClickableLabel, Label };
+enum class ControlKind { TextBox, PushButton, TabContainer, ClickableLabel, Label };
 
 // What a control takes of the room the window gains beyond its design size: its left and top
 // edges stay, and its right (and bottom) edge keeps its distance to the window's.
@@ -28,7 +28,7 @@ struct TwipsRect {
 struct ControlLayout {
     std::string_view name;
     ControlKind kind;
-    // From the client area's top-left corner; for browser panes, from Tabby's.
+    // From the client area's top-left corner.
     TwipsRect rect;
     std::string_view initialText;
     bool shownAtStart;
@@ -38,19 +38,20 @@ struct ControlLayout {
 inline constexpr std::string_view kFormCaption = "Form1";
 inline constexpr int kClientWidthTwips = 7890;
 inline constexpr int kClientHeightTwips = 6915;
-inline constexpr std::array<std::string_view, kPaneCount> kTabCaptions = {"Tab 0", "Tab 1", "Tab 2",
-                                                                          "Tab 3"};
+// Where every browser pane sits, from Tabby's top-left corner: one over the other, each shown
+// with its tab. The panes grow with Tabby, so that their margins in it stay.
+inline constexpr TwipsRect kPaneRect = {120, 480, 6975, 3855};
+inline constexpr Growth kPaneGrowth = Growth::WidthAndHeight;
 
-// In tab order: a control's index here is its tab index. Browser panes show with their tab.
-// Status, a plain label that never takes the focus, and the controls added after it come last,
-// so that no earlier tab index moves. Status fills the free space right of Command1 and Text3,
-// so that its longest texts wrap, never cut. Browser4 is a pane like the other three; Text6,
-// the creator's notice, takes the free space between Text5 and DayPlus while a notice is due.
-// A larger window gives its room to Tabby and the panes, where the wiki's pages need it, and
-// the room to its right to Status; the panes grow with Tabby, so their margins in it stay.
+// In tab order; the panes' pages come right after Tabby's tabs. Status, a plain label that
+// never takes the focus, and the controls added after it come last, so that no earlier tab
+// index moves. Status fills the free space right of Command1 and Text3, so that its longest
+// texts wrap, never cut. Text6, the creator's notice, takes the free space between Text5 and
+// DayPlus while a notice is due. A larger window gives its room to Tabby and the panes, where
+// the wiki's pages need it, and the room to its right to Status.
 // One row a control, as a table reads, wider than the lines elsewhere.
 // clang-format off
-inline constexpr std::array<ControlLayout, 14> kForm1Layout = {{
+inline constexpr auto kForm1Layout = std::to_array<ControlLayout>({
     {"Text1", ControlKind::TextBox, {240, 120, 2055, 375}, "Word", true, Growth::None},
     {"Command1", ControlKind::PushButton, {3000, 600, 735, 375}, "AFD", true, Growth::None},
     {"Text2", ControlKind::TextBox, {360, 840, 975, 375}, ArticleTag, false, Growth::None},
@@ -58,14 +59,10 @@ inline constexpr std::array<ControlLayout, 14> kForm1Layout = {{
     {"Reason", ControlKind::TextBox, {2520, 120, 3615, 375}, "Reason", true, Growth::None},
     {"Text5", ControlKind::TextBox, {360, 1800, 3615, 375}, "Text5", false, Growth::None},
     {"Tabby", ControlKind::TabContainer, {360, 2280, 7215, 4455}, "", false, Growth::WidthAndHeight},
-    {"Browser", ControlKind::BrowserPane, {120, 480, 6975, 3855}, "", true, Growth::WidthAndHeight},
-    {"Browser2", ControlKind::BrowserPane, {120, 480, 6975, 3855}, "", true, Growth::WidthAndHeight},
-    {"Browser3", ControlKind::BrowserPane, {120, 480, 6975, 3855}, "", true, Growth::WidthAndHeight},
     {"DayPlus", ControlKind::ClickableLabel, {6480, 1800, 855, 255}, "Next Day ->", true, Growth::None},
     {"Status", ControlKind::Label, {3975, 660, 3600, 1095}, "", false, Growth::Width},
-    {"Browser4", ControlKind::BrowserPane, {120, 480, 6975, 3855}, "", true, Growth::WidthAndHeight},
     {"Text6", ControlKind::TextBox, {4080, 1800, 2280, 375}, "", false, Growth::None},
-}};
+});
 // clang-format on
 
 constexpr int TwipsToPixels(int twips) { return twips / kTwipsPerPixel; }
@@ -94,14 +91,23 @@ inline constexpr PixelSize kDesignSize = {TwipsToPixels(kClientWidthTwips),
 
 // The control's rectangle in a window of the given client size, in pixels. The design size is
 // the smallest the window can be; a smaller size places the control as the design does.
-constexpr PixelRect GrownRect(const ControlLayout& control, PixelSize client) {
-    PixelRect rect = TwipsToPixels(control.rect);
+constexpr PixelRect GrownRect(const TwipsRect& designed, Growth growth, PixelSize client) {
+    PixelRect rect = TwipsToPixels(designed);
     const int gainedWidth = client.width > kDesignSize.width ? client.width - kDesignSize.width : 0;
     const int gainedHeight =
         client.height > kDesignSize.height ? client.height - kDesignSize.height : 0;
-    if (control.growth != Growth::None) rect.width += gainedWidth;
-    if (control.growth == Growth::WidthAndHeight) rect.height += gainedHeight;
+    if (growth != Growth::None) rect.width += gainedWidth;
+    if (growth == Growth::WidthAndHeight) rect.height += gainedHeight;
     return rect;
+}
+
+constexpr PixelRect GrownRect(const ControlLayout& control, PixelSize client) {
+    return GrownRect(control.rect, control.growth, client);
+}
+
+// Every pane's rectangle in Tabby, in a window of the given client size.
+constexpr PixelRect GrownPaneRect(PixelSize client) {
+    return GrownRect(kPaneRect, kPaneGrowth, client);
 }
 
 // A value that did not divide would place a control off its designed pixel.
@@ -114,7 +120,8 @@ constexpr bool LayoutDividesIntoPixels() {
     for (const ControlLayout& control : kForm1Layout) {
         if (!DividesIntoPixels(control.rect)) return false;
     }
-    return kClientWidthTwips % kTwipsPerPixel == 0 && kClientHeightTwips % kTwipsPerPixel == 0;
+    return DividesIntoPixels(kPaneRect) && kClientWidthTwips % kTwipsPerPixel == 0 &&
+           kClientHeightTwips % kTwipsPerPixel == 0;
 }
 static_assert(LayoutDividesIntoPixels());
 

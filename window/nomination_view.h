@@ -15,7 +15,6 @@ enum class Control { Text2, Text3, Text5, Text6, Tabby, Status };
 // A browser pane, by the tab it is on, counted from 0 as the tabs' captions count: one a
 // planned edit of the nomination, in the plan's order.
 using Pane = int;
-inline constexpr int kPaneCount = 4;
 
 // What a pane's tab says, and what screen readers call the pane and say of it.
 struct PaneLabel {

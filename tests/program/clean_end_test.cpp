@@ -19,6 +19,7 @@
 
 #include "tests/program/program_run.h"
 #include "tests/support/engine_environment.h"
+#include "tests/support/gui_test_constants.h"
 #include "tests/support/local_wiki.h"
 #include "tests/support/stub_wiki_server.h"
 #include "tests/support/x_window_close.h"
@@ -26,13 +27,13 @@
 namespace nominator {
 namespace {
 
+using namespace support::keysym;
+
 using support::ArrivedRequest;
 using support::Clock;
 using support::StubAnswer;
 using testing::HasSubstr;
 
-constexpr std::uint32_t kTabKeysym = 0xff09;
-constexpr std::uint32_t kReturnKeysym = 0xff0d;
 constexpr std::uint32_t kSelectAllKeysym = 'a';
 constexpr std::chrono::seconds kPersonsPause{1};
 constexpr std::string_view kLoginPicture =
@@ -66,7 +67,7 @@ bool LogIn(ProgramRun& run, support::LocalWiki& wiki) {
         },
         Clock::now() + kEngineGiveUp);
     if (!formShown) return false;
-    run.clickAt(support::ScrollBarOf("Browser"));
+    run.clickAt(support::PaneScrollBar());
     // The panes' own window takes the keyboard focus from Form1's, and the engine then passes it
     // on to the page, which no one outside can see: keys sent before would miss the field, so
     // the hand waits a moment, as a person's would.
@@ -76,9 +77,9 @@ bool LogIn(ProgramRun& run, support::LocalWiki& wiki) {
     }
     std::this_thread::sleep_for(kPersonsPause);
     run.input().type(wiki.userName());
-    run.input().key(kTabKeysym);
+    run.input().key(kTab);
     run.input().type(wiki.password());
-    run.input().key(kReturnKeysym);
+    run.input().key(kReturn);
     run.input().sync();
     return tlsEnd.waitFor(
         [&](const std::vector<ArrivedRequest>& requests) {
@@ -233,7 +234,6 @@ addEventListener('beforeunload', event => {
 </script>)html";
 
 constexpr char kCloseQuestion[] = "Close the window?";
-constexpr std::uint32_t kEscape = 0xff1b;
 constexpr std::uint32_t kLetterC = 0x63;
 
 // Closing the window with unsaved changes in a page asks first, once for all the tabs: Cancel

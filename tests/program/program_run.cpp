@@ -35,14 +35,7 @@ std::vector<xcb_window_t> ChildrenOf(xcb_connection_t* connection, xcb_window_t 
     return {children, children + xcb_query_tree_children_length(tree.get())};
 }
 
-int PaneWidthIn(int windowWidth) {
-    for (const ControlLayout& layout : kForm1Layout) {
-        if (layout.kind == ControlKind::BrowserPane) {
-            return GrownRect(layout, {windowWidth, kDesignSize.height}).width;
-        }
-    }
-    throw std::logic_error("Form1's layout has no browser pane");
-}
+int PaneWidthIn(int windowWidth) { return GrownPaneRect({windowWidth, kDesignSize.height}).width; }
 
 // WM_NORMAL_HINTS: 18 numbers, the flags first and the minimum size at 5 and 6.
 constexpr std::uint32_t kMinimumSizeFlag = 1U << 4;

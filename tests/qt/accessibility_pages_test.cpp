@@ -20,8 +20,10 @@
 #include "tests/qt/event_loop_wait.h"
 #include "tests/qt/quick_panes.h"
 #include "tests/qt/stand_in_wiki.h"
+#include "tests/support/gui_test_constants.h"
 #include "tests/support/x_input.h"
 #include "window/form1_accessibility.h"
+#include "window/pane_labels.h"
 #include "window/qt/clickable_label.h"
 #include "window/qt/form1_window.h"
 #include "window/qt/utf8.h"
@@ -29,10 +31,11 @@
 namespace nominator {
 namespace {
 
+using namespace support::keysym;
+using support::kGiveUpMs;
+
 using support::XInput;
 
-constexpr int kGiveUpMs = 30000;
-constexpr std::uint32_t kF8Keysym = 0xffc5;
 constexpr std::string_view kTomorrowsLog =
     "/w/index.php?title=Wikipedia:Articles_for_deletion/Log/2026_March_8&action=edit";
 
@@ -66,7 +69,7 @@ protected:
     // Presses F8 where the focus is and says whether tomorrow's log was asked for once more.
     bool nextDayKeyOpensTomorrowsLog() {
         const std::size_t before = TomorrowsLogRequests();
-        input.key(kF8Keysym);
+        input.key(kF8);
         input.sync();
         return WaitInEventLoop([&] { return TomorrowsLogRequests() > before; }, kGiveUpMs);
     }
@@ -86,16 +89,17 @@ TEST_F(AccessiblePagesTest, PanesKeepTheirNamesAndDescriptionsThroughANomination
     ASSERT_TRUE(WaitInEventLoop(
         [&] { return window.status()->text() != "Checking for earlier nominations..."; },
         kGiveUpMs));
-    for (const char* name : {"Browser", "Browser2", "Browser3", "Browser4"}) {
+    const std::vector<PaneLabel> labels = PaneLabelsOf(PlanNomination({}));
+    for (std::size_t tab = 0; tab < labels.size(); ++tab) {
+        const std::string name = PaneObjectName(static_cast<int>(tab));
         SCOPED_TRACE(name);
         // The page's own view is the child of the pane that a screen reader names.
         QAccessibleInterface* pane =
             QAccessible::queryAccessibleInterface(FindPane(name)->parentItem());
         ASSERT_NE(pane, nullptr);
         EXPECT_EQ(pane->role(), QAccessible::Pane);
-        EXPECT_EQ(ToUtf8(pane->text(QAccessible::Name)), AccessibleTextOf(name)->name);
-        EXPECT_EQ(ToUtf8(pane->text(QAccessible::Description)),
-                  AccessibleTextOf(name)->description);
+        EXPECT_EQ(ToUtf8(pane->text(QAccessible::Name)), labels.at(tab).name);
+        EXPECT_EQ(ToUtf8(pane->text(QAccessible::Description)), labels.at(tab).description);
     }
     for (const char* box : {"Text1", "Text2", "Text3", "Reason", "Text5", "Text6"}) {
         SCOPED_TRACE(box);

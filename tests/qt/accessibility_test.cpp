@@ -10,9 +10,11 @@
 #include <QTest>
 #include <set>
 #include <string>
+#include <vector>
 
 #include "window/form1_accessibility.h"
 #include "window/form1_layout.h"
+#include "window/pane_labels.h"
 #include "window/qt/clickable_label.h"
 #include "window/qt/form1_widgets.h"
 #include "window/qt/tab_container.h"
@@ -35,6 +37,8 @@ struct ExpectedRole {
 class AccessibilityTest : public testing::Test {
 protected:
     void SetUp() override {
+        // The tabs Form1Window gives its widgets.
+        widgets.setTabs(PaneLabelsOf(PlanNomination({})));
         widgets.show();
         ASSERT_TRUE(QTest::qWaitForWindowExposed(&widgets));
     }
@@ -66,7 +70,11 @@ TEST_F(AccessibilityTest, EveryControlHasItsNameDescriptionAndRole) {
 TEST_F(AccessibilityTest, TheBoxesAndThePanesCanBeToldApart) {
     std::set<std::string_view> names;
     std::size_t named = 0;
-    for (const AccessibleText& text : kForm1AccessibleTexts) {
+    const std::vector<PaneLabel> panes = PaneLabelsOf(PlanNomination({}));
+    std::vector<AccessibleText> texts(kForm1AccessibleTexts.begin(), kForm1AccessibleTexts.end());
+    for (const PaneLabel& pane : panes)
+        texts.push_back({pane.caption, pane.name, pane.description});
+    for (const AccessibleText& text : texts) {
         EXPECT_FALSE(text.description.empty()) << text.control;
         // Only the status line goes by its own text.
         if (text.control == "Status") continue;
@@ -91,7 +99,7 @@ TEST_F(AccessibilityTest, TabsKeepTheirCaptionsAndSayWhatTheyHold) {
         EXPECT_EQ(accessibleTab->role(), QAccessible::PageTab);
         EXPECT_EQ(accessibleTab->text(QAccessible::Name), QStringLiteral("Tab %1").arg(tab));
         EXPECT_EQ(ToUtf8(accessibleTab->text(QAccessible::Description)),
-                  kTabDescriptions.at(static_cast<std::size_t>(tab)));
+                  PaneLabelsOf(PlanNomination({})).at(static_cast<std::size_t>(tab)).name);
     }
 }
 

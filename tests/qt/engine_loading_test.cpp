@@ -15,6 +15,7 @@
 
 #include "tests/qt/first_event.h"
 #include "tests/qt/modal_report.h"
+#include "tests/support/gui_test_constants.h"
 #include "tests/support/x_input.h"
 #include "window/qt/browser_engine_loader.h"
 #include "window/qt/form1_window.h"
@@ -23,12 +24,13 @@
 namespace nominator {
 namespace {
 
+using support::kGiveUpMs;
+using support::kNoonOnMarch7;
+
 using namespace std::chrono_literals;
 using testing::HasSubstr;
 
-const auto kNoonOnMarch7 = std::chrono::sys_days{std::chrono::year{2026} / 3 / 7} + 12h;
 const QString kMissingModule = QStringLiteral("/nonexistent/libafd_browser_engine.so");
-constexpr int kGiveUpMs = 30000;
 
 struct UnloadableModule {
     const char* name;

@@ -21,6 +21,7 @@
 #include <vector>
 
 #include "tests/qt/quick_panes.h"
+#include "tests/support/gui_test_constants.h"
 #include "tests/support/x_input.h"
 #include "window/qt/form1_window.h"
 #include "window/qt/tab_container.h"
@@ -28,13 +29,14 @@
 namespace nominator {
 namespace {
 
+using support::kEngineGiveUpMs;
+using support::kNoonOnMarch7;
+using namespace support::keysym;
+
 using namespace std::chrono_literals;
 using support::XInput;
 
-const auto kNoonOnMarch7 = std::chrono::sys_days{std::chrono::year{2026} / 3 / 7} + 12h;
-constexpr int kGiveUpMs = 60000;
 constexpr int kStepMs = 5000;
-constexpr std::uint32_t kTabKeysym = 0xff09;
 
 // Two fields; the page's title tells which one has the focus and what was typed into it.
 const QString kPage = QStringLiteral(
@@ -50,12 +52,13 @@ protected:
         ASSERT_TRUE(window.load());
         window.show();
         ASSERT_TRUE(QTest::qWaitForWindowExposed(&window));
-        ASSERT_TRUE(QTest::qWaitFor([] { return FindPane("Browser") != nullptr; }, kGiveUpMs));
+        ASSERT_TRUE(
+            QTest::qWaitFor([] { return FindPane("Browser") != nullptr; }, kEngineGiveUpMs));
         QTest::mouseClick(window.command1(), Qt::LeftButton);
         browser = FindPane("Browser");
         QMetaObject::invokeMethod(browser, "loadHtml", Q_ARG(QString, kPage),
                                   Q_ARG(QUrl, QUrl(QStringLiteral("about:blank"))));
-        ASSERT_TRUE(QTest::qWaitFor([&] { return title() == "ready"; }, kGiveUpMs));
+        ASSERT_TRUE(QTest::qWaitFor([&] { return title() == "ready"; }, kEngineGiveUpMs));
         window.activateWindow();
         ASSERT_TRUE(QTest::qWaitForWindowActive(&window));
         click(*window.box(Box::Text1));
@@ -83,7 +86,7 @@ protected:
         std::vector<std::string> stops;
         for (int i = 0; i < count; ++i) {
             const std::string from = stop();
-            input.key(kTabKeysym, modifier);
+            input.key(kTab, modifier);
             input.sync();
             const bool moved =
                 QTest::qWaitFor([&] { return !stop().empty() && stop() != from; }, kStepMs);
@@ -145,7 +148,7 @@ TEST_P(FocusWalkTest, EachPressMovesTheFocusToTheNextStop) {
         // A notice is due only once the check for earlier nominations has ended.
         ASSERT_TRUE(QTest::qWaitFor(
             [&] { return window.status()->text() != "Checking for earlier nominations..."; },
-            kGiveUpMs));
+            kEngineGiveUpMs));
         window.show(Control::Text6);
     }
     EXPECT_THAT(presses(static_cast<int>(row.stops.size()), row.modifier),
@@ -168,7 +171,7 @@ TEST_F(FocusTest, TypingGoesWhereTheLastClickWent) {
 
     click(*window.box(Box::Reason));
     ASSERT_TRUE(QTest::qWaitFor([&] { return stop() == "Reason"; }, kStepMs)) << stop();
-    input.key(0xff57);  // End
+    input.key(kEnd);
     input.type("z");
     input.sync();
     EXPECT_TRUE(

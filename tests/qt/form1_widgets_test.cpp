@@ -3,6 +3,7 @@
 #include <gmock/gmock.h>
 #include <gtest/gtest.h>
 
+#include <QAccessible>
 #include <QApplication>
 #include <QClipboard>
 #include <QLabel>
@@ -22,13 +23,15 @@
 #include <ostream>
 #include <set>
 #include <string>
+#include <utility>
 #include <vector>
 
 #include "core/saved_edits.h"
 #include "core/status_catalogue.h"
 #include "tests/qt/quick_panes.h"
-#include "window/control_names.h"
+#include "tests/support/gui_test_constants.h"
 #include "window/form1_layout.h"
+#include "window/pane_labels.h"
 #include "window/qt/clickable_label.h"
 #include "window/qt/form1_widgets.h"
 #include "window/qt/form1_window.h"
@@ -44,11 +47,11 @@ void PrintTo(const QString& text, std::ostream* out) { *out << '"' << text.toStd
 namespace nominator {
 namespace {
 
+using support::kEngineGiveUpMs;
+using support::kNoonOnMarch7;
+
 using namespace std::chrono_literals;
 using testing::ElementsAre;
-
-constexpr int kEngineStartTimeoutMs = 60000;
-const auto kNoonOnMarch7 = std::chrono::sys_days{std::chrono::year{2026} / 3 / 7} + 12h;
 
 // These tests look at widgets, not pages: no request may leave, whatever the host name rules.
 class BlockAllRequests : public QWebEngineUrlRequestInterceptor {
@@ -61,8 +64,7 @@ protected:
     void SetUp() override {
         window.show();
         ASSERT_TRUE(QTest::qWaitForWindowExposed(&window));
-        ASSERT_TRUE(
-            QTest::qWaitFor([&] { return pane("Browser4") != nullptr; }, kEngineStartTimeoutMs))
+        ASSERT_TRUE(QTest::qWaitFor([&] { return pane("Browser4") != nullptr; }, kEngineGiveUpMs))
             << "the browser panes never appeared";
         ProfileOf(*pane("Browser"))->setUrlRequestInterceptor(&blocker);
     }
@@ -117,13 +119,12 @@ TEST_F(Form1WindowTest, EveryControlSitsWhereTheLayoutPutsIt) {
     EXPECT_EQ(window.windowTitle(), "Form1");
     // The panes take their size once the tab container is first shown.
     nominate();
+    for (int tab = 0; tab < window.tabby()->tabBar()->count(); ++tab) {
+        EXPECT_EQ(paneRect(PaneObjectName(tab)), ToPixels(kPaneRect)) << tab;
+    }
     for (const ControlLayout& layout : kForm1Layout) {
         SCOPED_TRACE(std::string(layout.name));
         const QRect designed = ToPixels(layout.rect);
-        if (layout.kind == ControlKind::BrowserPane) {
-            EXPECT_EQ(paneRect(layout.name), designed);
-            continue;
-        }
         QWidget* widget = window.findChild<QWidget*>(ToQString(layout.name));
         ASSERT_NE(widget, nullptr);
         const QRect actual(widget->mapTo(&window, QPoint(0, 0)), widget->size());
@@ -144,11 +145,10 @@ TEST_F(Form1WindowTest, NoTwoControlsOverlapAsTheyAreDrawn) {
     nominate();
     window.show(Control::Text6);
     for (const ControlLayout& one : kForm1Layout) {
-        if (one.kind == ControlKind::BrowserPane) continue;
         const QWidget* widget = window.findChild<QWidget*>(ToQString(one.name));
         ASSERT_NE(widget, nullptr) << one.name;
         for (const ControlLayout& other : kForm1Layout) {
-            if (&other == &one || other.kind == ControlKind::BrowserPane) continue;
+            if (&other == &one) continue;
             const QWidget* neighbour = window.findChild<QWidget*>(ToQString(other.name));
             ASSERT_NE(neighbour, nullptr) << other.name;
             EXPECT_FALSE(widget->geometry().intersects(neighbour->geometry()))
@@ -239,14 +239,12 @@ TEST_F(Form1WindowTest, TabbyAndTheShownPaneTakeTheRoomAWindowGainsAndNothingEls
             << panesWindow->height();
         for (int tab : {3, 1, 0}) {
             clickTab(tab);
-            EXPECT_EQ(paneRect(NameOf(static_cast<Pane>(tab))),
-                      pane.translated(-row.tabby.topLeft()))
-                << tab;
+            EXPECT_EQ(paneRect(PaneObjectName(tab)), pane.translated(-row.tabby.topLeft())) << tab;
         }
 
         const int gainedWidth = row.window.width() - 526;
         for (const ControlLayout& layout : kForm1Layout) {
-            if (layout.kind == ControlKind::BrowserPane || layout.name == "Tabby") continue;
+            if (layout.name == "Tabby") continue;
             SCOPED_TRACE(std::string(layout.name));
             const QWidget* widget = window.findChild<QWidget*>(ToQString(layout.name));
             ASSERT_NE(widget, nullptr);
@@ -271,7 +269,11 @@ TEST_F(Form1WindowTest, InitialTextsAndTheLogLineAfterLoading) {
     EXPECT_EQ(window.dayPlus()->text(), "Next Day ->");
     QTabBar* bar = window.tabby()->tabBar();
     ASSERT_EQ(bar->count(), 4);
-    for (int i = 0; i < 4; ++i) EXPECT_EQ(bar->tabText(i), QStringLiteral("Tab %1").arg(i));
+    for (int i = 0; i < 4; ++i) {
+        EXPECT_EQ(bar->tabText(i), QStringLiteral("Tab %1").arg(i));
+        EXPECT_EQ(ToUtf8(bar->tabToolTip(i)),
+                  PaneLabelsOf(PlanNomination({})).at(static_cast<std::size_t>(i)).name);
+    }
     EXPECT_EQ(bar->currentIndex(), 0);
 
     ASSERT_TRUE(window.load());
@@ -281,7 +283,6 @@ TEST_F(Form1WindowTest, InitialTextsAndTheLogLineAfterLoading) {
 TEST_F(Form1WindowTest, NominationShowsTheHiddenControlsAndTheSelectedTabsPane) {
     const std::set<std::string_view> shownAtStart = {"Text1", "Reason", "Command1", "DayPlus"};
     for (const ControlLayout& layout : kForm1Layout) {
-        if (layout.kind == ControlKind::BrowserPane) continue;
         SCOPED_TRACE(std::string(layout.name));
         EXPECT_EQ(window.findChild<QWidget*>(ToQString(layout.name))->isVisible(),
                   shownAtStart.count(layout.name) == 1);
@@ -360,8 +361,8 @@ TEST_F(Form1WindowTest, ClickingATabShowsOnlyItsPaneAndANominationKeepsTheTab) {
         SCOPED_TRACE("tab " + std::to_string(tab));
         clickTab(tab);
         EXPECT_EQ(window.tabby()->tabBar()->currentIndex(), tab);
-        for (int i = 0; i < kPaneCount; ++i) {
-            const std::string_view name = NameOf(static_cast<Pane>(i));
+        for (int i = 0; i < window.tabby()->tabBar()->count(); ++i) {
+            const std::string name = PaneObjectName(i);
             EXPECT_EQ(pane(name)->isVisible(), i == tab) << name;
             if (i == tab) {
                 EXPECT_EQ(paneRect(name), QRect(8, 32, 465, 257)) << name;
@@ -373,6 +374,96 @@ TEST_F(Form1WindowTest, ClickingATabShowsOnlyItsPaneAndANominationKeepsTheTab) {
     EXPECT_EQ(window.tabby()->tabBar()->currentIndex(), 2);
     EXPECT_TRUE(pane("Browser3")->isVisible());
     EXPECT_FALSE(pane("Browser")->isVisible());
+}
+
+// The four panes a nomination uses, then as many more as asked.
+std::vector<PaneLabel> Labels(int count) {
+    std::vector<PaneLabel> labels = PaneLabelsOf(PlanNomination({}));
+    labels.resize(static_cast<std::size_t>(std::min(count, 4)));
+    for (int pane = 4; pane < count; ++pane) {
+        labels.push_back({"Tab " + std::to_string(pane), "Pane " + std::to_string(pane),
+                          "The pane on tab " + std::to_string(pane)});
+    }
+    return labels;
+}
+
+struct PaneListRow {
+    const char* name;
+    std::vector<PaneLabel> labels;
+};
+
+// What a screen reader says of the pane: its view is the child of the item it names.
+std::pair<std::string, std::string> SaidOf(QQuickItem& pane) {
+    QAccessibleInterface* said = QAccessible::queryAccessibleInterface(pane.parentItem());
+    if (said == nullptr) return {"<nothing>", "<nothing>"};
+    return {ToUtf8(said->text(QAccessible::Name)), ToUtf8(said->text(QAccessible::Description))};
+}
+
+// One after the other on the same window, so that growing and shrinking the list are both seen.
+const PaneListRow kPaneLists[] = {
+    {"six, the discussion's pane renamed",
+     [] {
+         std::vector<PaneLabel> labels = Labels(6);
+         labels.at(1) = {"Tab 1", "Second discussion", "Another discussion page"};
+         return labels;
+     }()},
+    {"twelve, more than the strip has room for", Labels(12)},
+    {"back to the four", Labels(4)},
+};
+
+TEST_F(Form1WindowTest, TheTabsAndThePanesFollowTheListOfPanes) {
+    nominate();
+    QTabBar* bar = window.tabby()->tabBar();
+    QQuickItem* const article = pane("Browser");
+    window.navigate(PaneOfKind(EditKind::ArticleTag), "https://en.wikipedia.org/wiki/Kept_page");
+    ASSERT_TRUE(QTest::qWaitFor(
+        [&] { return article->property("url").toUrl().toString().endsWith("Kept_page"); }));
+    for (const PaneListRow& row : kPaneLists) {
+        SCOPED_TRACE(row.name);
+        window.setPanes(row.labels);
+        const int count = static_cast<int>(row.labels.size());
+        ASSERT_EQ(bar->count(), count);
+        ASSERT_TRUE(QTest::qWaitFor([&] {
+            return PaneOnTab(count - 1) != nullptr && PaneOnTab(count) == nullptr;
+        })) << "the panes are not one a tab";
+        for (int tab = 0; tab < count; ++tab) {
+            SCOPED_TRACE(tab);
+            const PaneLabel& label = row.labels.at(static_cast<std::size_t>(tab));
+            EXPECT_EQ(ToUtf8(bar->tabText(tab)), label.caption);
+            EXPECT_EQ(ToUtf8(bar->tabToolTip(tab)), label.name);
+            EXPECT_EQ(SaidOf(*PaneOnTab(tab)), std::pair(label.name, label.description));
+        }
+        // The article's pane stays, and with it its page.
+        EXPECT_EQ(pane("Browser"), article);
+        EXPECT_TRUE(article->property("url").toUrl().toString().endsWith("Kept_page"));
+
+        // The strip stays inside Tabby above the panes, and scrolls to every tab.
+        EXPECT_TRUE(window.tabby()->rect().contains(bar->geometry()));
+        EXPECT_LE(bar->geometry().bottom(), ToPixels(kPaneRect).top());
+        for (int tab = 0; tab < count; ++tab) {
+            bar->setCurrentIndex(tab);
+            EXPECT_TRUE(bar->rect().contains(bar->tabRect(tab))) << "tab " << tab;
+        }
+        clickTab(count - 1);
+        EXPECT_EQ(bar->currentIndex(), count - 1);
+        for (int tab = 0; tab < count; ++tab) {
+            EXPECT_EQ(PaneOnTab(tab)->isVisible(), tab == count - 1) << tab;
+        }
+    }
+}
+
+TEST(Form1WindowPanesTest, PanesListedBeforeTheEngineLoadsAreTheOnesItMakes) {
+    BlockAllRequests blocker;
+    Form1Window window{[] { return kNoonOnMarch7; }};
+    window.setPanes(Labels(6));
+    ASSERT_EQ(window.tabby()->tabBar()->count(), 6);
+    window.show();
+    ASSERT_TRUE(QTest::qWaitForWindowExposed(&window));
+    ASSERT_TRUE(QTest::qWaitFor([] { return PaneOnTab(5) != nullptr; }, kEngineGiveUpMs));
+    ProfileOf(*PaneOnTab(0))->setUrlRequestInterceptor(&blocker);
+    EXPECT_EQ(PaneOnTab(6), nullptr);
+    EXPECT_EQ(SaidOf(*PaneOnTab(5)),
+              std::pair(std::string("Pane 5"), std::string("The pane on tab 5")));
 }
 
 TEST_F(Form1WindowTest, TabSkipsHiddenControlsAndTheLabel) {

@@ -11,15 +11,17 @@
 #include <string>
 
 #include "tests/qt/modal_report.h"
+#include "tests/support/gui_test_constants.h"
 #include "window/qt/handler_guard.h"
 
 namespace nominator {
 namespace {
 
+using support::kGiveUpMs;
+
 // Exit statuses of our own, distinct from EXIT_FAILURE.
 constexpr int kLoopStillRunning = 7;
 constexpr int kExceptionEscaped = 8;
-constexpr int kGiveUpMs = 30000;
 
 struct GuardedRun : ReportedRun {
     bool returned = false;

@@ -14,6 +14,7 @@
 #include <functional>
 
 #include "tests/qt/quick_panes.h"
+#include "tests/support/gui_test_constants.h"
 #include "tests/support/x_map_watcher.h"
 #include "window/qt/form1_window.h"
 #include "window/qt/tab_container.h"
@@ -21,10 +22,11 @@
 namespace nominator {
 namespace {
 
+using support::kEngineGiveUpMs;
+using support::kNoonOnMarch7;
+
 using namespace std::chrono_literals;
 
-const auto kNoonOnMarch7 = std::chrono::sys_days{std::chrono::year{2026} / 3 / 7} + 12h;
-constexpr int kGiveUpMs = 60000;
 // Long enough for a native window being made anew to be unmapped and mapped again.
 constexpr int kSettleMs = 300;
 
@@ -72,7 +74,7 @@ TEST(NativeWindowTest, Form1KeepsTheNativeWindowItWasFirstShownIn) {
     for (const Step& step : steps) {
         SCOPED_TRACE(step.name);
         step.act(window);
-        ASSERT_TRUE(QTest::qWaitFor([&] { return step.done(window); }, kGiveUpMs));
+        ASSERT_TRUE(QTest::qWaitFor([&] { return step.done(window); }, kEngineGiveUpMs));
         QTest::qWait(kSettleMs);
         EXPECT_EQ(watcher.onScreen(), mapped->window);
         EXPECT_EQ(window.winId(), mapped->window);

@@ -20,11 +20,14 @@
 #include "tests/qt/event_loop_wait.h"
 #include "tests/qt/quick_panes.h"
 #include "tests/qt/stand_in_wiki.h"
+#include "tests/support/gui_test_constants.h"
 #include "window/qt/form1_window.h"
 #include "window/qt/utf8.h"
 
 namespace nominator {
 namespace {
+
+using support::kEngineGiveUpMs;
 
 using support::ArrivedRequest;
 using support::StubAnswer;
@@ -33,7 +36,6 @@ using testing::HasSubstr;
 using testing::IsEmpty;
 using testing::Not;
 
-constexpr int kEngineStartMs = 60000;
 // The window gives up on the wiki after 10 s.
 constexpr int kAnswerMs = 20000;
 
@@ -147,7 +149,7 @@ protected:
         window.show();
         ASSERT_TRUE(QTest::qWaitForWindowExposed(&window));
         ASSERT_TRUE(
-            QTest::qWaitFor([] { return FindPane("Browser3") != nullptr; }, kEngineStartMs));
+            QTest::qWaitFor([] { return FindPane("Browser3") != nullptr; }, kEngineGiveUpMs));
     }
 
     Form1Window window{[] { return kNoonOnMarch7; }};

@@ -5,17 +5,21 @@
 #include <QLineEdit>
 #include <QPushButton>
 #include <QQuickItem>
+#include <QTabBar>
 #include <QTest>
 
 #include "tests/qt/quick_panes.h"
-#include "window/control_names.h"
+#include "tests/support/gui_test_constants.h"
+#include "window/pane_labels.h"
 #include "window/qt/clickable_label.h"
+#include "window/qt/tab_container.h"
 #include "window/qt/utf8.h"
 
 namespace nominator {
 namespace {
 
-constexpr int kEngineStartTimeoutMs = 60000;
+using support::kEngineGiveUpMs;
+
 constexpr int kRequestTimeoutMs = 30000;
 
 }  // namespace
@@ -28,9 +32,9 @@ bool NominationHarness::start() {
     window_.show();
     if (!QTest::qWaitForWindowExposed(&window_)) return false;
     std::vector<QQuickItem*> panes;
-    for (int tab = 0; tab < kPaneCount; ++tab) {
-        const std::string_view name = NameOf(static_cast<Pane>(tab));
-        if (!QTest::qWaitFor([&] { return FindPane(name) != nullptr; }, kEngineStartTimeoutMs)) {
+    for (int tab = 0; tab < window_.tabby()->tabBar()->count(); ++tab) {
+        const std::string name = PaneObjectName(tab);
+        if (!QTest::qWaitFor([&] { return FindPane(name) != nullptr; }, kEngineGiveUpMs)) {
             return false;
         }
         panes.push_back(FindPane(name));
@@ -48,7 +52,7 @@ bool NominationHarness::start() {
             }
             return true;
         },
-        kEngineStartTimeoutMs);
+        kEngineGiveUpMs);
 }
 
 void NominationHarness::type(Box box, const QString& text) {

@@ -30,6 +30,7 @@
 #include "tests/qt/quick_panes.h"
 #include "tests/qt/stand_in_wiki.h"
 #include "tests/qt/window_under_input.h"
+#include "tests/support/gui_test_constants.h"
 #include "window/qt/clickable_label.h"
 #include "window/qt/form1_window.h"
 #include "window/qt/utf8.h"
@@ -37,11 +38,12 @@
 namespace nominator {
 namespace {
 
+using support::keysym::kEscape;
+
 using namespace std::chrono_literals;
 using testing::ContainsRegex;
 using testing::HasSubstr;
 
-constexpr std::uint32_t kEscape = 0xff1b;
 constexpr std::uint32_t kLetterL = 0x6c;
 constexpr std::uint32_t kLetterX = 0x78;
 constexpr char kLog[] = "Wikipedia:Articles for deletion/Log/2026 March 7";

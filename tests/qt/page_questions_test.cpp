@@ -34,6 +34,7 @@
 #include "tests/qt/quick_panes.h"
 #include "tests/qt/stand_in_wiki.h"
 #include "tests/qt/window_under_input.h"
+#include "tests/support/gui_test_constants.h"
 #include "tests/support/x_input.h"
 #include "window/qt/clickable_label.h"
 #include "window/qt/form1_window.h"
@@ -43,6 +44,8 @@
 namespace nominator {
 namespace {
 
+using namespace support::keysym;
+
 using namespace std::chrono_literals;
 using support::ArrivedRequest;
 using support::StubAnswer;
@@ -51,12 +54,8 @@ using testing::HasSubstr;
 using testing::StartsWith;
 
 constexpr int kFocusMs = 5000;
-constexpr std::uint32_t kReturn = 0xff0d;
-constexpr std::uint32_t kEscape = 0xff1b;
-constexpr std::uint32_t kF8 = 0xffc5;
 constexpr std::uint32_t kLetterA = 0x61;
 constexpr std::uint32_t kLetterL = 0x6c;
-constexpr std::uint32_t kTab = 0xff09;
 // A file the file chooser picks, typed into its name field.
 constexpr char kChosenFile[] = "/tmp/afd-page-questions/chosen.txt";
 

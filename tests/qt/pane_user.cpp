@@ -12,6 +12,7 @@
 #include "tests/qt/event_loop_wait.h"
 #include "tests/qt/page_script.h"
 #include "tests/qt/quick_panes.h"
+#include "tests/support/gui_test_constants.h"
 #include "tests/support/local_wiki.h"
 #include "window/qt/tab_container.h"
 #include "window/qt/utf8.h"
@@ -19,7 +20,8 @@
 namespace nominator {
 namespace {
 
-constexpr int kGiveUpMs = 30000;
+using support::kGiveUpMs;
+
 constexpr int kClickMs = 5000;
 constexpr std::uint32_t kLetterA = 0x61;
 constexpr std::uint32_t kLetterV = 0x76;

@@ -45,7 +45,7 @@ public:
     // panes' profile keeps the login for all of them.
     static bool logIn(int tab, const support::LocalWiki& wiki);
 
-    // The pane of the tab (0 to kPaneCount - 1); the panes must exist.
+    // The pane of the tab (from 0); the panes must exist.
     static QQuickItem& pane(int tab);
     // The value of the page's form field with the id, or "(none)".
     static std::string field(int tab, const char* id);

@@ -4,11 +4,13 @@
 #include <QQuickItem>
 #include <QQuickWebEngineProfile>
 #include <QQuickWindow>
+#include <QTabBar>
 #include <QTest>
 
 #include "tests/qt/event_loop_wait.h"
-#include "window/control_names.h"
+#include "window/pane_labels.h"
 #include "window/qt/form1_window.h"
+#include "window/qt/tab_container.h"
 
 namespace nominator {
 
@@ -21,14 +23,28 @@ QQuickWindow* PanesWindow() {
     return nullptr;
 }
 
+namespace {
+
+// The panes' repeater makes them items of the scene, not children of any object: they are
+// found the way they are drawn. A pane that went is out of the scene while it waits to go.
+QQuickItem* FindItem(QQuickItem& item, const QString& name) {
+    if (item.objectName() == name) return &item;
+    for (QQuickItem* child : item.childItems()) {
+        if (QQuickItem* found = FindItem(*child, name)) return found;
+    }
+    return nullptr;
+}
+
+}  // namespace
+
 QQuickItem* FindPane(std::string_view name) {
     QQuickWindow* window = PanesWindow();
     if (window == nullptr) return nullptr;
-    return window->findChild<QQuickItem*>(
-        QString::fromUtf8(name.data(), static_cast<qsizetype>(name.size())));
+    return FindItem(*window->contentItem(),
+                    QString::fromUtf8(name.data(), static_cast<qsizetype>(name.size())));
 }
 
-QQuickItem* PaneOnTab(int tab) { return FindPane(NameOf(static_cast<Pane>(tab))); }
+QQuickItem* PaneOnTab(int tab) { return FindPane(PaneObjectName(tab)); }
 
 QQuickWebEngineProfile* ProfileOf(const QQuickItem& pane) {
     return qvariant_cast<QQuickWebEngineProfile*>(pane.property("profile"));
@@ -38,8 +54,9 @@ bool ShowWithPanes(Form1Window& window, int timeoutMs) {
     if (!window.load()) return false;
     window.show();
     if (!QTest::qWaitForWindowExposed(&window)) return false;
-    // The panes are made together: the last one's there, all are.
-    if (!WaitInEventLoop([] { return PaneOnTab(kPaneCount - 1) != nullptr; }, timeoutMs)) {
+    // The panes are made together, one a tab: the last one's there, all are.
+    const int last = window.tabby()->tabBar()->count() - 1;
+    if (!WaitInEventLoop([last] { return PaneOnTab(last) != nullptr; }, timeoutMs)) {
         return false;
     }
     window.activateWindow();

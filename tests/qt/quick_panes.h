@@ -19,7 +19,7 @@ namespace nominator {
 QQuickWindow* PanesWindow();
 // The pane of the edit of this kind in a nomination's plan.
 Pane PaneOfKind(EditKind kind);
-// The pane ("Browser", "Browser2", "Browser3", "Browser4"); nullptr until the panes exist.
+// The pane by its object name ("Browser", "Browser2", ...); nullptr until the panes exist.
 QQuickItem* FindPane(std::string_view name);
 // The pane on the tab, counted from 0; nullptr until the panes exist.
 QQuickItem* PaneOnTab(int tab);

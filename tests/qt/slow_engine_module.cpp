@@ -11,6 +11,7 @@
 #include <chrono>
 #include <string>
 #include <thread>
+#include <vector>
 
 #include "window/qt/browser_engine.h"
 
@@ -19,11 +20,14 @@ namespace {
 
 class SlowEngine final : public BrowserEngine {
 public:
-    std::unique_ptr<QWidget> createPanes(PaneEvents /*events*/) override {
+    std::unique_ptr<QWidget> createPanes(PaneEvents /*events*/,
+                                         const std::vector<PaneLabel>& /*panes*/) override {
         std::unique_ptr<QWidget> panes(QWidget::createWindowContainer(new QWindow));
         panes_ = panes.get();
         return panes;
     }
+
+    void setPanes(const std::vector<PaneLabel>& /*panes*/) override {}
 
     void load(int pane, const QUrl& address) override {
         const std::string property = "openedAddress" + std::to_string(pane);

@@ -1,7 +1,6 @@
 #pragma once
 
-#include <chrono>
-
+#include "tests/support/gui_test_constants.h"
 #include "tests/support/local_wiki.h"
 #include "tests/support/stub_wiki_server.h"
 
@@ -12,9 +11,8 @@ namespace nominator {
 // test tells it to. Each is made on first use, which must come before the first window loads the
 // engine, since the engine reads where to go when it starts; a program uses one of the two.
 support::StubWikiServer& StandInWiki();
-// The day of the local wiki's log page, at noon UTC: the clock of the windows that meet either.
-inline constexpr auto kNoonOnMarch7 =
-    std::chrono::sys_days{std::chrono::year{2026} / 3 / 7} + std::chrono::hours{12};
+// The clock of the windows that meet either.
+using support::kNoonOnMarch7;
 support::LocalWiki& LoopbackWiki();
 
 }  // namespace nominator

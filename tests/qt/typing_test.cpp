@@ -15,6 +15,7 @@
 
 #include "tests/qt/first_event.h"
 #include "tests/qt/quick_panes.h"
+#include "tests/support/gui_test_constants.h"
 #include "tests/support/x_input.h"
 #include "window/qt/form1_window.h"
 #include "window/qt/tab_container.h"
@@ -22,12 +23,13 @@
 namespace nominator {
 namespace {
 
+using support::kEngineGiveUpMs;
+using support::kNoonOnMarch7;
+
 using namespace std::chrono_literals;
 using support::XInput;
 
-const auto kNoonOnMarch7 = std::chrono::sys_days{std::chrono::year{2026} / 3 / 7} + 12h;
 constexpr int kRuns = 3;
-constexpr int kGiveUpMs = 60000;
 
 struct Moment {
     const char* name;
@@ -83,7 +85,7 @@ TEST(TypingTest, EveryCharacterArrivesAndTheClickTakesEffect) {
 
             const QString discussion = "{{subst:afd2 | pg=AT&T| text=Not notable}} ~~~~";
             const bool nominated = QTest::qWaitFor(
-                [&] { return window.box(Box::Text3)->text() == discussion; }, kGiveUpMs);
+                [&] { return window.box(Box::Text3)->text() == discussion; }, kEngineGiveUpMs);
             user.reset();
             EXPECT_TRUE(nominated)
                 << "Text3 holds " << window.box(Box::Text3)->text().toStdString();
@@ -95,7 +97,7 @@ TEST(TypingTest, EveryCharacterArrivesAndTheClickTakesEffect) {
                     return FindPane("Browser")->property("url").toUrl().toEncoded().contains(
                         "title=AT%26T&action=edit");
                 },
-                kGiveUpMs))
+                kEngineGiveUpMs))
                 << FindPane("Browser")->property("url").toUrl().toEncoded().toStdString();
         }
     }

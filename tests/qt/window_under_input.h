@@ -6,6 +6,7 @@
 
 #include "tests/qt/pane_user.h"
 #include "tests/qt/stand_in_wiki.h"
+#include "tests/support/gui_test_constants.h"
 #include "tests/support/x_input.h"
 #include "window/qt/form1_window.h"
 
@@ -14,7 +15,7 @@ class QWidget;
 
 namespace nominator {
 
-inline constexpr int kGiveUpMs = 30000;
+using support::kGiveUpMs;
 
 // The real window with its panes on the 7th of March 2026, driven as a user drives it, with
 // real X input: the base of the tests that click into pages and answer their questions.

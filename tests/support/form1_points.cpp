@@ -26,9 +26,9 @@ PixelPoint CentreOf(std::string_view control) {
     return {rect.x + rect.width / 2, rect.y + rect.height / 2};
 }
 
-PixelPoint ScrollBarOf(std::string_view pane) {
+PixelPoint PaneScrollBar() {
     const nominator::PixelRect tabby = RectOf("Tabby");
-    const nominator::PixelRect rect = RectOf(pane);
+    const nominator::PixelRect rect = nominator::TwipsToPixels(nominator::kPaneRect);
     return {tabby.x + rect.x + rect.width - kIntoScrollBar, tabby.y + rect.y + rect.height / 2};
 }
 

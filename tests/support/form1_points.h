@@ -15,9 +15,9 @@ struct PixelPoint {
 // std::logic_error for a name the layout does not have.
 PixelPoint CentreOf(std::string_view control);
 
-// A point on the vertical scroll bar of the browser pane ("Browser", ...), halfway down, from
-// the client area's top-left corner: a click there gives the pane's page the keyboard focus and
-// leaves the page's own focus where it was.
-PixelPoint ScrollBarOf(std::string_view pane);
+// A point on the vertical scroll bar of the shown browser pane, halfway down, from the client
+// area's top-left corner, at the design size: a click there gives the pane's page the keyboard
+// focus and leaves the page's own focus where it was. Every pane sits at the same rectangle.
+PixelPoint PaneScrollBar();
 
 }  // namespace support

@@ -47,12 +47,18 @@ public:
         QString summary;
     };
 
-    // The panes, kPaneCount of them and numbered from 0 as the tabs they are on, one over the
-    // other in a widget of their own that the caller places and destroys before the engine;
-    // pane 0 shown. Each is already opening an empty page. What a page asks of its user (menus,
-    // dialogs, "leave this page?") the panes ask with the window's own widgets. Throws
+    // The panes, one a label and numbered from 0 as the tabs they are on, one over the other in
+    // a widget of their own that the caller places and destroys before the engine; pane 0
+    // shown. Each carries its label's name and description for screen readers and is already
+    // opening an empty page. What a page asks of its user (menus, dialogs, "leave this
+    // page?") the panes ask with the window's own widgets, naming the tab by its label. Throws
     // std::runtime_error, naming what is missing, when they cannot be made.
-    virtual std::unique_ptr<QWidget> createPanes(PaneEvents events) = 0;
+    virtual std::unique_ptr<QWidget> createPanes(PaneEvents events,
+                                                 const std::vector<PaneLabel>& panes) = 0;
+    // Makes the panes those of `panes`, after createPanes(): the panes that stay keep their
+    // pages and take their new labels, new ones open an empty page, and those beyond the list
+    // close (after the event that asked, never inside one of their own).
+    virtual void setPanes(const std::vector<PaneLabel>& panes) = 0;
     // Opens the address in the pane (the tab it is on). A page with unsaved changes first asks
     // the user whether to leave it, unless all it holds is a fill.
     virtual void load(int pane, const QUrl& address) = 0;
@@ -60,7 +66,7 @@ public:
     // the wiki's own HTTPS pages, only into the editor of `fill.page`. An editor that holds
     // only what was put there is left without the page's question (see load()).
     virtual void fillEditor(int pane, const EditorFill& fill) = 0;
-    // Shows the pane and hides the others.
+    // Shows the pane and hides the others; a number without a pane shows none.
     virtual void show(int pane) = 0;
 
     static constexpr std::chrono::milliseconds kFetchTimeout{10000};

@@ -46,7 +46,7 @@ void BrowserPanes::create() {
     {
         const EngineSetUpMessages quiet;
         if (!engine_) engine_ = LoadBrowserEngine(engineModule_);
-        panes_ = engine_->createPanes(events_);
+        panes_ = engine_->createPanes(events_, labels_);
     }
     panes_->setObjectName(QStringLiteral("BrowserPanes"));
     tabs_.setPanes(panes_.get());
@@ -55,6 +55,11 @@ void BrowserPanes::create() {
     engine_->show(tabs_.tabBar()->currentIndex());
     QObject::connect(tabs_.tabBar(), &QTabBar::currentChanged, panes_.get(),
                      [this](int tab) { engine_->show(tab); });
+}
+
+void BrowserPanes::setPanes(const std::vector<PaneLabel>& panes) {
+    labels_ = panes;
+    if (panes_) engine_->setPanes(labels_);
 }
 
 void BrowserPanes::placeInTabOrder() {

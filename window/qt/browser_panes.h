@@ -3,6 +3,7 @@
 #include <QString>
 #include <functional>
 #include <memory>
+#include <vector>
 
 #include "window/nomination_view.h"
 #include "window/qt/browser_engine.h"
@@ -29,6 +30,9 @@ public:
     // Loads the engine and puts the panes on the tabs; does nothing the second time. Throws
     // std::runtime_error when it cannot.
     void create();
+    // The panes to make, one a label in tab order; before create() for the panes it makes, after
+    // it for the engine to change its panes to.
+    void setPanes(const std::vector<PaneLabel>& panes);
     // Closes the panes and the engine's profile, so that the engine writes what it keeps, and
     // calls `closed` from the event loop once it has had the time to; true while that is
     // under way, false (and no call) when there is no engine to close. Nothing opens after.
@@ -53,6 +57,7 @@ private:
     TabContainer& tabs_;
     QString engineModule_;
     BrowserEngine::PaneEvents events_;
+    std::vector<PaneLabel> labels_;
     // Declared before the panes so that it outlives every page that uses it.
     std::unique_ptr<BrowserEngine> engine_;
     std::unique_ptr<QWidget> panes_;

@@ -5,7 +5,6 @@
 #include <QPushButton>
 #include <QShortcut>
 #include <QStringList>
-#include <QTabBar>
 #include <limits>
 #include <stdexcept>
 
@@ -18,13 +17,6 @@
 
 namespace nominator {
 namespace {
-
-QRect BrowserPaneRect() {
-    for (const ControlLayout& layout : kForm1Layout) {
-        if (layout.kind == ControlKind::BrowserPane) return ToPixels(layout.rect);
-    }
-    throw std::logic_error("Form1's layout has no browser pane");
-}
 
 QWidget* CreateControl(const ControlLayout& layout, QWidget* parent) {
     const QString text = ToQString(layout.initialText);
@@ -51,13 +43,8 @@ QWidget* CreateControl(const ControlLayout& layout, QWidget* parent) {
             label->setAlignment(Qt::AlignLeft | Qt::AlignTop);
             return label;
         }
-        case ControlKind::TabContainer: {
-            QStringList captions;
-            for (std::string_view caption : kTabCaptions) captions << ToQString(caption);
-            return new TabContainer(captions, BrowserPaneRect(), parent);
-        }
-        case ControlKind::BrowserPane:
-            return nullptr;
+        case ControlKind::TabContainer:
+            return new TabContainer(ToPixels(kPaneRect), parent);
     }
     return nullptr;
 }
@@ -77,7 +64,6 @@ Form1Widgets::Form1Widgets(QWidget* parent) : QWidget(parent) {
     QWidget* previous = nullptr;
     for (const ControlLayout& layout : kForm1Layout) {
         QWidget* widget = CreateControl(layout, this);
-        if (widget == nullptr) continue;
         widget->setObjectName(ToQString(layout.name));
         widget->setGeometry(ToPixels(layout.rect));
         if (layout.kind == ControlKind::ClickableLabel) {
@@ -89,9 +75,6 @@ Form1Widgets::Form1Widgets(QWidget* parent) : QWidget(parent) {
         previous = widget;
         DescribeForAssistiveTechnology(*widget);
     }
-    for (int tab = 0; tab < static_cast<int>(kTabDescriptions.size()); ++tab) {
-        tabby()->tabBar()->setTabToolTip(tab, ToQString(kTabDescriptions.at(tab)));
-    }
     // Pressed from anywhere in the window, the pages included; a label cannot take the focus.
     auto* nextDay = new QShortcut(QKeySequence(ToQString(kNextDayKey)), dayPlus());
     connect(nextDay, &QShortcut::activated, dayPlus(), &ClickableLabel::click);
@@ -102,14 +85,21 @@ void Form1Widgets::resizeEvent(QResizeEvent* event) {
     const PixelSize client{width(), height()};
     for (const ControlLayout& layout : kForm1Layout) {
         if (layout.growth == Growth::None) continue;
-        const QRect rect = ToQRect(GrownRect(layout, client));
-        if (layout.kind == ControlKind::BrowserPane) {
-            tabby()->setPaneRect(rect);
-        } else {
-            named<QWidget>(layout.name)->setGeometry(rect);
-        }
+        named<QWidget>(layout.name)->setGeometry(ToQRect(GrownRect(layout, client)));
     }
+    tabby()->setPaneRect(ToQRect(GrownPaneRect(client)));
     QWidget::resizeEvent(event);
+}
+
+void Form1Widgets::setTabs(const std::vector<PaneLabel>& panes) {
+    QStringList captions;
+    QStringList toolTips;
+    for (const PaneLabel& pane : panes) {
+        captions << ToQString(pane.caption);
+        // The tool tip says what the tab holds; the caption only counts.
+        toolTips << ToQString(pane.name);
+    }
+    tabby()->setTabs(captions, toolTips);
 }
 
 void DescribeForAssistiveTechnology(QWidget& control) {

@@ -3,6 +3,7 @@
 #include <QRect>
 #include <QWidget>
 #include <string_view>
+#include <vector>
 
 #include "window/nomination_view.h"
 
@@ -25,7 +26,8 @@ QRect ToQRect(const PixelRect& rect);
 void DescribeForAssistiveTechnology(QWidget& control);
 
 // Form1's controls, built from its layout table, with no behaviour and no browser in them: the
-// tab container starts without panes, which are added once the browser engine is up.
+// tab container starts without tabs and without panes; the panes are added once the browser
+// engine is up.
 class Form1Widgets : public QWidget {
     Q_OBJECT
 
@@ -38,6 +40,8 @@ public:
     ClickableLabel* dayPlus() const;
     QLabel* status() const;
     TabContainer* tabby() const;
+    // One tab a pane, in order: the label's caption on it, and its name as its tool tip.
+    void setTabs(const std::vector<PaneLabel>& panes);
 
 protected:
     // Tabby and the panes grow with the window; the other controls stay where they are.

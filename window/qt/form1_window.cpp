@@ -11,6 +11,7 @@
 #include <stdexcept>
 #include <utility>
 
+#include "window/pane_labels.h"
 #include "window/qt/clickable_label.h"
 #include "window/qt/handler_guard.h"
 #include "window/qt/kept_geometry_file.h"
@@ -41,6 +42,8 @@ Form1Window::Form1Window(Form1::Clock clock, QString engineModule, QWidget* pare
     : Form1Widgets(parent),
       form_(*this, std::move(clock)),
       panes_(*tabby(), std::move(engineModule), paneEvents()) {
+    // Until Form1 says which panes a nomination needs, the window holds the four it always had.
+    setPanes(PaneLabelsOf(PlanNomination({})));
     connect(command1(), &QPushButton::clicked, this,
             [this] { RunHandler(this, [this] { form_.Command1_Click(); }); });
     connect(dayPlus(), &ClickableLabel::clicked, this,
@@ -63,6 +66,12 @@ BrowserEngine::PaneEvents Form1Window::paneEvents() {
     return events;
 }
 
+void Form1Window::setPanes(const std::vector<PaneLabel>& panes) {
+    // The tabs first: a tab that goes selects one that stays, whose pane is still there.
+    setTabs(panes);
+    panes_.setPanes(panes);
+}
+
 bool Form1Window::load() {
     return RunHandler(this, [this] { form_.Form_Load(); });
 }
@@ -79,8 +88,6 @@ void Form1Window::setText(Box box, const std::string& text) {
 void Form1Window::show(Control control) { Form1Widgets::control(control)->show(); }
 
 void Form1Window::hide(Control control) { Form1Widgets::control(control)->hide(); }
-
-void Form1Window::setPanes(const std::vector<PaneLabel>& /*panes*/) {}
 
 void Form1Window::navigate(Pane pane, const std::string& address) {
     panes_.load(pane, EncodedUrl(address));

@@ -5,21 +5,33 @@
 
 namespace nominator {
 
-TabContainer::TabContainer(const QStringList& tabCaptions, const QRect& paneRect, QWidget* parent)
+TabContainer::TabContainer(const QRect& paneRect, QWidget* parent)
     : QWidget(parent), tabBar_(new QTabBar(this)), frame_(new QFrame(this)), paneRect_(paneRect) {
-    for (const QString& caption : tabCaptions) tabBar_->addTab(caption);
-    tabBar_->setCurrentIndex(0);
     tabBar_->setExpanding(false);
-    // The panes sit with equal margins to the left and right of the page frame, and the tabs
-    // above them.
-    const int frameWidth = paneRect.width() + 2 * paneRect.left();
+    // However many tabs there are, each stays reachable and keeps its whole caption.
+    tabBar_->setUsesScrollButtons(true);
+    tabBar_->setElideMode(Qt::ElideNone);
     tabBar_->move(0, 0);
-    tabBar_->resize(tabBar_->sizeHint().boundedTo(QSize(frameWidth, paneRect.top())));
-
     frame_->setFrameStyle(QFrame::StyledPanel | QFrame::Raised);
     frame_->lower();
+    fitTabBar();
 
     setFocusProxy(tabBar_);
+}
+
+void TabContainer::setTabs(const QStringList& captions, const QStringList& toolTips) {
+    // Removed from the end, so that the tabs that stay keep their indexes and the current one
+    // moves only when it goes.
+    while (tabBar_->count() > captions.size()) tabBar_->removeTab(tabBar_->count() - 1);
+    for (int tab = 0; tab < captions.size(); ++tab) {
+        if (tab == tabBar_->count()) {
+            tabBar_->addTab(captions.at(tab));
+        } else {
+            tabBar_->setTabText(tab, captions.at(tab));
+        }
+        tabBar_->setTabToolTip(tab, tab < toolTips.size() ? toolTips.at(tab) : QString());
+    }
+    fitTabBar();
 }
 
 void TabContainer::setPanes(QWidget* panes) {
@@ -32,12 +44,25 @@ void TabContainer::setPanes(QWidget* panes) {
 void TabContainer::setPaneRect(const QRect& paneRect) {
     paneRect_ = paneRect;
     if (panes_ != nullptr) panes_->setGeometry(paneRect);
+    fitTabBar();
 }
 
-void TabContainer::resizeEvent(QResizeEvent* event) {
+void TabContainer::fitTabBar() {
+    // The panes sit with equal margins to the left and right of the page frame, and the tabs
+    // above them.
+    const int frameWidth = paneRect_.width() + 2 * paneRect_.left();
+    tabBar_->resize(tabBar_->sizeHint().boundedTo(QSize(frameWidth, paneRect_.top())));
+    placeFrame();
+}
+
+void TabContainer::placeFrame() {
     // The page frame fills the container below the tab strip, which it tucks under by a pixel.
     const int frameTop = tabBar_->height() - 1;
     frame_->setGeometry(0, frameTop, width(), height() - frameTop);
+}
+
+void TabContainer::resizeEvent(QResizeEvent* event) {
+    placeFrame();
     QWidget::resizeEvent(event);
 }
 

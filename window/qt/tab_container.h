@@ -1,6 +1,7 @@
 #pragma once
 
 #include <QPointer>
+#include <QStringList>
 #include <QWidget>
 
 class QFrame;
@@ -10,13 +11,16 @@ namespace nominator {
 
 // Tabs in a single row over a frame that fills the container, with the panes placed at one
 // rectangle inside it. The user switches tabs by clicking; the panes show the selected tab's
-// pane.
+// pane. Tabs beyond the row's room scroll, as a browser's do.
 class TabContainer : public QWidget {
     Q_OBJECT
 
 public:
-    TabContainer(const QStringList& tabCaptions, const QRect& paneRect, QWidget* parent = nullptr);
+    TabContainer(const QRect& paneRect, QWidget* parent = nullptr);
 
+    // One tab a caption, in order, each with its tool tip; tabs that stay keep their place and
+    // the current tab stays current while it is there.
+    void setTabs(const QStringList& captions, const QStringList& toolTips);
     // Puts the widget that holds every tab's pane at the panes' rectangle.
     void setPanes(QWidget* panes);
     // Moves the panes' rectangle, for the panes to come too.
@@ -27,6 +31,10 @@ protected:
     void resizeEvent(QResizeEvent* event) override;
 
 private:
+    // The strip takes what its tabs need, at most the container's width above the panes.
+    void fitTabBar();
+    void placeFrame();
+
     QTabBar* tabBar_;
     QFrame* frame_;
     QRect paneRect_;
