@@ -24,21 +24,45 @@ BrowserPanes::BrowserPanes(TabContainer& tabs, QString engineModule,
                            BrowserEngine::PaneEvents events)
     : tabs_(tabs), engineModule_(std::move(engineModule)), events_(std::move(events)) {}
 
-BrowserPanes::~BrowserPanes() = default;
+BrowserPanes::~BrowserPanes() {
+    // The pages go before the profile they use, also when their deferred deletion from close()
+    // has not come yet.
+    QObject::disconnect(panesGone_);
+    delete goingPanes_;
+    panes_.reset();
+    engine_.reset();
+}
 
 bool BrowserPanes::close(const std::function<void()>& closed) {
     if (closing_ == Closing::Underway) return true;
     if (!engine_) return false;
-    panes_.reset();
-    engine_.reset();
     closing_ = Closing::Underway;
+    if (!panes_) {
+        closeProfile(closed);
+        return true;
+    }
+    // close() is reached from inside the engine's own calls (a page that agreed to close, the
+    // user's answer to a page's question): the panes, and the engine objects that are making
+    // that call, go from the event loop. The profile goes only once they are gone, and a turn
+    // of the event loop later, when the engine has handled what destroying the pages posted;
+    // the other way round, the pages' last work reaches a profile that has gone.
+    panes_->hide();
+    goingPanes_ = panes_.release();
+    panesGone_ = QObject::connect(goingPanes_, &QObject::destroyed, &tabs_, [this, closed] {
+        QTimer::singleShot(0, &tabs_, [this, closed] { closeProfile(closed); });
+    });
+    goingPanes_->deleteLater();
+    return true;
+}
+
+void BrowserPanes::closeProfile(const std::function<void()>& closed) {
+    engine_.reset();
     // The engine closes the profile's storage, and writes the cookies it has not written yet,
     // on threads of its own that need the event loop to go on for a moment.
     QTimer::singleShot(kProfileClosingMs, &tabs_, [this, closed] {
         closing_ = Closing::Done;
         closed();
     });
-    return true;
 }
 
 void BrowserPanes::create() {
@@ -79,7 +103,7 @@ void BrowserPanes::placeInTabOrder() {
 void BrowserPanes::load(Pane pane, const QUrl& address) {
     create();
     // A window on its way out opens nothing.
-    if (engine_) engine_->load(static_cast<int>(pane), address);
+    if (panes_) engine_->load(static_cast<int>(pane), address);
 }
 
 void BrowserPanes::fillEditor(Pane pane, const BrowserEngine::EditorFill& fill) {
@@ -88,7 +112,7 @@ void BrowserPanes::fillEditor(Pane pane, const BrowserEngine::EditorFill& fill) 
 
 void BrowserPanes::fetch(const QUrl& address, BrowserEngine::FetchDone done) {
     create();
-    if (engine_) engine_->fetch(address, std::move(done));
+    if (panes_) engine_->fetch(address, std::move(done));
 }
 
 bool BrowserPanes::askToClose(BrowserEngine::CloseAnswered answered) {

@@ -140,8 +140,14 @@ void Form1Window::closeEvent(QCloseEvent* event) {
     }
     // Closing again once it has gone (at the program's end) finds nothing new to keep.
     if (isVisible()) KeepGeometry(*this);
-    // Nobody is left to answer a question still open.
-    delete closeQuestion_;
+    // Nobody is left to answer a question still open. This may be that question's own answer
+    // (its finished signal is still being emitted), so it goes from the event loop, and says
+    // nothing more to the window meanwhile.
+    if (closeQuestion_) {
+        closeQuestion_->disconnect(this);
+        closeQuestion_->hide();
+        closeQuestion_->deleteLater();
+    }
     panes_.answerClose(true);
     // The window goes at once; it has ended once the engine has written the login.
     if (panes_.close([this] { emit ended(); })) {
