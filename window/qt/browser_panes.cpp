@@ -4,6 +4,9 @@
 #include <QTimer>
 #include <QUrl>
 #include <QWidget>
+#include <chrono>
+#include <filesystem>
+#include <system_error>
 #include <utility>
 #include <vector>
 
@@ -15,8 +18,28 @@ namespace nominator {
 namespace {
 
 // Ample for the engine to close the profile: it took about 20 ms here, and 200 ms with the
-// sanitizers.
-constexpr int kProfileClosingMs = 500;
+// sanitizers. Under load the cookies' last write can take longer; the end waits for it, but
+// not for a hung engine.
+constexpr auto kProfileClosing = std::chrono::milliseconds(500);
+constexpr auto kCookiesWrittenWithin = std::chrono::seconds(10);
+constexpr int kPollMs = 20;
+
+// The engine writes its cookies into an SQLite file of the profile's, which it holds open until
+// the last write is done: once no descriptor of the process names it, the login is on disk.
+bool WritingCookies(const QString& folder) {
+    if (folder.isEmpty()) return false;
+    const std::filesystem::path cookies = std::filesystem::path(folder.toStdString()) / "Cookies";
+    std::error_code error;
+    for (const auto& entry : std::filesystem::directory_iterator("/proc/self/fd", error)) {
+        std::error_code gone;
+        const std::filesystem::path target = std::filesystem::read_symlink(entry.path(), gone);
+        if (target.lexically_normal() == cookies.lexically_normal() ||
+            target.lexically_normal() == cookies.lexically_normal().concat("-journal")) {
+            return true;
+        }
+    }
+    return false;
+}
 
 }  // namespace
 
@@ -56,13 +79,22 @@ bool BrowserPanes::close(const std::function<void()>& closed) {
 }
 
 void BrowserPanes::closeProfile(const std::function<void()>& closed) {
+    const QString cookieFolder = engine_->cookieFolder();
     engine_.reset();
     // The engine closes the profile's storage, and writes the cookies it has not written yet,
     // on threads of its own that need the event loop to go on for a moment.
-    QTimer::singleShot(kProfileClosingMs, &tabs_, [this, closed] {
+    const auto since = std::chrono::steady_clock::now();
+    auto* poll = new QTimer(&tabs_);
+    QObject::connect(poll, &QTimer::timeout, &tabs_, [this, closed, cookieFolder, since, poll] {
+        const auto waited = std::chrono::steady_clock::now() - since;
+        if (waited < kProfileClosing) return;
+        if (waited < kCookiesWrittenWithin && WritingCookies(cookieFolder)) return;
+        poll->stop();
+        poll->deleteLater();
         closing_ = Closing::Done;
         closed();
     });
+    poll->start(kPollMs);
 }
 
 void BrowserPanes::create() {
