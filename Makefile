@@ -40,9 +40,7 @@ screenshot: build
 	./scripts/screenshot.sh $(BUILD_DIR) docs/form1.png docs/form1-notice.png
 
 # The whole suite again, everything built with AddressSanitizer and UndefinedBehaviorSanitizer
-# in build-sanitize/. The test preset sets the sanitizers' options and the leak suppressions, and
-# runs a failed test once more: LeakSanitizer's own tracer now and then crashes at the exit of a
-# process that ran the browser engine ("Tracer caught signal 11"), which is not a finding.
+# in build-sanitize/. The test preset sets the sanitizers' options and the leak suppressions.
 .PHONY: test-sanitize package
 test-sanitize: deps
 	cmake --preset sanitize $(CMAKE_FLAGS)

@@ -19,7 +19,9 @@ fi
 fill_environment=()
 if [ "$(id -u)" -eq 0 ]; then fill_environment+=(QTWEBENGINE_DISABLE_SANDBOX=1); fi
 
-xvfb-run -a -s "-screen 0 1280x1024x24 -nolisten tcp" bash -c '
+# On a session bus of its own that ends with it: without one, libdbus would launch a bus for the
+# display that outlives it.
+dbus-run-session -- xvfb-run -a -s "-screen 0 1280x1024x24 -nolisten tcp" bash -c '
   status=0
   "$1" "$2" "$3" || status=$?
   shift 3

@@ -135,6 +135,8 @@ public:
 
     void answerClose(bool close) override { requests_->leaving().answerClose(close); }
 
+    QString cookieFolder() const override { return profile_.persistentStoragePath(); }
+
 private:
     void onBrowserKey(BrowserKey key) {
         switch (key) {

@@ -14,7 +14,10 @@ width=900
 height=700
 
 if [ -z "${DISPLAY_READY:-}" ]; then
-  exec env DISPLAY_READY=1 xvfb-run -a -s "-screen 0 ${width}x${height}x24" "$0" "$@"
+  # On a session bus of its own that ends with it: without one, libdbus would launch a bus for
+  # the display that outlives it.
+  exec env DISPLAY_READY=1 dbus-run-session -- \
+    xvfb-run -a -s "-screen 0 ${width}x${height}x24" "$0" "$@"
 fi
 
 scratch=$(mktemp -d)

@@ -6,6 +6,7 @@
 #include <stdexcept>
 #include <thread>
 
+#include "tests/support/process_tree.h"
 #include "tests/support/profile_folders.h"
 #include "tests/support/x_reply.h"
 #include "window/form1_layout.h"
@@ -36,6 +37,11 @@ std::vector<xcb_window_t> ChildrenOf(xcb_connection_t* connection, xcb_window_t 
 }
 
 int PaneWidthIn(int windowWidth) { return GrownPaneRect({windowWidth, kDesignSize.height}).width; }
+
+std::vector<std::string> Launched(std::vector<std::string> launcher) {
+    launcher.emplace_back(AFD_NOMINATOR);
+    return launcher;
+}
 
 // WM_NORMAL_HINTS: 18 numbers, the flags first and the minimum size at 5 and 6.
 constexpr std::uint32_t kMinimumSizeFlag = 1U << 4;
@@ -71,11 +77,22 @@ bool WaitForThreePanes(const support::StubWikiServer& wiki, std::size_t first) {
         support::Clock::now() + kEngineGiveUp);
 }
 
+std::vector<std::string> WithoutInotify() {
+    return {"/usr/bin/unshare",
+            "--user",
+            "--map-root-user",
+            "--",
+            "/bin/sh",
+            "-c",
+            "echo 0 >/proc/sys/user/max_inotify_instances && exec \"$0\""};
+}
+
 ProgramRun::ProgramRun(const std::filesystem::path& profile,
-                       const support::Environment& environment, const std::filesystem::path& log)
+                       const support::Environment& environment, const std::filesystem::path& log,
+                       const std::vector<std::string>& launcher)
     : log_(log),
       watcher_(std::string(kFormCaption)),
-      process_({AFD_NOMINATOR}, support::WithOwnProfile(environment, profile), log) {
+      process_(Launched(launcher), support::WithOwnProfile(environment, profile), log) {
     watcher_.watch(process_.pid());
 }
 
@@ -182,6 +199,14 @@ bool ProgramRun::waitUntilWindowGone() {
         std::this_thread::sleep_for(5ms);
     }
     return true;
+}
+
+int ProgramRun::inotifyInstances() {
+    int count = support::InotifyInstances(process_.pid());
+    for (const pid_t helper : support::Descendants(process_.pid())) {
+        count += support::InotifyInstances(helper);
+    }
+    return count;
 }
 
 std::string ProgramRun::output() const {

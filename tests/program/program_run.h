@@ -57,12 +57,18 @@ struct ScreenSize {
 };
 void PrintTo(const ScreenSize& size, std::ostream* out);
 
+// Runs the program as on a busy desktop whose programs have taken every inotify instance
+// there is: it starts in a user namespace of its own whose limit of inotify instances is 0, so
+// that nothing else on the machine loses one meanwhile.
+std::vector<std::string> WithoutInotify();
+
 class ProgramRun {
 public:
     // The program keeps its profile, cache and settings in `profile` (created if need be) and
-    // writes what it prints, stdout and stderr together, to `log`.
+    // writes what it prints, stdout and stderr together, to `log`. With a launcher, the program
+    // runs under it; the launcher execs it in its own process.
     ProgramRun(const std::filesystem::path& profile, const support::Environment& environment,
-               const std::filesystem::path& log);
+               const std::filesystem::path& log, const std::vector<std::string>& launcher = {});
 
     support::ChildProcess& process() { return process_; }
     // Form1 on screen, once it is, waiting for it until the deadline.
@@ -97,6 +103,8 @@ public:
     bool waitUntilWindowGone();
     // Everything the program has printed so far.
     std::string output() const;
+    // The inotify instances the program and its helper processes hold open now.
+    int inotifyInstances();
 
 private:
     std::filesystem::path log_;

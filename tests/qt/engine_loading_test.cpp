@@ -102,5 +102,49 @@ TEST(Form1WindowEngineTest, WhatIsTypedAndClickedWhileTheEngineLoadsTakesEffect)
                 HasSubstr("title=xWord&"));
 }
 
+struct EndRow {
+    const char* name;
+    void (*close)(Form1Window& window);
+};
+
+void PrintTo(const EndRow& row, std::ostream* out) { *out << row.name; }
+
+const EndRow kEnds[] = {
+    // The pages are asked first, and their answer comes from inside the engine.
+    {"CloseButton", [](Form1Window& window) { window.close(); }},
+    {"EndSignal", [](Form1Window& window) { window.closeWithoutAsking(); }},
+};
+
+class EngineEndTest : public testing::TestWithParam<EndRow> {};
+
+// The pages go before the profile they use, and from the event loop rather than inside the
+// engine's own call that let the window close; the window has ended only once both have gone.
+TEST_P(EngineEndTest, ThePanesGoFromTheEventLoopThenTheEngineThenTheWindowEnds) {
+    qApp->setProperty("engineEnd", QStringList());
+    Form1Window window([] { return kNoonOnMarch7; }, QStringLiteral(SLOW_TEST_ENGINE));
+    ASSERT_TRUE(window.load());
+    QObject::connect(&window, &Form1Window::ended, [] {
+        QStringList end = qApp->property("engineEnd").toStringList();
+        qApp->setProperty("engineEnd", end << QStringLiteral("window ended"));
+    });
+    window.show();
+    ASSERT_TRUE(QTest::qWaitFor(
+        [&] { return window.findChild<QWidget*>(QStringLiteral("BrowserPanes")) != nullptr; },
+        kGiveUpMs))
+        << "the panes never came";
+    GetParam().close(window);
+    ASSERT_TRUE(QTest::qWaitFor(
+        [] { return qApp->property("engineEnd").toStringList().contains("window ended"); },
+        kGiveUpMs))
+        << "the window never ended";
+    EXPECT_EQ(qApp->property("engineEnd").toStringList().join(", ").toStdString(),
+              "panes destroyed, engine destroyed, window ended");
+}
+
+INSTANTIATE_TEST_SUITE_P(Ends, EngineEndTest, testing::ValuesIn(kEnds),
+                         [](const testing::TestParamInfo<EndRow>& info) {
+                             return std::string(info.param.name);
+                         });
+
 }  // namespace
 }  // namespace nominator

@@ -258,9 +258,16 @@ TEST_P(LeaveQuestionTest, ANominationAsksBeforeItLeavesAnEditedArticle) {
     EXPECT_EQ(RequestsFor(ArticleEditor("C++")), before);
 
     // The page kept its text: a later nomination asks again, and leaving clears the warning.
+    // Without the question, whether the pane went on to the next editor tells a page lost
+    // unasked from a click that never reached AFD.
     nominate("C++", false);
     question = openQuestion();
-    ASSERT_NE(question, nullptr) << "the kept page lost its changes";
+    ASSERT_NE(question, nullptr) << "no second question; "
+                                 << (RequestsFor(ArticleEditor("C++")) > before
+                                         ? "the pane left the edited page unasked"
+                                         : "the pane never set out for the next editor")
+                                 << "\n"
+                                 << ToUtf8(window.status()->text());
     input.key(kLetterL, XInput::Modifier::Alt);
     input.sync();
     EXPECT_TRUE(WaitInEventLoop(

@@ -2,7 +2,11 @@
 // on a slow machine, and its panes are a native window of their own, as the engine's are. It
 // records what it was asked to open in the panes' properties "openedAddress0" to
 // "openedAddress2" instead of opening anything, and what it was asked to fetch in
-// "fetchedAddress".
+// "fetchedAddress". How its panes and the engine itself go is appended to the application's
+// property "engineEnd", in order.
+#include <QCoreApplication>
+#include <QPointer>
+#include <QStringList>
 #include <QTimer>
 #include <QUrl>
 #include <QVariant>
@@ -18,12 +22,30 @@
 namespace nominator {
 namespace {
 
+// The engine is calling out to the window (as the real one does when its pages agree to close).
+bool gCallingOut = false;
+
+void RecordEnd(const QString& what) {
+    QStringList end = qApp->property("engineEnd").toStringList();
+    end << what;
+    qApp->setProperty("engineEnd", end);
+}
+
 class SlowEngine final : public BrowserEngine {
 public:
+    ~SlowEngine() override {
+        RecordEnd(panes_ ? QStringLiteral("engine destroyed before its panes")
+                         : QStringLiteral("engine destroyed"));
+    }
+
     std::unique_ptr<QWidget> createPanes(PaneEvents /*events*/,
                                          const std::vector<PaneLabel>& /*panes*/) override {
         std::unique_ptr<QWidget> panes(QWidget::createWindowContainer(new QWindow));
         panes_ = panes.get();
+        QObject::connect(panes.get(), &QObject::destroyed, [] {
+            RecordEnd(gCallingOut ? QStringLiteral("panes destroyed inside the engine's call")
+                                  : QStringLiteral("panes destroyed"));
+        });
         return panes;
     }
 
@@ -45,13 +67,17 @@ public:
 
     // Its panes hold no pages, so none has changes to lose.
     void askToClose(CloseAnswered answered) override {
-        QTimer::singleShot(0, panes_, [answered] { answered({}); });
+        QTimer::singleShot(0, panes_, [answered] {
+            gCallingOut = true;
+            answered({});
+            gCallingOut = false;
+        });
     }
 
     void answerClose(bool /*close*/) override {}
 
 private:
-    QWidget* panes_ = nullptr;
+    QPointer<QWidget> panes_;
 };
 
 }  // namespace

@@ -76,6 +76,19 @@ std::vector<std::string> CommandLine(pid_t pid) {
     return arguments;
 }
 
+int InotifyInstances(pid_t pid) {
+    int count = 0;
+    std::error_code error;
+    const std::filesystem::path fds = "/proc/" + std::to_string(pid) + "/fd";
+    for (const auto& entry : std::filesystem::directory_iterator(fds, error)) {
+        std::error_code unreadable;
+        if (std::filesystem::read_symlink(entry.path(), unreadable) == "anon_inode:inotify") {
+            ++count;
+        }
+    }
+    return count;
+}
+
 std::vector<std::string> ThreadNames(pid_t pid) {
     std::vector<std::string> names;
     std::error_code error;

@@ -18,6 +18,9 @@ pid_t ParentOf(pid_t pid);
 // Its command-line arguments; empty when it is gone.
 std::vector<std::string> CommandLine(pid_t pid);
 
+// How many inotify instances it holds open; 0 when it is gone.
+int InotifyInstances(pid_t pid);
+
 // The names of its threads.
 std::vector<std::string> ThreadNames(pid_t pid);
 

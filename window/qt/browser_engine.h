@@ -84,6 +84,10 @@ public:
     virtual void askToClose(CloseAnswered answered) = 0;
     // True lets every page go; false keeps every page as it was.
     virtual void answerClose(bool close) = 0;
+
+    // The folder where the profile keeps the cookies it writes as the engine goes (the login);
+    // empty when it keeps none.
+    virtual QString cookieFolder() const { return {}; }
 };
 
 // The module's one entry point: a new engine, owned by the caller.

@@ -1,6 +1,9 @@
 #pragma once
 
+#include <QMetaObject>
+#include <QPointer>
 #include <QString>
+#include <QWidget>
 #include <functional>
 #include <memory>
 #include <vector>
@@ -9,7 +12,6 @@
 #include "window/qt/browser_engine.h"
 
 class QUrl;
-class QWidget;
 
 namespace nominator {
 
@@ -51,6 +53,8 @@ public:
     void answerClose(bool close);
 
 private:
+    // Destroys the engine with its profile, and calls `closed` once it has written what it keeps.
+    void closeProfile(const std::function<void()>& closed);
     // The pages come in the tab order right after the tabs, before the controls that follow.
     void placeInTabOrder();
 
@@ -61,6 +65,9 @@ private:
     // Declared before the panes so that it outlives every page that uses it.
     std::unique_ptr<BrowserEngine> engine_;
     std::unique_ptr<QWidget> panes_;
+    // The panes once close() has let them go, until the event loop has deleted them.
+    QPointer<QWidget> goingPanes_;
+    QMetaObject::Connection panesGone_;
     enum class Closing { NotYet, Underway, Done };
     Closing closing_ = Closing::NotYet;
 };
