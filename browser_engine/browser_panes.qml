@@ -39,7 +39,18 @@ Item {
                     "editor": panes.requests.editorChannel(pane.index)
                 })
         }
+        // A download is the profile's; the pane whose page offered it asks where to save it.
+        Connections {
+            target: panes.profile
+
+            function onDownloadRequested(download) {
+                if (download.view === view)
+                    panes.requests.download(pane.index, download);
+            }
+        }
         WebEngineView {
+            id: view
+
             objectName: pane.viewName
             anchors.fill: parent
             profile: panes.profile
@@ -71,6 +82,10 @@ Item {
             onLoadingChanged: loading => panes.requests.loadingChanged(pane.index, loading.url,
                                                                        loading.status)
             onWindowCloseRequested: panes.requests.closeAgreed(pane.index)
+            // Only the wiki's own pages open here; the module sends the rest elsewhere.
+            onNavigationRequested: request => panes.requests.navigation(pane.index, request)
+            onNewWindowRequested: request => panes.requests.newWindow(pane.index, request)
+            onUrlChanged: panes.requests.addressChanged(pane.index, url)
         }
     }
 

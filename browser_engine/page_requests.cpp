@@ -21,7 +21,8 @@ constexpr int kHideTooltip = 1;
 
 PageRequests::PageRequests(BrowserEngine::PaneEvents events)
     : events_(std::move(events)),
-      leaving_(events_, [this](int pane) { return editor(pane).holdsOnlyTheFill(); }) {
+      leaving_(events_, [this](int pane) { return editor(pane).holdsOnlyTheFill(); }),
+      destinations_(events_) {
     for (int pane = 0; pane < kPaneCount; ++pane) {
         editors_.at(static_cast<std::size_t>(pane)) = new EditorChannel(pane, events_, this);
     }
@@ -30,6 +31,7 @@ PageRequests::PageRequests(BrowserEngine::PaneEvents events)
 void PageRequests::attach(QuickPanesHost& host) {
     host_ = &host;
     leaving_.attach(host);
+    destinations_.attach(host);
     for (int pane = 0; pane < kPaneCount; ++pane) editor(pane).attach(*host.pane(pane));
 }
 
@@ -77,5 +79,21 @@ void PageRequests::loadingChanged(int pane, const QUrl& url, int status) {
 QObject* PageRequests::editorChannel(int pane) { return &editor(pane); }
 
 void PageRequests::closeAgreed(int pane) { leaving_.closeAgreed(pane); }
+
+void PageRequests::navigation(int pane, QObject* request) {
+    if (request != nullptr) destinations_.navigation(pane, *request);
+}
+
+void PageRequests::newWindow(int pane, QObject* request) {
+    if (request != nullptr) destinations_.newWindow(pane, *request);
+}
+
+void PageRequests::download(int pane, QObject* request) {
+    if (request != nullptr) destinations_.download(pane, *request);
+}
+
+void PageRequests::addressChanged(int pane, const QUrl& url) {
+    if (events_.addressChanged) events_.addressChanged(pane, url);
+}
 
 }  // namespace nominator

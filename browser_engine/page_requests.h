@@ -7,6 +7,7 @@
 #include <array>
 
 #include "browser_engine/editor_channel.h"
+#include "browser_engine/pane_destinations.h"
 #include "browser_engine/pane_leaving.h"
 
 namespace nominator {
@@ -36,6 +37,10 @@ public:
     Q_INVOKABLE void tooltip(int pane, QObject* request);
     Q_INVOKABLE void loadingChanged(int pane, const QUrl& url, int status);
     Q_INVOKABLE void closeAgreed(int pane);
+    Q_INVOKABLE void navigation(int pane, QObject* request);
+    Q_INVOKABLE void newWindow(int pane, QObject* request);
+    Q_INVOKABLE void download(int pane, QObject* request);
+    Q_INVOKABLE void addressChanged(int pane, const QUrl& url);
     // What the pane's web channel offers its pages.
     Q_INVOKABLE QObject* editorChannel(int pane);
 
@@ -45,6 +50,7 @@ private:
     // Children of this object, so that the QML never takes them over.
     std::array<EditorChannel*, kPaneCount> editors_;
     PaneLeaving leaving_;
+    PaneDestinations destinations_;
 };
 
 }  // namespace nominator

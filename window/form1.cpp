@@ -292,6 +292,13 @@ void Form1::PaneArrived(Pane pane) {
     if (behind_.erase(pane) > 0) refreshStatus();
 }
 
+void Form1::PaneNoticed(Pane pane, PaneNotice notice, const std::string& subject,
+                        const std::string& reason) {
+    const StatusLine line = PaneNoticeStatus(TabOf(pane), notice, subject, reason);
+    view_.show(Control::Status);
+    view_.setStatus(line.text, line.detail, line.warning);
+}
+
 void Form1::showStatus(StatusLine status) {
     checkStatus_ = std::move(status);
     refreshStatus();

@@ -451,6 +451,22 @@ TEST_F(Form1Test, APaneBehindBeforeAnyNominationShowsTheStatusLine) {
                 StartsWith("set Status (warning) Tab 2 still shows an earlier page"));
 }
 
+TEST_F(Form1Test, WhatAPaneDidNotKeepShowsOnTheStatusLineUntilItNextChanges) {
+    form.PaneNoticed(Pane::Browser4, PaneNotice::AddressRefused, "file:///etc/hostname", "");
+    EXPECT_THAT(view.operations(),
+                ElementsAre("show Status",
+                            "set Status (warning) Tab 3 did not open \"file:///etc/hostname\": "
+                            "the tabs show only the wiki, and only web and mail addresses go to "
+                            "your browser | tip: file:///etc/hostname"));
+    view.clearOperations();
+    form.Command1_Click();
+    std::vector<std::string> statuses;
+    for (const std::string& operation : view.operations()) {
+        if (operation.starts_with("set Status")) statuses.push_back(operation);
+    }
+    EXPECT_THAT(statuses, ElementsAre("set Status " + std::string(kCheckingStatus)));
+}
+
 TEST_F(Form1Test, NextDayAlwaysCountsFromTodayAndTouchesOnlyTheLogPane) {
     form.DayPlus_Click();
     form.DayPlus_Click();

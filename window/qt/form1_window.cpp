@@ -6,11 +6,13 @@
 #include <QLineEdit>
 #include <QMessageBox>
 #include <QPushButton>
+#include <QTabBar>
 #include <QTimer>
 #include <QUrl>
 #include <stdexcept>
 #include <utility>
 
+#include "window/form1_accessibility.h"
 #include "window/qt/clickable_label.h"
 #include "window/qt/handler_guard.h"
 #include "window/qt/kept_geometry_file.h"
@@ -60,7 +62,22 @@ BrowserEngine::PaneEvents Form1Window::paneEvents() {
     events.editorFilled = [this](int tab, const QString& page) {
         RunHandler(this, [&] { form_.EditorFilled(PaneOf(tab), ToUtf8(page)); });
     };
+    events.noticed = [this](int tab, PaneNotice notice, const QString& subject,
+                            const QString& reason) {
+        RunHandler(
+            this, [&] { form_.PaneNoticed(PaneOf(tab), notice, ToUtf8(subject), ToUtf8(reason)); });
+    };
+    events.addressChanged = [this](int tab, const QUrl& address) { showAddress(tab, address); };
     return events;
+}
+
+void Form1Window::showAddress(int tab, const QUrl& address) {
+    // A pane has no address bar: its tab's tool tip says where it is, after what it holds.
+    QString tip = ToQString(kTabDescriptions.at(static_cast<std::size_t>(tab)));
+    if (!address.isEmpty() && address.scheme() != QStringLiteral("about")) {
+        tip += u'\n' + address.toDisplayString();
+    }
+    tabby()->tabBar()->setTabToolTip(tab, tip);
 }
 
 bool Form1Window::load() {

@@ -1,0 +1,141 @@
+// The panes show only the wiki's own pages, as the local MediaWiki serves them. A link to
+// another site, clicked with real X input, opens in the user's browser (here a stand-in that
+// records what it is handed) and the pane stays where it was; a link that asks for a window of
+// its own does too, whatever its address; a link within the wiki opens in the pane; a local
+// file or another program's address goes nowhere, and the status line says so. The tab's tool
+// tip tells where its pane is.
+#include <gmock/gmock.h>
+#include <gtest/gtest.h>
+
+#include <QLabel>
+#include <QQuickItem>
+#include <QStringList>
+#include <QTabBar>
+#include <QUrl>
+#include <functional>
+#include <ostream>
+#include <string>
+
+#include "tests/qt/browser_stand_in.h"
+#include "tests/qt/event_loop_wait.h"
+#include "tests/qt/pane_user.h"
+#include "tests/qt/stand_in_wiki.h"
+#include "tests/qt/window_under_input.h"
+#include "window/form1_accessibility.h"
+#include "window/qt/form1_window.h"
+#include "window/qt/tab_container.h"
+#include "window/qt/utf8.h"
+
+namespace nominator {
+namespace {
+
+using testing::ElementsAre;
+using testing::HasSubstr;
+using testing::IsEmpty;
+
+constexpr char kWiki[] = "https://en.wikipedia.org";
+constexpr char kArticle[] = "/wiki/Linked_article";
+constexpr char kEditor[] = "/w/index.php?title=Linked_article&action=edit";
+constexpr char kWikiLink[] = "#mw-content-text a[href=\"/wiki/Sample_page\"]";
+constexpr char kExternalLink[] = "a.external[href^=\"https://example.org\"]";
+// Long enough for a pane that was wrongly sent on to have begun to show another address.
+constexpr int kSettleMs = 1500;
+
+struct LinkRow {
+    const char* name;
+    // The page of the wiki the link is on, and the link.
+    const char* page;
+    const char* selector;
+    ClickKind click;
+    // What the user's browser is handed; nothing when empty.
+    const char* handed;
+    // Where the pane is afterwards.
+    const char* paneShows;
+    // Part of what the status line then says; anything when empty.
+    const char* status;
+};
+
+void PrintTo(const LinkRow& row, std::ostream* out) { *out << row.name; }
+
+const LinkRow kLinks[] = {
+    {"AnotherSite", kArticle, kExternalLink, ClickKind::Left,
+     "https://example.org/linked-reference", kArticle, ""},
+    {"AnotherSiteWithTheWheelsButton", kArticle, kExternalLink, ClickKind::Middle,
+     "https://example.org/linked-reference", kArticle, ""},
+    {"Mail", kArticle, "a[href^=\"mailto:\"]", ClickKind::Left, "mailto:editor@example.org",
+     kArticle, ""},
+    {"TheWikiInANewWindow", kArticle, kWikiLink, ClickKind::ControlLeft,
+     "https://en.wikipedia.org/wiki/Sample_page", kArticle, ""},
+    // The edit page's "Editing help" asks for a window of its own.
+    {"TheEditorsHelp", kEditor, ".editHelp a", ClickKind::Left,
+     "https://www.mediawiki.org/wiki/Special:MyLanguage/Help:Editing_pages", kEditor, ""},
+    {"TheWiki", kArticle, kWikiLink, ClickKind::Left, "", "/wiki/Sample_page", ""},
+    {"ALocalFile", kArticle, "a[href^=\"file:\"]", ClickKind::Left, "", kArticle,
+     "Tab 0 did not open \"file:///etc/hostname\""},
+    {"AnotherProgramsScheme", kArticle, "a[href^=\"irc:\"]", ClickKind::Left, "", kArticle,
+     "Tab 0 did not open \"irc://irc.example.org/wikipedia\""},
+};
+
+class OffWikiLinksTest : public WindowUnderInputTest, public testing::WithParamInterface<LinkRow> {
+protected:
+    static void SetUpTestSuite() { LoopbackWiki(); }
+
+    static QQuickItem& pane() { return PaneUser::pane(0); }
+    static std::string address() {
+        return ToUtf8(pane().property("url").toUrl().toString(QUrl::FullyEncoded));
+    }
+
+    // Opens the wiki's page in tab 0 and waits until it has loaded.
+    void open(const std::string& page) {
+        window.navigate(Pane::Browser, kWiki + page);
+        ASSERT_TRUE(WaitInEventLoop(
+            [&] {
+                return address() == kWiki + page && !pane().property("loading").toBool() &&
+                       pane().property("loadProgress").toInt() == 100;
+            },
+            kGiveUpMs))
+            << "tab 0 did not load " << page << "; it shows " << address();
+    }
+
+    std::string tabTip() const { return ToUtf8(window.tabby()->tabBar()->tabToolTip(0)); }
+
+    BrowserStandIn browser;
+};
+
+TEST_P(OffWikiLinksTest, OnlyTheWikiOpensInThePane) {
+    const LinkRow& row = GetParam();
+    ASSERT_NO_FATAL_FAILURE(open(row.page));
+    const std::string expected = std::string(kWiki) + row.paneShows;
+    const std::function<bool()> done = [&] {
+        if (*row.handed != '\0') return !browser.handed().isEmpty();
+        if (*row.status != '\0') return window.status()->text().contains(ToQString(row.status));
+        return address() == expected && !pane().property("loading").toBool();
+    };
+    ASSERT_TRUE(user.clickInPage(0, row.selector, done, row.click))
+        << "the click on " << row.selector << " changed nothing; tab 0 shows " << address();
+    EXPECT_FALSE(WaitInEventLoop([&] { return address() != expected; }, kSettleMs))
+        << "tab 0 went on to " << address();
+
+    QStringList handed;
+    for (const QUrl& url : browser.handed()) handed << url.toString(QUrl::FullyEncoded);
+    if (*row.handed != '\0') {
+        EXPECT_THAT(handed, ElementsAre(QString::fromLatin1(row.handed)));
+    } else {
+        EXPECT_THAT(handed, IsEmpty());
+    }
+    if (*row.status != '\0') {
+        EXPECT_THAT(ToUtf8(window.status()->text()), HasSubstr(row.status));
+        EXPECT_TRUE(window.status()->isVisible());
+    }
+    // The tab says what it holds, then where its pane is.
+    EXPECT_EQ(tabTip(), std::string(kTabDescriptions[0]) + "\n" +
+                            ToUtf8(QUrl(QString::fromStdString(expected)).toDisplayString()));
+}
+
+INSTANTIATE_TEST_SUITE_P(Links, OffWikiLinksTest, testing::ValuesIn(kLinks),
+                         [](const testing::TestParamInfo<LinkRow>& info) {
+                             return std::string(info.param.name);
+                         });
+
+}  // namespace
+}  // namespace nominator
