@@ -36,7 +36,8 @@ Item {
             id: channel
 
             Component.onCompleted: registerObjects({
-                    "editor": panes.requests.editorChannel(pane.index)
+                    "editor": panes.requests.editorChannel(pane.index),
+                    "links": panes.requests.linkChannel(pane.index)
                 })
         }
         // A download is the profile's; the pane whose page offered it asks where to save it.
@@ -57,6 +58,9 @@ Item {
             zoomFactor: panes.zoom
             webChannel: channel
             webChannelWorld: WebEngineScript.ApplicationWorld
+            // Every address, whatever its scheme, reaches onNavigationRequested, where the module
+            // decides where it goes; the engine hands nothing to the desktop itself.
+            settings.unknownUrlSchemePolicy: WebEngineSettings.AllowAllUnknownUrlSchemes
 
             Component.onCompleted: {
                 const script = WebEngine.script();

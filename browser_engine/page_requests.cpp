@@ -25,6 +25,7 @@ PageRequests::PageRequests(BrowserEngine::PaneEvents events)
       destinations_(events_) {
     for (int pane = 0; pane < kPaneCount; ++pane) {
         editors_.at(static_cast<std::size_t>(pane)) = new EditorChannel(pane, events_, this);
+        links_.at(static_cast<std::size_t>(pane)) = new LinkChannel(pane, destinations_, this);
     }
 }
 
@@ -77,6 +78,8 @@ void PageRequests::loadingChanged(int pane, const QUrl& url, int status) {
 }
 
 QObject* PageRequests::editorChannel(int pane) { return &editor(pane); }
+
+QObject* PageRequests::linkChannel(int pane) { return links_.at(static_cast<std::size_t>(pane)); }
 
 void PageRequests::closeAgreed(int pane) { leaving_.closeAgreed(pane); }
 

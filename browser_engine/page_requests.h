@@ -43,6 +43,7 @@ public:
     Q_INVOKABLE void addressChanged(int pane, const QUrl& url);
     // What the pane's web channel offers its pages.
     Q_INVOKABLE QObject* editorChannel(int pane);
+    Q_INVOKABLE QObject* linkChannel(int pane);
 
 private:
     QPointer<QuickPanesHost> host_;
@@ -51,6 +52,7 @@ private:
     std::array<EditorChannel*, kPaneCount> editors_;
     PaneLeaving leaving_;
     PaneDestinations destinations_;
+    std::array<LinkChannel*, kPaneCount> links_;
 };
 
 }  // namespace nominator

@@ -91,9 +91,22 @@ void PaneDestinations::download(int pane, QObject& request) {
     download->accept();
 }
 
+void PaneDestinations::linkClicked(int pane, const QUrl& address) {
+    if (DestinationOf(Encoded(address)) == Destination::Refused) {
+        notice(pane, PaneNotice::AddressRefused, address.toDisplayString());
+    }
+}
+
 void PaneDestinations::notice(int pane, PaneNotice notice, const QString& subject,
                               const QString& reason) {
     if (events_.noticed) events_.noticed(pane, notice, subject, reason);
+}
+
+LinkChannel::LinkChannel(int pane, PaneDestinations& destinations, QObject* parent)
+    : QObject(parent), pane_(pane), destinations_(destinations) {}
+
+void LinkChannel::clicked(const QString& address) {
+    destinations_.linkClicked(pane_, QUrl(address, QUrl::StrictMode));
 }
 
 }  // namespace nominator

@@ -32,6 +32,9 @@ public:
     // Asks where to save, with the desktop's own dialog, before it returns: the engine drops a
     // download that is not accepted by then.
     void download(int pane, QObject& request);
+    // The user clicked a link to the address, which the engine drops by itself, before any
+    // navigation (a local file's).
+    void linkClicked(int pane, const QUrl& address);
 
 private:
     void handOn(int pane, const QUrl& address);
@@ -39,6 +42,21 @@ private:
 
     BrowserEngine::PaneEvents events_;
     QPointer<QWidget> dialogParent_;
+};
+
+// What the pane's page script says of the user's clicks on links the engine drops without a
+// word. Only a refusal can come of it: the address goes nowhere whatever the page makes it say.
+class LinkChannel : public QObject {
+    Q_OBJECT
+
+public:
+    LinkChannel(int pane, PaneDestinations& destinations, QObject* parent);
+
+    Q_INVOKABLE void clicked(const QString& address);
+
+private:
+    int pane_;
+    PaneDestinations& destinations_;
 };
 
 }  // namespace nominator

@@ -18,6 +18,7 @@
 
 #include "tests/qt/browser_stand_in.h"
 #include "tests/qt/event_loop_wait.h"
+#include "tests/qt/page_script.h"
 #include "tests/qt/pane_user.h"
 #include "tests/qt/stand_in_wiki.h"
 #include "tests/qt/window_under_input.h"
@@ -80,6 +81,14 @@ class OffWikiLinksTest : public WindowUnderInputTest, public testing::WithParamI
 protected:
     static void SetUpTestSuite() { LoopbackWiki(); }
 
+    void SetUp() override {
+        WindowUnderInputTest::SetUp();
+        // The tabs show from the first nomination on; what the nomination opens is not what is
+        // tested here.
+        window.show(Control::Tabby);
+        ASSERT_TRUE(WaitInEventLoop([] { return pane().isVisible(); }, kGiveUpMs));
+    }
+
     static QQuickItem& pane() { return PaneUser::pane(0); }
     static std::string address() {
         return ToUtf8(pane().property("url").toUrl().toString(QUrl::FullyEncoded));
@@ -95,6 +104,19 @@ protected:
             },
             kGiveUpMs))
             << "tab 0 did not load " << page << "; it shows " << address();
+        // The editor's toolbar comes after the page has loaded, and moves what is below it.
+        ASSERT_TRUE(WaitInEventLoop(
+            [] {
+                return RunInPage(
+                           pane(),
+                           QStringLiteral("document.readyState === 'complete' &&"
+                                          " (!document.getElementById('wpTextbox1') ||"
+                                          " !!document.querySelector('.wikiEditor-ui-toolbar'))"))
+                    .value_or(false)
+                    .toBool();
+            },
+            kGiveUpMs))
+            << "the page at " << page << " did not settle";
     }
 
     std::string tabTip() const { return ToUtf8(window.tabby()->tabBar()->tabToolTip(0)); }
