@@ -36,7 +36,18 @@ using testing::IsEmpty;
 
 constexpr char kWiki[] = "https://en.wikipedia.org";
 constexpr char kArticle[] = "/wiki/Linked_article";
-constexpr char kEditor[] = "/w/index.php?title=Linked_article&action=edit";
+// Links the wiki's own pages hold in the real wiki only: its edit page's "Editing help", which
+// the local wiki's toolbar replaces, and a page's script and form that lead elsewhere. The
+// wiki's TLS end answers for it.
+constexpr char kStagedPage[] = "/wiki/Staged_links";
+constexpr char kStagedLinks[] = R"html(<!DOCTYPE html><title>Staged links</title>
+<body style="margin:0">
+<p><a id="help" target="helpwindow" href="https://www.mediawiki.org/wiki/Help:Editing_pages">Editing
+help</a> (opens in new window)</p>
+<p><a id="blank" target="_blank" href="https://en.wikipedia.org/wiki/Help:Editing">Help</a></p>
+<p><button id="script" onclick="location.href = 'https://example.org/by-script'">Script</button></p>
+<form action="https://example.org/form"><input type="hidden" name="q" value="x">
+<button id="form">Form</button></form>)html";
 constexpr char kWikiLink[] = "#mw-content-text a[href=\"/wiki/Sample_page\"]";
 constexpr char kExternalLink[] = "a.external[href^=\"https://example.org\"]";
 // Long enough for a pane that was wrongly sent on to have begun to show another address.
@@ -67,9 +78,14 @@ const LinkRow kLinks[] = {
      kArticle, ""},
     {"TheWikiInANewWindow", kArticle, kWikiLink, ClickKind::ControlLeft,
      "https://en.wikipedia.org/wiki/Sample_page", kArticle, ""},
-    // The edit page's "Editing help" asks for a window of its own.
-    {"TheEditorsHelp", kEditor, ".editHelp a", ClickKind::Left,
-     "https://www.mediawiki.org/wiki/Special:MyLanguage/Help:Editing_pages", kEditor, ""},
+    {"TheEditorsHelpInItsOwnWindow", kStagedPage, "#help", ClickKind::Left,
+     "https://www.mediawiki.org/wiki/Help:Editing_pages", kStagedPage, ""},
+    {"TheWikiInABlankTarget", kStagedPage, "#blank", ClickKind::Left,
+     "https://en.wikipedia.org/wiki/Help:Editing", kStagedPage, ""},
+    {"APageScript", kStagedPage, "#script", ClickKind::Left, "https://example.org/by-script",
+     kStagedPage, ""},
+    {"AForm", kStagedPage, "#form", ClickKind::Left, "https://example.org/form?q=x", kStagedPage,
+     ""},
     {"TheWiki", kArticle, kWikiLink, ClickKind::Left, "", "/wiki/Sample_page", ""},
     {"ALocalFile", kArticle, "a[href^=\"file:\"]", ClickKind::Left, "", kArticle,
      "Tab 0 did not open \"file:///etc/hostname\""},
@@ -79,7 +95,15 @@ const LinkRow kLinks[] = {
 
 class OffWikiLinksTest : public WindowUnderInputTest, public testing::WithParamInterface<LinkRow> {
 protected:
-    static void SetUpTestSuite() { LoopbackWiki(); }
+    static void SetUpTestSuite() {
+        LoopbackWiki().tlsEnd().answer(kStagedPage, [](const support::ArrivedRequest&) {
+            support::StubAnswer answer;
+            answer.body = kStagedLinks;
+            return answer;
+        });
+    }
+
+    static void TearDownTestSuite() { LoopbackWiki().tlsEnd().passOn(kStagedPage); }
 
     void SetUp() override {
         WindowUnderInputTest::SetUp();
