@@ -64,8 +64,10 @@ void PaneDestinations::download(int pane, QObject& request) {
     dialog.setWindowModality(Qt::WindowModal);
     dialog.setAcceptMode(QFileDialog::AcceptSave);
     dialog.setFileMode(QFileDialog::AnyFile);
-    // Where the desktop's browsers put downloads.
-    dialog.setDirectory(QStandardPaths::writableLocation(QStandardPaths::DownloadLocation));
+    // Where the desktop's browsers put downloads; the user's own folder while there is no such
+    // folder, which is not made without the user's say either.
+    const QString downloads = QStandardPaths::writableLocation(QStandardPaths::DownloadLocation);
+    dialog.setDirectory(QDir(downloads).exists() ? downloads : QDir::homePath());
     dialog.selectFile(name);
     if (dialog.exec() != QDialog::Accepted || dialog.selectedFiles().isEmpty()) {
         download->cancel();

@@ -7,14 +7,22 @@
 #include <gmock/gmock.h>
 #include <gtest/gtest.h>
 
+#include <QApplication>
+#include <QFileDialog>
 #include <QLabel>
 #include <QQuickItem>
 #include <QStringList>
 #include <QTabBar>
+#include <QTimer>
 #include <QUrl>
+#include <cstdint>
+#include <filesystem>
+#include <fstream>
 #include <functional>
+#include <iterator>
 #include <ostream>
 #include <string>
+#include <vector>
 
 #include "tests/qt/browser_stand_in.h"
 #include "tests/qt/event_loop_wait.h"
@@ -22,6 +30,8 @@
 #include "tests/qt/pane_user.h"
 #include "tests/qt/stand_in_wiki.h"
 #include "tests/qt/window_under_input.h"
+#include "tests/support/scratch_folder.h"
+#include "tests/support/x_input.h"
 #include "window/form1_accessibility.h"
 #include "window/qt/form1_window.h"
 #include "window/qt/tab_container.h"
@@ -50,6 +60,9 @@ help</a> (opens in new window)</p>
 <button id="form">Form</button></form>)html";
 constexpr char kWikiLink[] = "#mw-content-text a[href=\"/wiki/Sample_page\"]";
 constexpr char kExternalLink[] = "a.external[href^=\"https://example.org\"]";
+constexpr std::uint32_t kLetterA = 0x61;
+constexpr std::uint32_t kReturn = 0xff0d;
+constexpr std::uint32_t kEscape = 0xff1b;
 // Long enough for a pane that was wrongly sent on to have begun to show another address.
 constexpr int kSettleMs = 1500;
 
@@ -93,7 +106,8 @@ const LinkRow kLinks[] = {
      "Tab 0 did not open \"irc://irc.example.org/wikipedia\""},
 };
 
-class OffWikiLinksTest : public WindowUnderInputTest, public testing::WithParamInterface<LinkRow> {
+// Tab 0 on pages of the local wiki, the user's browser replaced by the stand-in.
+class PanesOnTheWikiTest : public WindowUnderInputTest {
 protected:
     static void SetUpTestSuite() {
         LoopbackWiki().tlsEnd().answer(kStagedPage, [](const support::ArrivedRequest&) {
@@ -148,6 +162,8 @@ protected:
     BrowserStandIn browser;
 };
 
+class OffWikiLinksTest : public PanesOnTheWikiTest, public testing::WithParamInterface<LinkRow> {};
+
 TEST_P(OffWikiLinksTest, OnlyTheWikiOpensInThePane) {
     const LinkRow& row = GetParam();
     ASSERT_NO_FATAL_FAILURE(open(row.page));
@@ -180,6 +196,104 @@ TEST_P(OffWikiLinksTest, OnlyTheWikiOpensInThePane) {
 
 INSTANTIATE_TEST_SUITE_P(Links, OffWikiLinksTest, testing::ValuesIn(kLinks),
                          [](const testing::TestParamInfo<LinkRow>& info) {
+                             return std::string(info.param.name);
+                         });
+
+struct DownloadRow {
+    const char* name;
+    // Saves under the name it types; otherwise Escape closes the save dialog.
+    bool save;
+    const char* status;
+};
+
+void PrintTo(const DownloadRow& row, std::ostream* out) { *out << row.name; }
+
+// The desktop's folder for downloads, staged in the test's own configuration folder (the
+// test's environment sets one) for as long as the test runs.
+class DownloadTest : public PanesOnTheWikiTest, public testing::WithParamInterface<DownloadRow> {
+protected:
+    void SetUp() override {
+        ASSERT_TRUE(qEnvironmentVariableIsSet("XDG_CONFIG_HOME"))
+            << "the test writes the desktop's folder names into a configuration folder of its own";
+        PanesOnTheWikiTest::SetUp();
+        userDirs_ = std::filesystem::path(qEnvironmentVariable("XDG_CONFIG_HOME").toStdString()) /
+                    "user-dirs.dirs";
+        ASSERT_FALSE(std::filesystem::exists(userDirs_)) << userDirs_;
+        std::filesystem::create_directories(userDirs_.parent_path());
+        std::filesystem::create_directories(downloads());
+        std::ofstream(userDirs_) << "XDG_DOWNLOAD_DIR=\"" << downloads().string() << "\"\n";
+    }
+
+    void TearDown() override {
+        std::filesystem::remove(userDirs_);
+        PanesOnTheWikiTest::TearDown();
+    }
+
+    std::filesystem::path downloads() const { return folder_.path() / "Downloads"; }
+
+private:
+    support::ScratchFolder folder_;
+    std::filesystem::path userDirs_;
+};
+
+// The wiki's export, offered as a file: nothing is written but where the user chose to save it.
+TEST_P(DownloadTest, IsSavedOnlyWhereTheUserChooses) {
+    const bool save = GetParam().save;
+    ASSERT_NO_FATAL_FAILURE(open(kArticle));
+    const std::filesystem::path file = downloads() / "exported.xml";
+    // The save dialog is asked before the engine's signal returns, in an event loop of its own
+    // under the click's: the user answers it from there. Any further dialog, which a second
+    // click would open, is closed unanswered.
+    QStringList shownIn;
+    QTimer answer;
+    answer.callOnTimeout([&] {
+        auto* dialog = qobject_cast<QFileDialog*>(QApplication::activeModalWidget());
+        if (dialog == nullptr || !dialog->isVisible() || dialog->property("answered").toBool()) {
+            return;
+        }
+        dialog->setProperty("answered", true);
+        shownIn << dialog->directory().absolutePath();
+        if (save && shownIn.size() == 1) {
+            input.key(kLetterA, support::XInput::Modifier::Control);
+            input.type(file.filename().string());
+            input.key(kReturn);
+        } else {
+            input.key(kEscape);
+        }
+        input.sync();
+    });
+    answer.start(50);
+    ASSERT_TRUE(
+        user.clickInPage(0, "a[href*=\"Special:Export\"]", [&] { return !shownIn.isEmpty(); }))
+        << "no save dialog; the status line says " << ToUtf8(window.status()->text());
+    ASSERT_TRUE(WaitInEventLoop(
+        [&] { return window.status()->text().contains(ToQString(GetParam().status)); }, kGiveUpMs))
+        << ToUtf8(window.status()->text());
+    EXPECT_THAT(shownIn, ElementsAre(ToQString(downloads().string())));
+    EXPECT_EQ(address(), std::string(kWiki) + kArticle);
+    EXPECT_THAT(browser.handed(), IsEmpty());
+    std::vector<std::filesystem::path> written;
+    for (const auto& entry : std::filesystem::directory_iterator(downloads())) {
+        written.push_back(entry.path());
+    }
+    if (save) {
+        EXPECT_EQ(ToUtf8(window.status()->toolTip()), file.string());
+        ASSERT_THAT(written, ElementsAre(file));
+        std::ifstream saved(file);
+        const std::string text{std::istreambuf_iterator<char>(saved), {}};
+        EXPECT_THAT(text, HasSubstr("<title>Linked article</title>"));
+    } else {
+        EXPECT_THAT(written, IsEmpty());
+    }
+}
+
+const DownloadRow kDownloads[] = {
+    {"Saved", true, "Tab 0's download was saved as"},
+    {"Refused", false, "was not saved: no place was chosen for it"},
+};
+
+INSTANTIATE_TEST_SUITE_P(Downloads, DownloadTest, testing::ValuesIn(kDownloads),
+                         [](const testing::TestParamInfo<DownloadRow>& info) {
                              return std::string(info.param.name);
                          });
 
