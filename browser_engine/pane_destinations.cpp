@@ -27,7 +27,12 @@ void PaneDestinations::attach(QWidget& dialogParent) { dialogParent_ = &dialogPa
 
 void PaneDestinations::navigation(int pane, QObject& request) {
     auto* navigation = qobject_cast<QWebEngineNavigationRequest*>(&request);
-    if (navigation == nullptr) return;
+    // What the module opens itself (the wiki's pages, the empty page) is its own choice; no page
+    // can start a navigation of this type.
+    if (navigation == nullptr ||
+        navigation->navigationType() == QWebEngineNavigationRequest::TypedNavigation) {
+        return;
+    }
     const QUrl address = navigation->url();
     if (DestinationOf(Encoded(address)) == Destination::Pane) return;
     navigation->reject();

@@ -12,10 +12,10 @@ class QWidget;
 
 namespace nominator {
 
-// Keeps the panes on the wiki. A pane has no address bar: a navigation to any other address,
-// and every page that asks for a window of its own, goes to the user's browser (the desktop's
-// default), which shows where it is, or nowhere; the pane stays as it was. A download is saved
-// only where the user chooses. What a pane did not keep reaches the window as a notice.
+// Keeps the panes on the wiki. A pane has no address bar: a page's navigation to any other
+// address, and every page that asks for a window of its own, goes to the user's browser (the
+// desktop's default), which shows where it is, or nowhere; the pane stays as it was. A download
+// is saved only where the user chooses. What a pane did not keep reaches the window as a notice.
 class PaneDestinations : public QObject {
     Q_OBJECT
 
