@@ -20,6 +20,7 @@
 #include <fstream>
 #include <functional>
 #include <iterator>
+#include <optional>
 #include <ostream>
 #include <string>
 #include <vector>
@@ -218,14 +219,20 @@ protected:
         PanesOnTheWikiTest::SetUp();
         userDirs_ = std::filesystem::path(qEnvironmentVariable("XDG_CONFIG_HOME").toStdString()) /
                     "user-dirs.dirs";
-        ASSERT_FALSE(std::filesystem::exists(userDirs_)) << userDirs_;
+        if (std::ifstream kept{userDirs_}) {
+            kept_ = std::string(std::istreambuf_iterator<char>(kept), {});
+        }
         std::filesystem::create_directories(userDirs_.parent_path());
         std::filesystem::create_directories(downloads());
         std::ofstream(userDirs_) << "XDG_DOWNLOAD_DIR=\"" << downloads().string() << "\"\n";
     }
 
     void TearDown() override {
-        std::filesystem::remove(userDirs_);
+        if (kept_) {
+            std::ofstream(userDirs_) << *kept_;
+        } else if (!userDirs_.empty()) {
+            std::filesystem::remove(userDirs_);
+        }
         PanesOnTheWikiTest::TearDown();
     }
 
@@ -234,6 +241,8 @@ protected:
 private:
     support::ScratchFolder folder_;
     std::filesystem::path userDirs_;
+    // What the file held before the test, if it was there.
+    std::optional<std::string> kept_;
 };
 
 // The wiki's export, offered as a file: nothing is written but where the user chose to save it.
