@@ -38,16 +38,31 @@ Item {
             id: channel
 
             Component.onCompleted: registerObjects({
-                    "editor": panes.requests.editorChannel(pane.index)
+                    "editor": panes.requests.editorChannel(pane.index),
+                    "links": panes.requests.linkChannel(pane.index)
                 })
         }
+        // A download is the profile's; the pane whose page offered it asks where to save it.
+        Connections {
+            target: panes.profile
+
+            function onDownloadRequested(download) {
+                if (download.view === view)
+                    panes.requests.download(pane.index, download);
+            }
+        }
         WebEngineView {
+            id: view
+
             objectName: pane.viewName
             anchors.fill: parent
             profile: panes.profile
             zoomFactor: panes.zoom
             webChannel: channel
             webChannelWorld: WebEngineScript.ApplicationWorld
+            // Every address, whatever its scheme, reaches onNavigationRequested, where the module
+            // decides where it goes; the engine hands nothing to the desktop itself.
+            settings.unknownUrlSchemePolicy: WebEngineSettings.AllowAllUnknownUrlSchemes
 
             Component.onCompleted: {
                 const script = WebEngine.script();
@@ -73,6 +88,10 @@ Item {
             onLoadingChanged: loading => panes.requests.loadingChanged(pane.index, loading.url,
                                                                        loading.status)
             onWindowCloseRequested: panes.requests.closeAgreed(pane.index)
+            // Only the wiki's own pages open here; the module sends the rest elsewhere.
+            onNavigationRequested: request => panes.requests.navigation(pane.index, request)
+            onNewWindowRequested: request => panes.requests.newWindow(pane.index, request)
+            onUrlChanged: panes.requests.addressChanged(pane.index, url)
         }
     }
 

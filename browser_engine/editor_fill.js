@@ -1,6 +1,7 @@
 // Runs in every page of the panes, in a script world of the tool's own that the wiki's scripts
 // cannot reach, after qwebchannel.js. It tells the module which editor the page shows, puts in
-// what the module sends (as data, over the web channel), and says when the user changes it.
+// what the module sends (as data, over the web channel), and says when the user changes it; and
+// it tells the module of the user's clicks on links the engine drops without a word.
 (function () {
     'use strict';
     if (typeof qt === 'undefined' || !qt.webChannelTransport) return;
@@ -38,8 +39,21 @@
     }
 
     new QWebChannel(qt.webChannelTransport, function (channel) {
+        watchLinks(channel.objects.links);
         whenParsed(function () { connected(channel.objects.editor); });
     });
+
+    // A link to a local file is dropped by the engine before any navigation the module sees;
+    // the module says why. Only the user's own clicks count, and only those the page let be.
+    function watchLinks(links) {
+        for (const kind of ['click', 'auxclick']) {
+            window.addEventListener(kind, function (event) {
+                if (!event.isTrusted || event.defaultPrevented) return;
+                const link = event.target instanceof Element ? event.target.closest('a[href]') : null;
+                if (link && link.protocol === 'file:') links.clicked(link.href);
+            });
+        }
+    }
 
     function connected(editor) {
         const form = editForm();

@@ -20,20 +20,27 @@ constexpr int kHideTooltip = 1;
 }  // namespace
 
 PageRequests::PageRequests(BrowserEngine::PaneEvents events)
-    : events_(std::move(events)), leaving_(events_, [this](int pane) {
-          const EditorChannel* channel = editor(pane);
-          return channel != nullptr && channel->holdsOnlyTheFill();
-      }) {}
+    : events_(std::move(events)),
+      leaving_(events_,
+               [this](int pane) {
+                   const EditorChannel* channel = editor(pane);
+                   return channel != nullptr && channel->holdsOnlyTheFill();
+               }),
+      destinations_(events_) {}
 
 void PageRequests::setPanes(const std::vector<PaneLabel>& panes) {
-    // The page of a pane that goes may still call its channel until the pane is deleted.
+    // The page of a pane that goes may still call its channels until the pane is deleted.
     while (editors_.size() > panes.size()) {
         editors_.back()->detach();
         editors_.back()->deleteLater();
         editors_.pop_back();
+        links_.back()->deleteLater();
+        links_.pop_back();
     }
     while (editors_.size() < panes.size()) {
-        editors_.push_back(new EditorChannel(static_cast<int>(editors_.size()), events_, this));
+        const int pane = static_cast<int>(editors_.size());
+        editors_.push_back(new EditorChannel(pane, events_, this));
+        links_.push_back(new LinkChannel(pane, destinations_, this));
     }
     leaving_.setPanes(panes);
 }
@@ -41,6 +48,7 @@ void PageRequests::setPanes(const std::vector<PaneLabel>& panes) {
 void PageRequests::attach(QuickPanesHost& host) {
     host_ = &host;
     leaving_.attach(host);
+    destinations_.attach(host);
     for (std::size_t pane = 0; pane < editors_.size(); ++pane) {
         if (QQuickItem* view = host.pane(static_cast<int>(pane))) editors_[pane]->attach(*view);
     }
@@ -98,6 +106,27 @@ void PageRequests::loadingChanged(int pane, const QUrl& url, int status) {
 
 QObject* PageRequests::editorChannel(int pane) { return editor(pane); }
 
+QObject* PageRequests::linkChannel(int pane) {
+    if (pane < 0 || static_cast<std::size_t>(pane) >= links_.size()) return nullptr;
+    return links_[static_cast<std::size_t>(pane)];
+}
+
 void PageRequests::closeAgreed(int pane) { leaving_.closeAgreed(pane); }
+
+void PageRequests::navigation(int pane, QObject* request) {
+    if (request != nullptr) destinations_.navigation(pane, *request);
+}
+
+void PageRequests::newWindow(int pane, QObject* request) {
+    if (request != nullptr) destinations_.newWindow(pane, *request);
+}
+
+void PageRequests::download(int pane, QObject* request) {
+    if (request != nullptr) destinations_.download(pane, *request);
+}
+
+void PageRequests::addressChanged(int pane, const QUrl& url) {
+    if (events_.addressChanged) events_.addressChanged(pane, url);
+}
 
 }  // namespace nominator

@@ -6,6 +6,7 @@
 #include <vector>
 
 #include "browser_engine/editor_channel.h"
+#include "browser_engine/pane_destinations.h"
 #include "browser_engine/pane_leaving.h"
 
 namespace nominator {
@@ -40,8 +41,13 @@ public:
     Q_INVOKABLE void tooltip(int pane, QObject* request);
     Q_INVOKABLE void loadingChanged(int pane, const QUrl& url, int status);
     Q_INVOKABLE void closeAgreed(int pane);
+    Q_INVOKABLE void navigation(int pane, QObject* request);
+    Q_INVOKABLE void newWindow(int pane, QObject* request);
+    Q_INVOKABLE void download(int pane, QObject* request);
+    Q_INVOKABLE void addressChanged(int pane, const QUrl& url);
     // What the pane's web channel offers its pages.
     Q_INVOKABLE QObject* editorChannel(int pane);
+    Q_INVOKABLE QObject* linkChannel(int pane);
 
 private:
     QPointer<QuickPanesHost> host_;
@@ -49,6 +55,8 @@ private:
     // Children of this object, so that the QML never takes them over; one a pane.
     std::vector<EditorChannel*> editors_;
     PaneLeaving leaving_;
+    PaneDestinations destinations_;
+    std::vector<LinkChannel*> links_;
 };
 
 }  // namespace nominator

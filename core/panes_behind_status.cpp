@@ -3,6 +3,7 @@
 #include <cstddef>
 
 #include "core/english_list.h"
+#include "core/text_scan.h"
 
 namespace nominator {
 namespace {
@@ -10,19 +11,6 @@ namespace {
 // Keeps the status line to a few lines however long the titles are.
 constexpr std::size_t kTitleCharacters = 40;
 constexpr std::size_t kTitleCharactersOfMany = 18;
-
-bool IsContinuationByte(char byte) { return (static_cast<unsigned char>(byte) & 0xC0) == 0x80; }
-
-// The title, cut after `characters` code points with an ellipsis; never inside a character.
-std::string Shortened(const std::string& title, std::size_t characters) {
-    std::size_t counted = 0;
-    for (std::size_t i = 0; i < title.size(); ++i) {
-        if (IsContinuationByte(title[i])) continue;
-        if (counted == characters) return title.substr(0, i) + "\u2026";
-        ++counted;
-    }
-    return title;
-}
 
 }  // namespace
 

@@ -25,6 +25,11 @@ struct StatusLine {
 // Everything the status line can say, one row a text, in the order in which they win: the line
 // says the first that applies, and then the note on the creator's notice, if any.
 enum class StatusId {
+    AddressRefused,
+    NotHandedOn,
+    DownloadRefused,
+    DownloadSaved,
+    DownloadFailed,
     PaneBehind,
     PanesBehind,
     HeldTwice,
@@ -53,6 +58,18 @@ struct StatusEntry {
 
 // clang-format off
 inline constexpr StatusEntry kStatusCatalogue[] = {
+    // What a pane did with an address or a download it did not keep: said when it happens, until
+    // the line's next change.
+    {StatusId::AddressRefused,
+     "Tab {tab} did not open {subject}: the tabs show only the wiki, and only web and mail "
+     "addresses go to your browser", true},
+    {StatusId::NotHandedOn,
+     "Tab {tab} could not open {subject} in your browser: the desktop has no program for it", true},
+    {StatusId::DownloadRefused,
+     "Tab {tab}'s download {subject} was not saved: no place was chosen for it", false},
+    {StatusId::DownloadSaved, "Tab {tab}'s download was saved as {subject}", false},
+    {StatusId::DownloadFailed,
+     "Tab {tab}'s download {subject} stopped before it was saved: {reason}", true},
     {StatusId::PaneBehind,
      "Tab {tabs} still shows an earlier page, kept for its unsaved changes: {pages}", true},
     {StatusId::PanesBehind,

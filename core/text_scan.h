@@ -1,5 +1,7 @@
 #pragma once
 
+#include <cstddef>
+#include <string>
 #include <string_view>
 
 namespace nominator {
@@ -14,5 +16,8 @@ bool StartsWithCaseless(std::string_view text, std::string_view prefix);
 // its start, or at its end.
 std::string_view WithoutLeadingSpace(std::string_view text);
 std::string_view WithoutTrailingSpace(std::string_view text);
+
+// The UTF-8 text cut after `characters` code points, with an ellipsis; never inside a character.
+std::string Shortened(std::string_view text, std::size_t characters);
 
 }  // namespace nominator

@@ -321,6 +321,13 @@ void Form1::PaneArrived(Pane pane) {
     if (behind_.erase(pane) > 0) refreshStatus();
 }
 
+void Form1::PaneNoticed(Pane pane, PaneNotice notice, const std::string& subject,
+                        const std::string& reason) {
+    const StatusLine line = PaneNoticeStatus(pane, notice, subject, reason);
+    view_.show(Control::Status);
+    view_.setStatus(line.text, line.detail, line.warning);
+}
+
 void Form1::refreshStatus() {
     StatusFacts facts{.noLogMarker = noLogMarker_, .notice = input_.notice};
     if (phase_ == Phase::Checking) facts.check = Status(StatusId::Checking);

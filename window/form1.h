@@ -12,6 +12,7 @@
 #include "core/nomination_check_answer.h"
 #include "core/nomination_plan.h"
 #include "core/nomination_review.h"
+#include "core/pane_addresses.h"
 #include "core/saved_edits.h"
 #include "window/nomination_view.h"
 
@@ -62,6 +63,10 @@ public:
     void EditorShown(Pane pane, const std::string& page, const std::string& text);
     // The editor of `page` holds its fill.
     void EditorFilled(Pane pane, const std::string& page);
+    // A pane did not keep an address or a download for itself (see PaneNotice): the status
+    // line says so until it next changes.
+    void PaneNoticed(Pane pane, PaneNotice notice, const std::string& subject,
+                     const std::string& reason);
     // A pane finished loading a page: after a save, the wiki may hold another of the edits.
     void PaneLoaded(Pane pane);
     // The wiki's answer to the latest question which edits it holds; the status line then says

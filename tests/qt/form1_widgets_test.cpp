@@ -26,6 +26,7 @@
 #include <utility>
 #include <vector>
 
+#include "core/pane_addresses.h"
 #include "core/saved_edits.h"
 #include "core/status_catalogue.h"
 #include "tests/qt/quick_panes.h"
@@ -314,7 +315,21 @@ std::string LongestStatusText(StatusId id) {
     const NominationPlan plan =
         PlanNomination({.name = "A", .logKey = "K", .notice = NoticeState::Open, .creator = "C"});
     using S = EditState;
+    const std::string address(200, 'x');
     switch (id) {
+        // Said on their own, when a pane does not keep an address or a download.
+        case StatusId::AddressRefused:
+            return PaneNoticeStatus(12, PaneNotice::AddressRefused, "file:///" + address).text;
+        case StatusId::NotHandedOn:
+            return PaneNoticeStatus(12, PaneNotice::NotHandedOn, "mailto:" + address).text;
+        case StatusId::DownloadRefused:
+            return PaneNoticeStatus(12, PaneNotice::DownloadRefused, address).text;
+        case StatusId::DownloadSaved:
+            return PaneNoticeStatus(12, PaneNotice::DownloadSaved, "/home/" + address).text;
+        case StatusId::DownloadFailed:
+            return PaneNoticeStatus(12, PaneNotice::DownloadFailed, address,
+                                    "the network connection was lost")
+                .text;
         case StatusId::PaneBehind:
             facts.behind = {
                 {2, "Editing Wikipedia:Articles for deletion/Log/2026 September 27 - Wikipedia"}};

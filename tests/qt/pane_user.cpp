@@ -28,9 +28,19 @@ constexpr std::uint32_t kLetterV = 0x76;
 
 }  // namespace
 
-void PaneUser::click(QPoint global) {
+void PaneUser::click(QPoint global, ClickKind kind) {
     input_.moveTo(global.x(), global.y());
-    input_.clickLeft();
+    switch (kind) {
+        case ClickKind::Left:
+            input_.clickLeft();
+            break;
+        case ClickKind::ControlLeft:
+            input_.clickLeft(support::XInput::Modifier::Control);
+            break;
+        case ClickKind::Middle:
+            input_.clickMiddle();
+            break;
+    }
     input_.sync();
     ++clicks_;
     lastClick_ = std::chrono::steady_clock::now();
@@ -60,7 +70,8 @@ bool PaneUser::showTab(int tab) {
     return WaitInEventLoop([&] { return bar->currentIndex() == tab; }, kGiveUpMs);
 }
 
-bool PaneUser::clickInPage(int tab, const char* selector, const std::function<bool()>& done) {
+bool PaneUser::clickInPage(int tab, const char* selector, const std::function<bool()>& done,
+                           ClickKind kind) {
     QQuickItem& view = pane(tab);
     const QUrl before = view.property("url").toUrl();
     const std::function<bool()> left = [&] { return view.property("url").toUrl() != before; };
@@ -76,7 +87,7 @@ bool PaneUser::clickInPage(int tab, const char* selector, const std::function<bo
         const double zoom = view.property("zoomFactor").toDouble();
         const QPointF at(centre->toList()[0].toDouble() * zoom,
                          centre->toList()[1].toDouble() * zoom);
-        click(PanesWindow()->mapToGlobal(view.mapToScene(at).toPoint()));
+        click(PanesWindow()->mapToGlobal(view.mapToScene(at).toPoint()), kind);
         if (WaitInEventLoop(done ? done : left, kClickMs)) return true;
     }
     return false;

@@ -21,12 +21,16 @@ class LocalWiki;
 
 namespace nominator {
 
+// How a click is made: a plain one, one that asks for a link in a new window with Control held
+// down, or with the wheel's button.
+enum class ClickKind { Left, ControlLeft, Middle };
+
 class PaneUser {
 public:
     explicit PaneUser(Form1Widgets& window) : window_(window) {}
 
     bool connected() const { return input_.connected(); }
-    void click(QPoint global);
+    void click(QPoint global, ClickKind kind = ClickKind::Left);
     void clickOn(QWidget* widget);
     void key(std::uint32_t keysym, support::XInput::Modifier modifier = {});
     // Pastes the text into the box, as a user replaces a box's text; false when the box did not
@@ -38,7 +42,8 @@ public:
     // if need be, until `done` holds, by default until the pane has left the page for another.
     // Under Xvfb without a window manager, the first click into the panes' window is now and
     // then taken for handing it the keys only. The page is scrolled to the element by script.
-    bool clickInPage(int tab, const char* selector, const std::function<bool()>& done = {});
+    bool clickInPage(int tab, const char* selector, const std::function<bool()>& done = {},
+                     ClickKind kind = ClickKind::Left);
     // Clicks the tab's Save button and waits until the pane shows the saved page.
     bool save(int tab);
     // Logs in through the wiki's login form in the tab's pane, filled and sent by script: the

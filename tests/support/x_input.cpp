@@ -12,6 +12,7 @@ namespace support {
 namespace {
 
 constexpr xcb_button_t kLeftButton = 1;
+constexpr xcb_button_t kMiddleButton = 2;
 constexpr xcb_button_t kRightButton = 3;
 // X reports the wheel as buttons: 4 for a notch up, 5 for a notch down.
 constexpr xcb_button_t kWheelUp = 4;
@@ -111,14 +112,21 @@ void XInput::pressLeft() { button(kLeftButton, true); }
 
 void XInput::releaseLeft() { button(kLeftButton, false); }
 
-void XInput::clickLeft() {
+void XInput::clickLeft(Modifier modifier) {
+    hold(modifier, true);
     pressLeft();
     releaseLeft();
+    hold(modifier, false);
 }
 
 void XInput::clickRight() {
     button(kRightButton, true);
     button(kRightButton, false);
+}
+
+void XInput::clickMiddle() {
+    button(kMiddleButton, true);
+    button(kMiddleButton, false);
 }
 
 void XInput::wheel(bool up, Modifier modifier) {

@@ -31,9 +31,12 @@ public:
     void type(std::string_view text);
     void pressLeft();
     void releaseLeft();
-    void clickLeft();
+    // The modifier held down meanwhile when asked: Control opens a link in a new window.
+    void clickLeft(Modifier modifier = Modifier::None);
     // The button that opens a context menu.
     void clickRight();
+    // The wheel's button, which opens a link in a new window.
+    void clickMiddle();
     // Turns the wheel by one notch, away from the user (up) or towards, the modifier held down.
     void wheel(bool up, Modifier modifier = Modifier::None);
     // Moves to a point of a window's client area, in pixels, and clicks there.

@@ -47,3 +47,6 @@ $wgShowExceptionDetails = true;
 // The tests' account is the installer's sysop, yet meets a fully protected page as most editors
 // do: it may not edit it.
 $wgGroupPermissions['sysop']['editprotected'] = false;
+
+// Pages may link local files, as intranet wikis let theirs do: the panes must refuse them.
+$wgUrlProtocols[] = 'file://';

@@ -15,6 +15,7 @@
 #include "core/nomination_plan.h"
 #include "core/nomination_review.h"
 #include "core/saved_edits.h"
+#include "core/status_catalogue.h"
 #include "tests/window/fake_view.h"
 #include "window/close_question.h"
 #include "window/pane_labels.h"
@@ -476,6 +477,22 @@ TEST_F(Form1Test, APaneBehindBeforeAnyNominationShowsTheStatusLine) {
     EXPECT_EQ(view.operations().front(), "show Status");
     EXPECT_THAT(view.operations().back(),
                 StartsWith("set Status (warning) Tab 2 still shows an earlier page"));
+}
+
+TEST_F(Form1Test, WhatAPaneDidNotKeepShowsOnTheStatusLineUntilItNextChanges) {
+    form.PaneNoticed(kTalkPane, PaneNotice::AddressRefused, "file:///etc/hostname", "");
+    EXPECT_THAT(view.operations(),
+                ElementsAre("show Status",
+                            "set Status (warning) Tab 3 did not open \"file:///etc/hostname\": "
+                            "the tabs show only the wiki, and only web and mail addresses go to "
+                            "your browser | tip: file:///etc/hostname"));
+    view.clearOperations();
+    form.Command1_Click();
+    std::vector<std::string> statuses;
+    for (const std::string& operation : view.operations()) {
+        if (operation.starts_with("set Status")) statuses.push_back(operation);
+    }
+    EXPECT_THAT(statuses, ElementsAre("set Status " + StatusText(StatusId::Checking)));
 }
 
 TEST_F(Form1Test, NextDayAlwaysCountsFromTodayAndTouchesOnlyTheLogPane) {

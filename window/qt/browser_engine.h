@@ -6,6 +6,7 @@
 #include <memory>
 #include <vector>
 
+#include "core/pane_addresses.h"
 #include "window/nomination_view.h"
 
 class QUrl;
@@ -34,6 +35,13 @@ public:
         std::function<void(int pane, const QString& title, const QString& text)> editorShown;
         // The editor of `title` holds what fillEditor() gave it.
         std::function<void(int pane, const QString& title)> editorFilled;
+        // The pane shows another address now (the empty page's among them).
+        std::function<void(int pane, const QUrl& address)> addressChanged;
+        // The pane did not keep an address or a download for itself: it sent the address
+        // nowhere, the desktop could not open it, or the download was refused, saved or stopped.
+        std::function<void(int pane, PaneNotice notice, const QString& subject,
+                           const QString& reason)>
+            noticed;
     };
 
     // What to put into a pane's editor, as if typed, and for which page and text.

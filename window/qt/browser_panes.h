@@ -52,6 +52,9 @@ public:
     // The user's answer to the questions askToClose() held.
     void answerClose(bool close);
 
+    // The labels setPanes() gave last.
+    const std::vector<PaneLabel>& labels() const { return labels_; }
+
 private:
     // Destroys the engine with its profile, and calls `closed` once it has written what it keeps.
     void closeProfile(const std::function<void()>& closed);

@@ -6,6 +6,7 @@
 #include <QLineEdit>
 #include <QMessageBox>
 #include <QPushButton>
+#include <QTabBar>
 #include <QTimer>
 #include <QUrl>
 #include <stdexcept>
@@ -63,6 +64,12 @@ BrowserEngine::PaneEvents Form1Window::paneEvents() {
     events.editorFilled = [this](int tab, const QString& page) {
         RunHandler(this, [&] { form_.EditorFilled(PaneOf(tab), ToUtf8(page)); });
     };
+    events.noticed = [this](int tab, PaneNotice notice, const QString& subject,
+                            const QString& reason) {
+        RunHandler(
+            this, [&] { form_.PaneNoticed(PaneOf(tab), notice, ToUtf8(subject), ToUtf8(reason)); });
+    };
+    events.addressChanged = [this](int tab, const QUrl& address) { showAddress(tab, address); };
     return events;
 }
 
@@ -70,6 +77,17 @@ void Form1Window::setPanes(const std::vector<PaneLabel>& panes) {
     // The tabs first: a tab that goes selects one that stays, whose pane is still there.
     setTabs(panes);
     panes_.setPanes(panes);
+}
+
+void Form1Window::showAddress(int tab, const QUrl& address) {
+    // A pane has no address bar: its tab's tool tip says where it is, after what it holds.
+    const std::vector<PaneLabel>& labels = panes_.labels();
+    if (tab < 0 || static_cast<std::size_t>(tab) >= labels.size()) return;
+    QString tip = ToQString(labels[static_cast<std::size_t>(tab)].name);
+    if (!address.isEmpty() && address.scheme() != QStringLiteral("about")) {
+        tip += u'\n' + address.toDisplayString();
+    }
+    tabby()->tabBar()->setTabToolTip(tab, tip);
 }
 
 bool Form1Window::load() {

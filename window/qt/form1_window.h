@@ -56,6 +56,7 @@ protected:
 
 private:
     BrowserEngine::PaneEvents paneEvents();
+    void showAddress(int tab, const QUrl& address);
     // Hands the fetch's outcome to Form1: the answer's text, or the reason there is none.
     using Outcome = void (Form1::*)(int ticket, const std::string& textOrReason);
     void fetchFor(int ticket, const std::string& address, Outcome answered, Outcome failed);
