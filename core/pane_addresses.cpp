@@ -16,8 +16,9 @@ namespace {
 constexpr std::array<std::string_view, 2> kWikiDomains = {"wikipedia.org", "wikimedia.org"};
 constexpr std::array<std::string_view, 3> kBrowserSchemes = {"https", "http", "mailto"};
 constexpr std::array<std::string_view, 2> kEmptyPages = {"about:blank", "about:srcdoc"};
-// Keeps the status line to a few lines however long the address.
-constexpr std::size_t kSubjectCharacters = 60;
+// Keeps the status line to a few lines however long the address: an address has no spaces to
+// wrap at, so it must fit the line's width at the window's design size.
+constexpr std::size_t kSubjectCharacters = 30;
 
 char Lower(char c) { return c >= 'A' && c <= 'Z' ? static_cast<char>(c - 'A' + 'a') : c; }
 
@@ -142,7 +143,10 @@ StatusLine PaneNoticeStatus(int tab, PaneNotice notice, std::string_view subject
     }();
     return Status(id, std::string(subject),
                   {{"tab", std::to_string(tab)},
-                   {"subject", Quoted(subject)},
+                   // A saved file is named by its name; the tool tip says where it is.
+                   {"subject", Quoted(notice == PaneNotice::DownloadSaved
+                                          ? subject.substr(subject.rfind('/') + 1)
+                                          : subject)},
                    {"reason", std::string(reason)}});
 }
 

@@ -99,6 +99,7 @@ StatusLine StatusOf(const NominationCheck& check, const std::optional<ReviewFact
 }
 
 StatusLine ComposeStatus(const StatusFacts& facts) {
+    if (facts.paneNotice) return *facts.paneNotice;
     StatusLine shown = facts.check.value_or(StatusLine{});
     if (facts.taggedBefore) {
         // What is saved may be the earlier nomination's: the tool tip says it, not the line.

@@ -168,6 +168,8 @@ struct StatusFacts {
     std::optional<std::pair<int, std::string>> heldTwice;
     // The creator, due a notice, is blocked.
     bool creatorBlocked = false;
+    // What a pane did last with an address or a download it did not keep (PaneNoticeStatus).
+    std::optional<StatusLine> paneNotice;
 };
 
 // The status line: the first entry that applies, with the note on the notice after it.

@@ -78,6 +78,7 @@ void Form1::Command1_Click() {
     // The editors shown so far belong to the earlier nomination, even at the same address (the
     // day's log): this one fills only those its panes show from now on.
     shown_.clear();
+    paneNotice_.reset();
     filled_.assign(planned.size(), false);
     saved_.assign(planned.size(), EditState::NotAsked);
     noLogMarker_ = false;
@@ -101,6 +102,7 @@ void Form1::DayPlus_Click() {
     const NominationPlan planned = plan();
     const std::size_t log = RowOf(planned, EditKind::DayLog);
     view_.navigate(PaneOf(log), planned[log].address);
+    if (std::exchange(paneNotice_, std::nullopt)) refreshStatus();
     if (phase_ == Phase::Nothing) return;
     filled_[log] = false;
     shown_.erase(PaneOf(log));
@@ -159,7 +161,11 @@ void Form1::EditorFilled(Pane pane, const std::string& page) {
     }
 }
 
-void Form1::PaneLoaded(Pane /*pane*/) {
+void Form1::PaneLoaded(Pane pane) {
+    if (paneNotice_ && paneNotice_->first == pane) {
+        paneNotice_.reset();
+        refreshStatus();
+    }
     if (phase_ == Phase::Prepared || phase_ == Phase::Complete) askWhatIsSaved();
 }
 
@@ -323,9 +329,9 @@ void Form1::PaneArrived(Pane pane) {
 
 void Form1::PaneNoticed(Pane pane, PaneNotice notice, const std::string& subject,
                         const std::string& reason) {
-    const StatusLine line = PaneNoticeStatus(pane, notice, subject, reason);
+    paneNotice_ = {pane, PaneNoticeStatus(pane, notice, subject, reason)};
     view_.show(Control::Status);
-    view_.setStatus(line.text, line.detail, line.warning);
+    refreshStatus();
 }
 
 void Form1::refreshStatus() {
@@ -339,6 +345,7 @@ void Form1::refreshStatus() {
         (input_.notice == NoticeState::Due || input_.notice == NoticeState::Open);
     if (phase_ != Phase::Nothing) facts.saves = SavedEditsStatus(plan(), saved_);
     for (const auto& [pane, page] : behind_) facts.behind.push_back({pane, page});
+    if (paneNotice_) facts.paneNotice = paneNotice_->second;
     const StatusLine shown = ComposeStatus(facts);
     view_.setStatus(shown.text, shown.detail, shown.warning);
 }

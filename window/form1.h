@@ -64,7 +64,7 @@ public:
     // The editor of `page` holds its fill.
     void EditorFilled(Pane pane, const std::string& page);
     // A pane did not keep an address or a download for itself (see PaneNotice): the status
-    // line says so until it next changes.
+    // line says so until that pane loads another page, or the next click.
     void PaneNoticed(Pane pane, PaneNotice notice, const std::string& subject,
                      const std::string& reason);
     // A pane finished loading a page: after a save, the wiki may hold another of the edits.
@@ -144,6 +144,8 @@ private:
     std::vector<bool> filled_;
     // The day's log has no place for the log line: the user must paste it.
     bool noLogMarker_ = false;
+    // What a pane did last with an address or a download it did not keep, and which pane.
+    std::optional<std::pair<Pane, StatusLine>> paneNotice_;
     SavedStates saved_;
     int lastSavedTicket_ = 0;
     int lastReviewTicket_ = 0;

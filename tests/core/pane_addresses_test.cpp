@@ -142,9 +142,8 @@ const NoticeCase kNotices[] = {
      PaneNotice::AddressRefused,
      kLongAddress,
      "",
-     {"Tab 2 did not open \"file:///home/user/Documents/r\xC3\xA9sum\xC3\xA9s/2026/March/"
-      "the-seventh/d\u2026\": the tabs show only the wiki, and only web and mail addresses go to "
-      "your browser",
+     {"Tab 2 did not open \"file:///home/user/Documents/r\xC3\xA9\u2026\": the tabs show only "
+      "the wiki, and only web and mail addresses go to your browser",
       kLongAddress, true}},
     {"NoBrowser",
      1,
@@ -166,8 +165,8 @@ const NoticeCase kNotices[] = {
      PaneNotice::DownloadSaved,
      "/home/user/Downloads/Sample_page.pdf",
      "",
-     {"Tab 0's download was saved as \"/home/user/Downloads/Sample_page.pdf\"",
-      "/home/user/Downloads/Sample_page.pdf", false}},
+     {"Tab 0's download was saved as \"Sample_page.pdf\"", "/home/user/Downloads/Sample_page.pdf",
+      false}},
     {"AFailedDownload",
      0,
      PaneNotice::DownloadFailed,

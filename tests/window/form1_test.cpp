@@ -163,6 +163,15 @@ std::string AskReview(int ticket, int nomination = 1, const std::string& creator
                      creator);
 }
 
+// The status line's changes among the operations.
+std::vector<std::string> StatusesOf(const std::vector<std::string>& operations) {
+    std::vector<std::string> statuses;
+    for (const std::string& operation : operations) {
+        if (operation.starts_with("set Status")) statuses.push_back(operation);
+    }
+    return statuses;
+}
+
 class Form1Test : public testing::Test {
 protected:
     // A nomination of Sample, its operations cleared so that a test sees only what follows.
@@ -479,20 +488,31 @@ TEST_F(Form1Test, APaneBehindBeforeAnyNominationShowsTheStatusLine) {
                 StartsWith("set Status (warning) Tab 2 still shows an earlier page"));
 }
 
-TEST_F(Form1Test, WhatAPaneDidNotKeepShowsOnTheStatusLineUntilItNextChanges) {
+// It stays while the rest of the line changes underneath (the check, the saves), until the
+// pane loads another page or the next click.
+TEST_F(Form1Test, WhatAPaneDidNotKeepShowsOnTheStatusLineUntilThePaneMovesOn) {
+    const std::string refused =
+        "set Status (warning) Tab 3 did not open \"file:///etc/hostname\": the tabs show only the "
+        "wiki, and only web and mail addresses go to your browser | tip: file:///etc/hostname";
     form.PaneNoticed(kTalkPane, PaneNotice::AddressRefused, "file:///etc/hostname", "");
-    EXPECT_THAT(view.operations(),
-                ElementsAre("show Status",
-                            "set Status (warning) Tab 3 did not open \"file:///etc/hostname\": "
-                            "the tabs show only the wiki, and only web and mail addresses go to "
-                            "your browser | tip: file:///etc/hostname"));
+    EXPECT_THAT(view.operations(), ElementsAre("show Status", refused));
+
+    nominateSample();
+    form.PaneNoticed(kTalkPane, PaneNotice::AddressRefused, "file:///etc/hostname", "");
+    form.NominationCheckAnswered(1, kFirstNominationAnswer);
+    form.PaneLoaded(kArticlePane);
+    EXPECT_EQ(StatusesOf(view.operations()), (std::vector<std::string>{refused, refused}));
+
+    view.clearOperations();
+    form.PaneLoaded(kTalkPane);
+    EXPECT_EQ(StatusesOf(view.operations()),
+              (std::vector<std::string>{"set Status First nomination" + kOwnArticle}));
+
+    form.PaneNoticed(kTalkPane, PaneNotice::AddressRefused, "file:///etc/hostname", "");
     view.clearOperations();
     form.Command1_Click();
-    std::vector<std::string> statuses;
-    for (const std::string& operation : view.operations()) {
-        if (operation.starts_with("set Status")) statuses.push_back(operation);
-    }
-    EXPECT_THAT(statuses, ElementsAre("set Status " + StatusText(StatusId::Checking)));
+    EXPECT_EQ(StatusesOf(view.operations()),
+              (std::vector<std::string>{"set Status " + StatusText(StatusId::Checking)}));
 }
 
 TEST_F(Form1Test, NextDayAlwaysCountsFromTodayAndTouchesOnlyTheLogPane) {
