@@ -105,7 +105,7 @@ const LinkRow kLinks[] = {
     {"ALocalFile", kArticle, "a[href^=\"file:\"]", ClickKind::Left, "", kArticle,
      "Tab 0 did not open \"file:///etc/hostname\""},
     {"AnotherProgramsScheme", kArticle, "a[href^=\"irc:\"]", ClickKind::Left, "", kArticle,
-     "Tab 0 did not open \"irc://irc.example.org/wikipedia\""},
+     "Tab 0 did not open \"irc://irc.example.org/wikipedi\u2026\""},
 };
 
 // Tab 0 on pages of the local wiki, the user's browser replaced by the stand-in.
