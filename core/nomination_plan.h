@@ -81,11 +81,11 @@ const EditKindInfo& InfoOf(EditKind kind);
 // What the window knows of a nomination when it plans it.
 struct NominationInput {
     // The article's title as typed, and under the wiki's name.
-    std::string typedTitle;
-    std::string name;
-    std::string reason;
+    std::string typedTitle = {};
+    std::string name = {};
+    std::string reason = {};
     // The day's log date key.
-    std::string logKey;
+    std::string logKey = {};
     // Which nomination of the article this is: 1 for the first.
     int number = 1;
     NoticeState notice = NoticeState::Unknown;
@@ -102,15 +102,15 @@ inline constexpr std::string_view kEmptyPage = "about:blank";
 struct PlannedEdit {
     EditKind kind;
     // The wiki's full title of the page the edit is made on; empty while it has none.
-    std::string page;
+    std::string page = {};
     // The tab's caption, "Tab 0", ...
-    std::string caption;
+    std::string caption = {};
     // The address its pane opens: the page's editor (the discussion's page itself, whose
     // editor its "create" link opens), or kEmptyPage while there is no page to edit.
-    std::string address;
+    std::string address = {};
     // The text to copy into the editor, and the edit summary.
-    std::string text;
-    std::string summary;
+    std::string text = {};
+    std::string summary = {};
     // Part of the nomination: counted in what is saved, "complete" and the close question.
     bool due = true;
     // The revision of the page in which the wiki showed the edit's sign before the nomination

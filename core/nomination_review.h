@@ -25,7 +25,7 @@ struct ClosedDiscussion {
 
 struct ReviewFacts {
     bool onMainPage = false;
-    std::optional<ClosedDiscussion> lastDiscussion;
+    std::optional<ClosedDiscussion> lastDiscussion = {};
     bool creatorBlocked = false;
     bool creatorIsBot = false;
 

@@ -154,22 +154,22 @@ struct PaneBehind {
 // Everything that decides the status line.
 struct StatusFacts {
     // What the check says: checking, its outcome; nothing before the first nomination.
-    std::optional<StatusLine> check;
+    std::optional<StatusLine> check = {};
     // The day's log has no place for the log line.
     bool noLogMarker = false;
     // Where the saves stand, once any is saved (SavedEditsStatus).
-    std::optional<StatusLine> saves;
+    std::optional<StatusLine> saves = {};
     NoticeState notice = NoticeState::Unknown;
     // In tab order.
-    std::vector<PaneBehind> behind;
+    std::vector<PaneBehind> behind = {};
     // The article carried a deletion tag before this nomination: that stays the line.
     bool taggedBefore = false;
     // A tab whose editor holds its text twice, and what the text is ("tag").
-    std::optional<std::pair<int, std::string>> heldTwice;
+    std::optional<std::pair<int, std::string>> heldTwice = {};
     // The creator, due a notice, is blocked.
     bool creatorBlocked = false;
     // What a pane did last with an address or a download it did not keep (PaneNoticeStatus).
-    std::optional<StatusLine> paneNotice;
+    std::optional<StatusLine> paneNotice = {};
 };
 
 // The status line: the first entry that applies, with the note on the notice after it.
