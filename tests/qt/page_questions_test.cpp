@@ -31,6 +31,7 @@
 
 #include "core/wiki_addresses.h"
 #include "tests/qt/event_loop_wait.h"
+#include "tests/qt/page_script.h"
 #include "tests/qt/quick_panes.h"
 #include "tests/qt/stand_in_wiki.h"
 #include "tests/qt/window_under_input.h"
@@ -258,8 +259,12 @@ TEST_P(LeaveQuestionTest, ANominationAsksBeforeItLeavesAnEditedArticle) {
     EXPECT_EQ(RequestsFor(ArticleEditor("C++")), before);
 
     // The page kept its text: a later nomination asks again, and leaving clears the warning.
-    // Without the question, whether the pane went on to the next editor tells a page lost
-    // unasked from a click that never reached AFD.
+    // A round trip to the page first: the engine has then had the page's answer to the first
+    // question, and a new navigation meets a page that is no longer being asked. Without the
+    // question, whether the pane went on to the next editor tells a page lost unasked from a
+    // click that never reached AFD.
+    ASSERT_EQ(RunInPage(*FindPane("Browser"), QStringLiteral("document.readyState")),
+              QVariant(QStringLiteral("complete")));
     nominate("C++", false);
     question = openQuestion();
     ASSERT_NE(question, nullptr) << "no second question; "
