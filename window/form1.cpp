@@ -208,13 +208,8 @@ void Form1::ReviewAnswered(int ticket, const std::string& body) {
     if (reviewTicket_ != ticket) return;
     reviewTicket_.reset();
     const auto review = ReadReview(body, input_.name, LastDiscussion(input_));
-    review_ =
-        std::holds_alternative<ReviewFacts>(review) ? std::get<ReviewFacts>(review) : ReviewFacts{};
-    if (review_->creatorIsBot && input_.notice == NoticeState::Due) {
-        input_.notice = NoticeState::Bot;
-        view_.hide(Control::Text6);
-    }
-    noticeAnswered();
+    const auto* facts = std::get_if<ReviewFacts>(&review);
+    reviewed(facts != nullptr ? *facts : ReviewFacts{});
     refreshStatus();
 }
 
@@ -222,7 +217,15 @@ void Form1::ReviewFailed(int ticket, const std::string& /*reason*/) {
     if (reviewTicket_ != ticket) return;
     reviewTicket_.reset();
     // Nothing is known against the nomination; the check's line stays as it is.
-    review_ = ReviewFacts{};
+    reviewed(ReviewFacts{});
+}
+
+void Form1::reviewed(ReviewFacts facts) {
+    review_ = std::move(facts);
+    if (review_->creatorIsBot && input_.notice == NoticeState::Due) {
+        input_.notice = NoticeState::Bot;
+        view_.hide(Control::Text6);
+    }
     noticeAnswered();
 }
 

@@ -92,7 +92,6 @@ public:
 
     // Where the latest nomination stands.
     enum class Phase { Nothing, Checking, Prepared, Complete };
-    Phase phase() const { return phase_; }
 
 private:
     // What a pane's editor showed when it last said so.
@@ -110,6 +109,9 @@ private:
     void learnCreator(const CreatorCheck& check, bool mayLookFurther);
     // The wiki's answer says whether the notice can be left: opens the talk page, or says why not.
     void noticeAnswered();
+    // What the review found (nothing, when it failed): a bot is told nothing, and the talk page
+    // may open now.
+    void reviewed(ReviewFacts facts);
     // Asks what the wiki's reviewers would look at, once the creator is settled.
     void askReview();
     // A tab whose editor holds its nomination's text twice, and what that text is.

@@ -32,8 +32,6 @@ QUrl EncodedUrl(const std::string& address) {
     return url;
 }
 
-Pane PaneOf(int tab) { return tab; }
-
 // A red that stands out from the window's text on the default light background.
 const QColor kWarningColour(0xC0, 0x10, 0x10);
 
@@ -54,20 +52,19 @@ Form1Window::Form1Window(Form1::Clock clock, QString engineModule, QWidget* pare
 BrowserEngine::PaneEvents Form1Window::paneEvents() {
     BrowserEngine::PaneEvents events;
     events.stayed = [this](int tab, const QString& page) {
-        RunHandler(this, [&] { form_.PaneStayed(PaneOf(tab), ToUtf8(page)); });
+        RunHandler(this, [&] { form_.PaneStayed(tab, ToUtf8(page)); });
     };
-    events.arrived = [this](int tab) { RunHandler(this, [&] { form_.PaneArrived(PaneOf(tab)); }); };
-    events.loaded = [this](int tab) { RunHandler(this, [&] { form_.PaneLoaded(PaneOf(tab)); }); };
+    events.arrived = [this](int tab) { RunHandler(this, [&] { form_.PaneArrived(tab); }); };
+    events.loaded = [this](int tab) { RunHandler(this, [&] { form_.PaneLoaded(tab); }); };
     events.editorShown = [this](int tab, const QString& page, const QString& text) {
-        RunHandler(this, [&] { form_.EditorShown(PaneOf(tab), ToUtf8(page), ToUtf8(text)); });
+        RunHandler(this, [&] { form_.EditorShown(tab, ToUtf8(page), ToUtf8(text)); });
     };
     events.editorFilled = [this](int tab, const QString& page) {
-        RunHandler(this, [&] { form_.EditorFilled(PaneOf(tab), ToUtf8(page)); });
+        RunHandler(this, [&] { form_.EditorFilled(tab, ToUtf8(page)); });
     };
     events.noticed = [this](int tab, PaneNotice notice, const QString& subject,
                             const QString& reason) {
-        RunHandler(
-            this, [&] { form_.PaneNoticed(PaneOf(tab), notice, ToUtf8(subject), ToUtf8(reason)); });
+        RunHandler(this, [&] { form_.PaneNoticed(tab, notice, ToUtf8(subject), ToUtf8(reason)); });
     };
     events.addressChanged = [this](int tab, const QUrl& address) { showAddress(tab, address); };
     return events;
