@@ -3,6 +3,7 @@
 #include <algorithm>
 
 #include "core/creator_notice.h"
+#include "core/deletion_sorting.h"
 #include "core/editor_fill.h"
 #include "core/nomination_page.h"
 #include "core/nomination_texts.h"
@@ -14,6 +15,13 @@ namespace {
 
 bool NoticeDue(NoticeState state) {
     return state == NoticeState::Due || state == NoticeState::Open;
+}
+
+// The discussion's text with a note, on a line of its own, for each topic it is listed under.
+std::string SortedDiscussionText(const NominationInput& input) {
+    std::string text = DiscussionText(input.typedTitle, input.reason, input.category);
+    for (const std::string& topic : input.topics) text += "\n" + DelsortNote(topic);
+    return text;
 }
 
 }  // namespace
@@ -48,7 +56,7 @@ NominationPlan PlanNomination(const NominationInput& input) {
     add({.kind = EditKind::Discussion,
          .page = discussion,
          .address = DiscussionUrl(page),
-         .text = DiscussionText(input.typedTitle, input.reason),
+         .text = SortedDiscussionText(input),
          .summary = DiscussionSummary(input.name)});
     add({.kind = EditKind::DayLog,
          .page = LogTitle(input.logKey),
@@ -65,6 +73,14 @@ NominationPlan PlanNomination(const NominationInput& input) {
          .text = CreatorNotice(input.name, input.number),
          .summary = CreatorNoticeSummary(page, input.name),
          .due = noticeDue});
+    for (const std::string& topic : input.topics) {
+        const std::string list = TopicListTitle(topic);
+        add({.kind = EditKind::TopicListing,
+             .page = list,
+             .address = ArticleEditUrl(list),
+             .text = TopicListingLine(discussion),
+             .summary = TopicListingSummary(discussion)});
+    }
     return plan;
 }
 

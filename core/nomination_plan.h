@@ -11,13 +11,13 @@ namespace nominator {
 // nomination's plan is a row per edit, in the order of its tabs. The panes, the fills, the
 // question which edits are saved, the status line and the close question all follow the plan.
 
-enum class EditKind { ArticleTag, Discussion, DayLog, CreatorNotice };
+enum class EditKind { ArticleTag, Discussion, DayLog, CreatorNotice, TopicListing };
 
 // Where an edit's text goes in the text its editor shows (see core/editor_fill.h).
 enum class Placement {
     BelowHatnotes,  // the article's tag: at the top, below a short description and hatnotes
     EmptyPage,      // the discussion: only into an empty editor
-    FirstLogEntry,  // the log line: the list's first entry, below the log's marker
+    FirstLogEntry,  // the log line and a topic's listing: the list's first entry, below its marker
     NewSection,     // the notice: a section of its own at the end of the page
 };
 
@@ -73,6 +73,9 @@ inline constexpr EditKindInfo kEditKinds[] = {
     {EditKind::CreatorNotice, "Creator's talk page",
      "The article creator's talk page in the wiki's editor", "notice",
      "the notice to the creator", "notice", Placement::NewSection, SavedSign::LinksDiscussion, 3},
+    {EditKind::TopicListing, "Deletion sorting list editor",
+     "A deletion-sorting topic's list of discussions in the wiki's editor", "listing",
+     "the listing", "listing", Placement::FirstLogEntry, SavedSign::TranscludesDiscussion, 1},
 };
 // clang-format on
 
@@ -94,6 +97,10 @@ struct NominationInput {
     // The article's revision when the check found a deletion tag on it already (0 when the
     // answer did not say which); nothing when it found none.
     std::optional<long long> taggedAtRevision = {};
+    // The letter of the category the discussion is filed under; empty for none.
+    std::string category = {};
+    // The deletion-sorting topics the wiki lists that the discussion is listed under, in order.
+    std::vector<std::string> topics = {};
 };
 
 // What a pane shows while its edit has no page yet.
@@ -123,7 +130,8 @@ struct PlannedEdit {
 using NominationPlan = std::vector<PlannedEdit>;
 
 // The edits of the nomination, in tab order: the article's tag, the discussion, the day's log
-// line, the notice to the creator (its pane empty until the wiki says it can be left).
+// line, the notice to the creator (its pane empty until the wiki says it can be left), and a
+// listing on each topic's list.
 NominationPlan PlanNomination(const NominationInput& input);
 
 // The discussion page's name after "Wikipedia:Articles for deletion/": the wiki name, or

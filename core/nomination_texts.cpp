@@ -2,9 +2,14 @@
 
 namespace nominator {
 
-std::string DiscussionText(std::string_view title, std::string_view reason) {
+std::string DiscussionText(std::string_view title, std::string_view reason,
+                           std::string_view category) {
     std::string text = "{{subst:afd2 | pg=";
     text += title;
+    if (!category.empty()) {
+        text += "| cat=";
+        text += category;
+    }
     text += "| text=";
     text += reason;
     text += "}} ~~~~";

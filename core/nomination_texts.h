@@ -11,8 +11,10 @@ namespace nominator {
 // The tag placed on the article itself.
 inline constexpr std::string_view ArticleTag = "{{subst:afd}}";
 
-// The opening text of the article's deletion discussion page.
-std::string DiscussionText(std::string_view title, std::string_view reason);
+// The opening text of the article's deletion discussion page, filed under the category of this
+// letter (none when empty).
+std::string DiscussionText(std::string_view title, std::string_view reason,
+                           std::string_view category = {});
 
 // The line added to the day's deletion log page.
 std::string LogLine(std::string_view title);

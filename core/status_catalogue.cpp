@@ -2,6 +2,7 @@
 
 #include <algorithm>
 
+#include "core/english_list.h"
 #include "core/ordinal.h"
 #include "core/panes_behind_status.h"
 
@@ -109,6 +110,13 @@ StatusLine ComposeStatus(const StatusFacts& facts) {
         shown = *facts.saves;
     } else if (facts.noLogMarker) {
         shown = Status(StatusId::NoLogMarker, shown.text);
+    } else if (facts.noListMarkerTab) {
+        shown = Status(StatusId::NoListMarker, shown.text,
+                       {{"tab", std::to_string(*facts.noListMarkerTab)}});
+    }
+    if (!facts.unlistedTopics.empty()) {
+        shown = Status(facts.topicListUnread ? StatusId::TopicListUnread : StatusId::UnknownTopics,
+                       shown.text, {{"topics", EnglishList(facts.unlistedTopics)}});
     }
     if (facts.heldTwice) {
         shown = Status(

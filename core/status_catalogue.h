@@ -33,10 +33,13 @@ enum class StatusId {
     PaneBehind,
     PanesBehind,
     HeldTwice,
+    UnknownTopics,
+    TopicListUnread,
     AlreadyNominated,
     NominationComplete,
     PartlySaved,
     NoLogMarker,
+    NoListMarker,
     Checking,
     CheckFailed,
     OtherNamespace,
@@ -75,6 +78,11 @@ inline constexpr StatusEntry kStatusCatalogue[] = {
     {StatusId::PanesBehind,
      "Tabs {tabs} still show earlier pages, kept for their unsaved changes: {pages}", true},
     {StatusId::HeldTwice, "Tab {tab}'s editor holds the {edit} twice", true},
+    // Typed topics that get no listing: the discussion's sorting is not what the user asked for.
+    {StatusId::UnknownTopics,
+     "Not a deletion-sorting topic on the wiki, so not listed: {topics}", true},
+    {StatusId::TopicListUnread,
+     "Could not read the wiki's deletion-sorting topics, so not listed: {topics}", true},
     // Someone else's nomination, running or left half done: whatever is saved now is not this
     // one's, and the warning stays.
     {StatusId::AlreadyNominated, "Already nominated: the article carries a deletion tag", true},
@@ -82,6 +90,9 @@ inline constexpr StatusEntry kStatusCatalogue[] = {
     {StatusId::PartlySaved, "Saved: {saved}. Not yet saved: {unsaved}", false},
     {StatusId::NoLogMarker,
      "No place for the log line on this log page: paste it at the top of the list by hand", true},
+    {StatusId::NoListMarker,
+     "No place for the listing on tab {tab}'s topic list: paste it at the top of the list by hand",
+     true},
     {StatusId::Checking, "Checking for earlier nominations...", false},
     {StatusId::CheckFailed, "Could not check for earlier nominations", false},
     {StatusId::OtherNamespace, "Not in the article namespace", true},
@@ -157,6 +168,12 @@ struct StatusFacts {
     std::optional<StatusLine> check = {};
     // The day's log has no place for the log line.
     bool noLogMarker = false;
+    // The tab of a topic's list that has no place for its listing.
+    std::optional<int> noListMarkerTab = {};
+    // Typed topics that get no listing, and whether that is because the wiki's list of topics
+    // could not be read.
+    std::vector<std::string> unlistedTopics = {};
+    bool topicListUnread = false;
     // Where the saves stand, once any is saved (SavedEditsStatus).
     std::optional<StatusLine> saves = {};
     NoticeState notice = NoticeState::Unknown;

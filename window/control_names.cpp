@@ -18,6 +18,8 @@ std::string_view NameOf(Box box) {
             return "Text5";
         case Box::Text6:
             return "Text6";
+        case Box::Topics:
+            return "Topics";
     }
     return "";
 }
@@ -36,6 +38,14 @@ std::string_view NameOf(Control control) {
             return "Tabby";
         case Control::Status:
             return "Status";
+    }
+    return "";
+}
+
+std::string_view NameOf(Choice choice) {
+    switch (choice) {
+        case Choice::Category:
+            return "Category";
     }
     return "";
 }

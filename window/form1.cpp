@@ -19,21 +19,6 @@
 namespace nominator {
 namespace {
 
-// The box that shows an edit's text for copying, which the user may have changed since.
-Box CopyBoxOf(EditKind kind) {
-    switch (kind) {
-        case EditKind::ArticleTag:
-            return Box::Text2;
-        case EditKind::Discussion:
-            return Box::Text3;
-        case EditKind::DayLog:
-            return Box::Text5;
-        case EditKind::CreatorNotice:
-            break;
-    }
-    return Box::Text6;
-}
-
 std::size_t RowOf(const NominationPlan& plan, EditKind kind) { return *EditOfKind(plan, kind); }
 
 Pane PaneOf(std::size_t row) { return static_cast<Pane>(row); }
@@ -46,11 +31,14 @@ std::string LastDiscussion(const NominationInput& input) {
 
 }  // namespace
 
-Form1::Form1(NominationView& view, Clock clock) : view_(view), clock_(std::move(clock)) {}
+// The view starts with the panes of a plan without topics.
+Form1::Form1(NominationView& view, Clock clock)
+    : view_(view), clock_(std::move(clock)), panes_(PaneLabelsOf(PlanNomination({}))) {}
 
 void Form1::Form_Load() {
-    view_.setPanes(PaneLabelsOf(plan()));
+    view_.setPanes(panes_);
     view_.setText(Box::Text5, LogLine(view_.text(Box::Text1)));
+    askTopicList({});
 }
 
 void Form1::Command1_Click() {
@@ -65,13 +53,20 @@ void Form1::Command1_Click() {
     const std::string title = view_.text(Box::Text1);
     const std::string reason = view_.text(Box::Reason);
     // Until the check answers, the nomination is a first one, and nobody is due a notice.
-    input_ = {.typedTitle = title, .name = WikiName(title), .reason = reason, .logKey = CurDate};
+    input_ = {.typedTitle = title,
+              .name = WikiName(title),
+              .reason = reason,
+              .logKey = CurDate,
+              .category = std::string(CategoryLetterAt(view_.chosen(Choice::Category)))};
+    typedTopics_ = view_.text(Box::Topics);
+    input_.topics = listedTopics();
     const NominationPlan planned = plan();
     view_.setText(Box::Text3, planned[RowOf(planned, EditKind::Discussion)].text);
     view_.setText(Box::Text5, planned[RowOf(planned, EditKind::DayLog)].text);
     // The earlier nomination's notice is not this one's, nor is its talk page, which must not
     // stay on to be saved under this nomination's texts.
     view_.hide(Control::Text6);
+    showPanes(planned);
     for (const std::size_t row : OpeningOrder(planned)) {
         view_.navigate(PaneOf(row), planned[row].address);
     }
@@ -82,6 +77,7 @@ void Form1::Command1_Click() {
     filled_.assign(planned.size(), false);
     saved_.assign(planned.size(), EditState::NotAsked);
     noLogMarker_ = false;
+    noListMarkerTab_.reset();
     checkOutcome_.reset();
     reviewTicket_.reset();
     review_.reset();
@@ -283,8 +279,8 @@ void Form1::noticeAnswered() {
 void Form1::fill(Pane pane) {
     const auto row = static_cast<std::size_t>(pane);
     const auto shown = shown_.find(pane);
-    if ((phase_ != Phase::Prepared && phase_ != Phase::Complete) || row >= filled_.size() ||
-        filled_[row] || shown == shown_.end()) {
+    if ((phase_ != Phase::Prepared && phase_ != Phase::Complete) || topicsPending() ||
+        row >= filled_.size() || filled_[row] || shown == shown_.end()) {
         return;
     }
     const NominationPlan planned = plan();
@@ -293,7 +289,7 @@ void Form1::fill(Pane pane) {
     // talk page before the wiki says the notice can be left there.
     if (edit.address == kEmptyPage || TitleOfAddress(shown->second.page) != edit.page) return;
     PlacedText placed =
-        PlaceText(edit.info().placement, shown->second.text, view_.text(CopyBoxOf(edit.kind)),
+        PlaceText(edit.info().placement, shown->second.text, textToPlace(planned, row),
                   planned[RowOf(planned, EditKind::Discussion)].page);
     switch (placed.outcome) {
         case PlacedText::Outcome::Placed:
@@ -301,7 +297,8 @@ void Form1::fill(Pane pane) {
                                     edit.summary});
             return;
         case PlacedText::Outcome::NoPlace:
-            noLogMarker_ = true;
+            if (edit.kind == EditKind::DayLog) noLogMarker_ = true;
+            if (edit.kind == EditKind::TopicListing && !noListMarkerTab_) noListMarkerTab_ = pane;
             refreshStatus();
             break;
         case PlacedText::Outcome::AlreadyThere:
@@ -338,7 +335,9 @@ void Form1::PaneNoticed(Pane pane, PaneNotice notice, const std::string& subject
 }
 
 void Form1::refreshStatus() {
-    StatusFacts facts{.noLogMarker = noLogMarker_, .notice = input_.notice};
+    StatusFacts facts{
+        .noLogMarker = noLogMarker_, .noListMarkerTab = noListMarkerTab_, .notice = input_.notice};
+    addTopicFacts(facts);
     if (phase_ == Phase::Checking) facts.check = Status(StatusId::Checking);
     if (checkOutcome_) facts.check = StatusOf(*checkOutcome_, review_, UtcToday(clock_()));
     facts.taggedBefore = input_.taggedAtRevision.has_value();
@@ -359,7 +358,7 @@ std::optional<std::pair<int, std::string>> Form1::heldTwice() const {
     for (const auto& [pane, shown] : shown_) {
         const auto row = static_cast<std::size_t>(pane);
         if (row >= planned.size() || TitleOfAddress(shown.page) != planned[row].page) continue;
-        const std::string text = view_.text(CopyBoxOf(planned[row].kind));
+        const std::string text = textToPlace(planned, row);
         const std::size_t first = text.empty() ? std::string::npos : shown.text.find(text);
         if (first != std::string::npos &&
             shown.text.find(text, first + text.size()) != std::string::npos) {

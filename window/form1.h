@@ -9,11 +9,13 @@
 #include <vector>
 
 #include "core/creator_answer.h"
+#include "core/deletion_sorting.h"
 #include "core/nomination_check_answer.h"
 #include "core/nomination_plan.h"
 #include "core/nomination_review.h"
 #include "core/pane_addresses.h"
 #include "core/saved_edits.h"
+#include "core/status_catalogue.h"
 #include "window/nomination_view.h"
 
 namespace nominator {
@@ -82,6 +84,13 @@ public:
     // talk page's pane waits for it. Other tickets' outcomes are stale.
     void ReviewAnswered(int ticket, const std::string& body);
     void ReviewFailed(int ticket, const std::string& reason);
+    // One answer's worth of the wiki's deletion-sorting topics, asked for once as the window
+    // loads: the next part is asked for until the list is whole, which is then kept for the run
+    // and offered for completion. A nomination's listings wait for it. Other tickets' outcomes
+    // are stale.
+    void TopicListAnswered(int ticket, const std::string& body);
+    // No list: typed topics get no listing, and the status line says why.
+    void TopicListFailed(int ticket, const std::string& reason);
 
     // What closing the window must ask first, given the tabs whose pages hold unsaved changes:
     // nothing, or one question about those and a nomination that is saved in part.
@@ -120,6 +129,19 @@ private:
     void askWhatIsSaved();
     void restoreArticleTag();
     void refreshStatus();
+    // What the editor of the plan's row gets: its copy box's text, which the user may have
+    // changed, or the plan's own for an edit without one.
+    std::string textToPlace(const NominationPlan& planned, std::size_t row) const;
+    // Gives the view the plan's panes when they are not those it has.
+    void showPanes(const NominationPlan& planned);
+    void askTopicList(const ApiContinuation& continuation);
+    // The typed topics are waiting for the wiki's list.
+    bool topicsPending() const;
+    // The wiki's topics are known, or cannot be: the typed ones are listed, or warned of.
+    void topicsSettled();
+    // The typed topics that the wiki lists, once it is known which.
+    std::vector<std::string> listedTopics() const;
+    void addTopicFacts(StatusFacts& facts) const;
 
     NominationView& view_;
     Clock clock_;
@@ -146,6 +168,18 @@ private:
     std::vector<bool> filled_;
     // The day's log has no place for the log line: the user must paste it.
     bool noLogMarker_ = false;
+    // The first tab of a topic's list without a place for its listing.
+    std::optional<int> noListMarkerTab_;
+    // The panes the view has.
+    std::vector<PaneLabel> panes_;
+    // The topics box as the latest click found it.
+    std::string typedTopics_;
+    // The wiki's topics: those read so far while the question is under way, then the whole list.
+    std::vector<std::string> topicsRead_;
+    std::optional<std::vector<std::string>> topicList_;
+    std::optional<int> topicTicket_;
+    ApiContinuation topicContinuation_;
+    int lastTopicTicket_ = 0;
     // What a pane did last with an address or a download it did not keep, and which pane.
     std::optional<std::pair<Pane, StatusLine>> paneNotice_;
     SavedStates saved_;

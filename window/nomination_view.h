@@ -1,13 +1,19 @@
 #pragma once
 
+#include <cstddef>
 #include <string>
 #include <vector>
 
 namespace nominator {
 
 // The text boxes of Form1 that the behaviour reads or writes.
-// Text6 holds the notice for the article's creator.
-enum class Box { Text1, Reason, Text2, Text3, Text5, Text6 };
+// Text6 holds the notice for the article's creator; Topics, the deletion-sorting topics, one a
+// line.
+enum class Box { Text1, Reason, Text2, Text3, Text5, Text6, Topics };
+
+// The lists to choose from: Category, the discussion's category, its entries those of
+// CategoryEntries (core/deletion_sorting.h).
+enum class Choice { Category };
 
 // The controls that are hidden until the first nomination; Text6 only while a notice is due.
 enum class Control { Text2, Text3, Text5, Text6, Tabby, Status };
@@ -42,6 +48,10 @@ public:
 
     virtual std::string text(Box box) const = 0;
     virtual void setText(Box box, const std::string& text) = 0;
+    // The index of the list's chosen entry, from 0.
+    virtual std::size_t chosen(Choice choice) const = 0;
+    // What the topics box offers to complete a line with: the wiki's topics.
+    virtual void setTopicChoices(const std::vector<std::string>& topics) = 0;
     virtual void show(Control control) = 0;
     virtual void hide(Control control) = 0;
     // Gives the tab container one tab and pane a label, in order. Panes that stay keep their
@@ -72,6 +82,9 @@ public:
     // the creator's blocks and groups); the outcome goes to Form1::ReviewAnswered or
     // Form1::ReviewFailed.
     virtual void requestReview(int ticket, const std::string& address) = 0;
+    // The same for one answer's worth of the wiki's deletion-sorting topics; the outcome goes to
+    // Form1::TopicListAnswered or Form1::TopicListFailed.
+    virtual void requestTopicList(int ticket, const std::string& address) = 0;
 
     // Puts the fill into the pane's editor, never saving it, and returns at once. The pane
     // then reports Form1::EditorFilled, or, when the editor holds something else by now,

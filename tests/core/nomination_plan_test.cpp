@@ -60,6 +60,35 @@ TEST(NominationPlanTest, ARenominationNamesItsOwnDiscussion) {
     EXPECT_EQ(plan[2].text, "{{subst:afd3 | pg=Sample page (3rd nomination)}}");
 }
 
+TEST(NominationPlanTest, ListsTheDiscussionOnEachTopicAfterTheOtherEdits) {
+    NominationInput input = Sample(2);
+    input.category = "B";
+    input.topics = {"Football", "Science fiction and fantasy"};
+    const NominationPlan plan = PlanNomination(input);
+    ASSERT_EQ(plan.size(), 6U);
+    const std::string discussion = "Wikipedia:Articles for deletion/Sample page (2nd nomination)";
+    EXPECT_EQ(plan[1].text,
+              "{{subst:afd2 | pg=sample page| cat=B| text=Not notable}} ~~~~\n"
+              "{{subst:delsort|Football|~~~~}}\n"
+              "{{subst:delsort|Science fiction and fantasy|~~~~}}");
+    const std::string lists[] = {"Football", "Science%20fiction%20and%20fantasy"};
+    for (std::size_t i = 0; i < 2; ++i) {
+        const PlannedEdit& listing = plan[4 + i];
+        EXPECT_EQ(listing.kind, EditKind::TopicListing);
+        EXPECT_EQ(listing.caption, "Tab " + std::to_string(4 + i));
+        EXPECT_EQ(listing.page, "Wikipedia:WikiProject Deletion sorting/" + input.topics[i]);
+        EXPECT_EQ(listing.address,
+                  "https://en.wikipedia.org/w/index.php?title=Wikipedia:WikiProject%20Deletion%20"
+                  "sorting/" +
+                      lists[i] + "&action=edit");
+        EXPECT_EQ(listing.text, "{{" + discussion + "}}");
+        EXPECT_EQ(listing.summary, "Listing [[:" + discussion + "]].");
+        EXPECT_TRUE(listing.due);
+    }
+    // The listings are editors: they open with the log, before the discussion page.
+    EXPECT_EQ(OpeningOrder(plan), (std::vector<std::size_t>{0, 2, 4, 5, 1, 3}));
+}
+
 struct NoticeCase {
     const char* name;
     NoticeState state;

@@ -62,4 +62,26 @@ const TextCase kTexts[] = {
 INSTANTIATE_TEST_SUITE_P(Inputs, NominationTextsTest, testing::ValuesIn(kTexts),
                          [](const auto& info) { return std::string(info.param.name); });
 
+struct CategoryCase {
+    const char* name;
+    std::string_view category;
+    std::string_view discussion;
+};
+
+class CategorisedDiscussionTest : public testing::TestWithParam<CategoryCase> {};
+
+TEST_P(CategorisedDiscussionTest, CarriesTheCategoryBeforeTheReasonOnlyWhenChosen) {
+    EXPECT_EQ(nominator::DiscussionText("Sample", "Not notable", GetParam().category),
+              GetParam().discussion);
+}
+
+const CategoryCase kCategories[] = {
+    {"None", "", "{{subst:afd2 | pg=Sample| text=Not notable}} ~~~~"},
+    {"Biographical", "B", "{{subst:afd2 | pg=Sample| cat=B| text=Not notable}} ~~~~"},
+    {"Indiscernible", "I", "{{subst:afd2 | pg=Sample| cat=I| text=Not notable}} ~~~~"},
+};
+
+INSTANTIATE_TEST_SUITE_P(Categories, CategorisedDiscussionTest, testing::ValuesIn(kCategories),
+                         [](const auto& info) { return std::string(info.param.name); });
+
 }  // namespace

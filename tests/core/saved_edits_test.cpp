@@ -271,6 +271,34 @@ TEST(ReadSavedEditsTest, ATagThatWasThereBeforeIsNotThisNominations) {
     EXPECT_EQ(ReadSavedEdits(tagged(9), kSample), Read{States(kYes, kNo, kNo)});
 }
 
+// Each topic's list counts as saved once it transcludes the discussion, as the day's log does.
+TEST(ReadSavedEditsTest, AListingIsSavedOnceItsListTranscludesTheDiscussion) {
+    NominationInput input = {.typedTitle = "Sample page",
+                             .name = "Sample page",
+                             .logKey = "2026_March_7",
+                             .topics = {"Football", "Places"}};
+    const NominationPlan plan = PlanNomination(input);
+    const std::string url = SavedEditsUrl(plan);
+    EXPECT_NE(url.find("%7CWikipedia:WikiProject%20Deletion%20sorting/Football%7CWikipedia:"
+                       "WikiProject%20Deletion%20sorting/Places&"),
+              std::string::npos)
+        << url;
+    const std::string football =
+        R"("4":{"pageid":4,"ns":4,"title":"Wikipedia:WikiProject Deletion sorting/Football",)"
+        R"("templates":[{"ns":4,"title":"Wikipedia:Articles for deletion/Sample page"}]})";
+    const std::string places =
+        R"("5":{"pageid":5,"ns":4,"title":"Wikipedia:WikiProject Deletion sorting/Places",)"
+        R"("templates":[{"ns":4,"title":"Wikipedia:Articles for deletion/Other"}]})";
+    EXPECT_EQ(ReadSavedEdits(
+                  Answer(kArticleTagged, kDiscussion, kLogWithLine + "," + football + "," + places),
+                  plan),
+              (std::variant<SavedStates, CheckFailure>{
+                  SavedStates{kYes, kYes, kYes, kNotAsked, kYes, kNo}}));
+    // Without the list of a topic in the answer, nothing can be said of the listings.
+    EXPECT_TRUE(std::holds_alternative<CheckFailure>(
+        ReadSavedEdits(Answer(kArticleTagged, kDiscussion, kLogWithLine + "," + football), plan)));
+}
+
 struct ReportCase {
     const char* name;
     SavedStates saved;

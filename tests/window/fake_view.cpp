@@ -9,7 +9,8 @@ namespace nominator {
 
 FakeView::FakeView() {
     // The boxes start with their design texts, as the real window's do.
-    for (const Box box : {Box::Text1, Box::Reason, Box::Text2, Box::Text3, Box::Text5}) {
+    for (const Box box :
+         {Box::Text1, Box::Reason, Box::Text2, Box::Text3, Box::Text5, Box::Topics}) {
         for (const ControlLayout& layout : kForm1Layout) {
             if (layout.name == NameOf(box)) texts_[box] = std::string(layout.initialText);
         }
@@ -24,6 +25,17 @@ void FakeView::record(std::string operation) const {
 }
 
 std::string FakeView::text(Box box) const { return texts_.at(box); }
+
+std::size_t FakeView::chosen(Choice choice) const {
+    const auto entry = chosen_.find(choice);
+    return entry == chosen_.end() ? 0 : entry->second;
+}
+
+void FakeView::setTopicChoices(const std::vector<std::string>& topics) {
+    std::string listed;
+    for (const std::string& topic : topics) listed += (listed.empty() ? "" : " | ") + topic;
+    record("topics " + listed);
+}
 
 void FakeView::setText(Box box, const std::string& text) {
     record("set " + std::string(NameOf(box)) + " " + text);
@@ -66,6 +78,10 @@ void FakeView::requestCreator(int ticket, const std::string& address) {
 
 void FakeView::requestReview(int ticket, const std::string& address) {
     record("ask review " + std::to_string(ticket) + " " + address);
+}
+
+void FakeView::requestTopicList(int ticket, const std::string& address) {
+    record("ask topics " + std::to_string(ticket) + " " + address);
 }
 
 void FakeView::fillEditor(Pane pane, const EditorFill& fill) {

@@ -17,6 +17,8 @@ public:
 
     std::string text(Box box) const override;
     void setText(Box box, const std::string& text) override;
+    std::size_t chosen(Choice choice) const override;
+    void setTopicChoices(const std::vector<std::string>& topics) override;
     void show(Control control) override;
     void hide(Control control) override;
     void setPanes(const std::vector<PaneLabel>& panes) override;
@@ -26,6 +28,7 @@ public:
     void requestSavedEdits(int ticket, const std::string& address) override;
     void requestCreator(int ticket, const std::string& address) override;
     void requestReview(int ticket, const std::string& address) override;
+    void requestTopicList(int ticket, const std::string& address) override;
     void fillEditor(Pane pane, const EditorFill& fill) override;
 
     // The operation that would be recorded at this position throws instead of happening.
@@ -34,11 +37,14 @@ public:
     void clearOperations() { operations_.clear(); }
     // Sets a box as the user would type it, without recording.
     void type(Box box, std::string text) { texts_[box] = std::move(text); }
+    // Chooses a list's entry as the user would, without recording.
+    void choose(Choice choice, std::size_t index) { chosen_[choice] = index; }
 
 private:
     void record(std::string operation) const;
 
     std::map<Box, std::string> texts_;
+    std::map<Choice, std::size_t> chosen_;
     std::optional<std::size_t> failAt_;
     mutable std::vector<std::string> operations_;
 };

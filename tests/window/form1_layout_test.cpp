@@ -53,8 +53,9 @@ TEST(Form1LayoutTest, TabbyAndItsPanesTakeTheRoomTheWindowGainsAndStatusItsWidth
 
 TEST(Form1LayoutTest, ControlsAddedLaterComeLastSoThatNoEarlierTabIndexMoves) {
     // The panes' pages come right after Tabby, wherever the window puts them.
-    const std::string_view inTabOrder[] = {"Text1", "Command1", "Text2",   "Text3",  "Reason",
-                                           "Text5", "Tabby",    "DayPlus", "Status", "Text6"};
+    const std::string_view inTabOrder[] = {"Text1",  "Command1", "Text2",    "Text3",
+                                           "Reason", "Text5",    "Tabby",    "DayPlus",
+                                           "Status", "Text6",    "Category", "Topics"};
     ASSERT_EQ(kForm1Layout.size(), std::size(inTabOrder));
     for (std::size_t index = 0; index < kForm1Layout.size(); ++index) {
         EXPECT_EQ(kForm1Layout.at(index).name, inTabOrder[index]) << "tab index " << index;
@@ -71,6 +72,11 @@ TEST(Form1LayoutTest, EveryPaneSitsOnItsOwnTabAndTheNoticeBoxIsHiddenAtStart) {
     }
     EXPECT_EQ(Named("Text6").kind, ControlKind::TextBox);
     EXPECT_FALSE(Named("Text6").shownAtStart);
+    // The discussion's category and topics are asked for before the first nomination.
+    EXPECT_EQ(Named("Category").kind, ControlKind::ComboBox);
+    EXPECT_EQ(Named("Topics").kind, ControlKind::MultiLineTextBox);
+    EXPECT_TRUE(Named("Category").shownAtStart);
+    EXPECT_TRUE(Named("Topics").shownAtStart);
 }
 
 bool Overlap(const PixelRect& a, const PixelRect& b) {

@@ -1,5 +1,6 @@
 #include "window/qt/form1_widgets.h"
 
+#include <QComboBox>
 #include <QLabel>
 #include <QLineEdit>
 #include <QPushButton>
@@ -8,10 +9,12 @@
 #include <limits>
 #include <stdexcept>
 
+#include "core/deletion_sorting.h"
 #include "window/control_names.h"
 #include "window/form1_accessibility.h"
 #include "window/form1_layout.h"
 #include "window/qt/clickable_label.h"
+#include "window/qt/multi_line_box.h"
 #include "window/qt/tab_container.h"
 #include "window/qt/utf8.h"
 
@@ -45,6 +48,14 @@ QWidget* CreateControl(const ControlLayout& layout, QWidget* parent) {
         }
         case ControlKind::TabContainer:
             return new TabContainer(ToPixels(kPaneRect), parent);
+        case ControlKind::ComboBox: {
+            // Its entries are the discussion's categories, the only list the window has.
+            auto* list = new QComboBox(parent);
+            for (const std::string& entry : CategoryEntries()) list->addItem(ToQString(entry));
+            return list;
+        }
+        case ControlKind::MultiLineTextBox:
+            return new MultiLineBox(parent);
     }
     return nullptr;
 }
@@ -119,6 +130,12 @@ Widget* Form1Widgets::named(std::string_view name) const {
 }
 
 QLineEdit* Form1Widgets::box(Box box) const { return named<QLineEdit>(NameOf(box)); }
+
+MultiLineBox* Form1Widgets::lines(Box box) const {
+    return findChild<MultiLineBox*>(ToQString(NameOf(box)), Qt::FindDirectChildrenOnly);
+}
+
+QComboBox* Form1Widgets::list(Choice choice) const { return named<QComboBox>(NameOf(choice)); }
 
 QWidget* Form1Widgets::control(Control control) const { return named<QWidget>(NameOf(control)); }
 

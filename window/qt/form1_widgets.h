@@ -7,6 +7,7 @@
 
 #include "window/nomination_view.h"
 
+class QComboBox;
 class QLabel;
 class QLineEdit;
 class QPushButton;
@@ -14,6 +15,7 @@ class QPushButton;
 namespace nominator {
 
 class ClickableLabel;
+class MultiLineBox;
 class TabContainer;
 struct PixelRect;
 struct TwipsRect;
@@ -35,6 +37,9 @@ public:
     explicit Form1Widgets(QWidget* parent = nullptr);
 
     QLineEdit* box(Box box) const;
+    // The box when it holds several lines; nullptr for a box of one line.
+    MultiLineBox* lines(Box box) const;
+    QComboBox* list(Choice choice) const;
     QWidget* control(Control control) const;
     QPushButton* command1() const;
     ClickableLabel* dayPlus() const;

@@ -2,6 +2,7 @@
 
 #include <QAccessible>
 #include <QCloseEvent>
+#include <QComboBox>
 #include <QLabel>
 #include <QLineEdit>
 #include <QMessageBox>
@@ -16,6 +17,7 @@
 #include "window/qt/clickable_label.h"
 #include "window/qt/handler_guard.h"
 #include "window/qt/kept_geometry_file.h"
+#include "window/qt/multi_line_box.h"
 #include "window/qt/tab_container.h"
 #include "window/qt/utf8.h"
 
@@ -91,13 +93,28 @@ bool Form1Window::load() {
     return RunHandler(this, [this] { form_.Form_Load(); });
 }
 
-std::string Form1Window::text(Box box) const { return ToUtf8(Form1Widgets::box(box)->text()); }
+std::string Form1Window::text(Box box) const {
+    if (const MultiLineBox* multiLine = lines(box)) return ToUtf8(multiLine->toPlainText());
+    return ToUtf8(Form1Widgets::box(box)->text());
+}
 
 void Form1Window::setText(Box box, const std::string& text) {
+    if (MultiLineBox* multiLine = lines(box)) return multiLine->setPlainText(ToQString(text));
     QLineEdit* edit = Form1Widgets::box(box);
     edit->setText(ToQString(text));
     // Long texts show their start, where the template's name is.
     edit->setCursorPosition(0);
+}
+
+std::size_t Form1Window::chosen(Choice choice) const {
+    const int index = list(choice)->currentIndex();
+    return index < 0 ? 0 : static_cast<std::size_t>(index);
+}
+
+void Form1Window::setTopicChoices(const std::vector<std::string>& topics) {
+    QStringList choices;
+    for (const std::string& topic : topics) choices << ToQString(topic);
+    lines(Box::Topics)->setChoices(choices);
 }
 
 void Form1Window::show(Control control) { Form1Widgets::control(control)->show(); }
@@ -122,6 +139,18 @@ void Form1Window::requestCreator(int ticket, const std::string& address) {
 
 void Form1Window::requestReview(int ticket, const std::string& address) {
     fetchFor(ticket, address, &Form1::ReviewAnswered, &Form1::ReviewFailed);
+}
+
+void Form1Window::requestTopicList(int ticket, const std::string& address) {
+    // Asked as the window loads: the engine that fetches it must not start before the first
+    // frame, which it would delay.
+    if (!panesScheduled_) {
+        fetchesAfterStart_.push_back([=, this] {
+            fetchFor(ticket, address, &Form1::TopicListAnswered, &Form1::TopicListFailed);
+        });
+        return;
+    }
+    fetchFor(ticket, address, &Form1::TopicListAnswered, &Form1::TopicListFailed);
 }
 
 void Form1Window::fetchFor(int ticket, const std::string& address, Outcome answered,
@@ -226,7 +255,12 @@ void Form1Window::paintEvent(QPaintEvent* event) {
     // What is clicked or typed meanwhile waits in the event queue and reaches the window after.
     if (!panesScheduled_) {
         panesScheduled_ = true;
-        QTimer::singleShot(0, this, [this] { RunHandler(this, [this] { panes_.create(); }); });
+        QTimer::singleShot(0, this, [this] {
+            RunHandler(this, [this] {
+                panes_.create();
+                for (const auto& fetch : std::exchange(fetchesAfterStart_, {})) fetch();
+            });
+        });
     }
     Form1Widgets::paintEvent(event);
 }

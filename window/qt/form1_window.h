@@ -2,6 +2,7 @@
 
 #include <QPointer>
 #include <chrono>
+#include <functional>
 #include <vector>
 
 #include "window/form1.h"
@@ -34,6 +35,8 @@ public:
 
     std::string text(Box box) const override;
     void setText(Box box, const std::string& text) override;
+    std::size_t chosen(Choice choice) const override;
+    void setTopicChoices(const std::vector<std::string>& topics) override;
     void show(Control control) override;
     void hide(Control control) override;
     void setPanes(const std::vector<PaneLabel>& panes) override;
@@ -43,6 +46,7 @@ public:
     void requestSavedEdits(int ticket, const std::string& address) override;
     void requestCreator(int ticket, const std::string& address) override;
     void requestReview(int ticket, const std::string& address) override;
+    void requestTopicList(int ticket, const std::string& address) override;
     void fillEditor(Pane pane, const EditorFill& fill) override;
 
 signals:
@@ -67,6 +71,8 @@ private:
     Form1 form_;
     BrowserPanes panes_;
     bool panesScheduled_ = false;
+    // Fetches asked for before the first frame, which wait for the engine that starts after it.
+    std::vector<std::function<void()>> fetchesAfterStart_;
     // Closing asks the pages first; NotAsked again after the user chose to keep the window.
     enum class Closing { NotAsked, Asking, Agreed };
     Closing closing_ = Closing::NotAsked;
