@@ -3,9 +3,12 @@
 #include <gmock/gmock.h>
 #include <gtest/gtest.h>
 
+#include <QAbstractItemView>
 #include <QAccessible>
 #include <QApplication>
 #include <QClipboard>
+#include <QComboBox>
+#include <QCompleter>
 #include <QLabel>
 #include <QLineEdit>
 #include <QPushButton>
@@ -26,6 +29,7 @@
 #include <utility>
 #include <vector>
 
+#include "core/deletion_sorting.h"
 #include "core/pane_addresses.h"
 #include "core/saved_edits.h"
 #include "core/status_catalogue.h"
@@ -36,6 +40,7 @@
 #include "window/qt/clickable_label.h"
 #include "window/qt/form1_widgets.h"
 #include "window/qt/form1_window.h"
+#include "window/qt/multi_line_box.h"
 #include "window/qt/tab_container.h"
 #include "window/qt/utf8.h"
 
@@ -53,6 +58,19 @@ using support::kNoonOnMarch7;
 
 using namespace std::chrono_literals;
 using testing::ElementsAre;
+
+// The key goes where the user's would: to the list of choices while one is open.
+void PressKey(Qt::Key key) {
+    QWidget* popup = QApplication::activePopupWidget();
+    QTest::keyClick(popup != nullptr ? popup : QApplication::focusWidget(), key);
+}
+
+void TypeKeys(const QString& text) {
+    for (const QChar character : text) {
+        QWidget* popup = QApplication::activePopupWidget();
+        QTest::keyClicks(popup != nullptr ? popup : QApplication::focusWidget(), character);
+    }
+}
 
 // These tests look at widgets, not pages: no request may leave, whatever the host name rules.
 class BlockAllRequests : public QWebEngineUrlRequestInterceptor {
@@ -282,7 +300,8 @@ TEST_F(Form1WindowTest, InitialTextsAndTheLogLineAfterLoading) {
 }
 
 TEST_F(Form1WindowTest, NominationShowsTheHiddenControlsAndTheSelectedTabsPane) {
-    const std::set<std::string_view> shownAtStart = {"Text1", "Reason", "Command1", "DayPlus"};
+    const std::set<std::string_view> shownAtStart = {"Text1",   "Reason",   "Command1",
+                                                     "DayPlus", "Category", "Topics"};
     for (const ControlLayout& layout : kForm1Layout) {
         SCOPED_TRACE(std::string(layout.name));
         EXPECT_EQ(window.findChild<QWidget*>(ToQString(layout.name))->isVisible(),
@@ -484,7 +503,7 @@ TEST(Form1WindowPanesTest, PanesListedBeforeTheEngineLoadsAreTheOnesItMakes) {
 TEST_F(Form1WindowTest, TabSkipsHiddenControlsAndTheLabel) {
     ASSERT_TRUE(activate());
     EXPECT_EQ(QApplication::focusWidget(), window.box(Box::Text1));
-    EXPECT_THAT(tabPresses(3), ElementsAre("Command1", "Reason", "Text1"));
+    EXPECT_THAT(tabPresses(5), ElementsAre("Command1", "Reason", "Category", "Topics", "Text1"));
 
     nominate();
     // Loading the hidden panes deactivates the window; a test below covers that on its own.
@@ -495,7 +514,8 @@ TEST_F(Form1WindowTest, TabSkipsHiddenControlsAndTheLabel) {
                 ElementsAre("Command1", "Text2", "Text3", "Reason", "Text5", "Tabby's tab bar"));
 }
 
-// Shown, the notice box comes after the panes and DayPlus, the last stop before Text1.
+// Shown, the notice box comes after the panes and DayPlus, before the discussion's category and
+// topics, the last stops before Text1.
 TEST_F(Form1WindowTest, TabReachesTheNoticeBoxOnceItShows) {
     nominate();
     // A notice is shown after the check for earlier nominations, which is refused here.
@@ -508,8 +528,72 @@ TEST_F(Form1WindowTest, TabReachesTheNoticeBoxOnceItShows) {
     EXPECT_THAT(tabPresses(1), ElementsAre("Tabby's tab bar"));
     QTest::mouseClick(window.box(Box::Text1), Qt::LeftButton);
     ASSERT_EQ(QApplication::focusWidget(), window.box(Box::Text1));
-    EXPECT_THAT(tabPresses(1, Qt::ShiftModifier), ElementsAre("Text6"));
-    EXPECT_THAT(tabPresses(1), ElementsAre("Text1"));
+    EXPECT_THAT(tabPresses(3, Qt::ShiftModifier), ElementsAre("Topics", "Category", "Text6"));
+    EXPECT_THAT(tabPresses(3), ElementsAre("Category", "Topics", "Text1"));
+}
+
+// Typing a letter into the category list picks the category of that letter.
+TEST_F(Form1WindowTest, TheCategoryListOffersTheWikisCategoriesAndALetterPicksOne) {
+    QComboBox* category = window.list(Choice::Category);
+    std::vector<std::string> entries;
+    for (int i = 0; i < category->count(); ++i) entries.push_back(ToUtf8(category->itemText(i)));
+    EXPECT_EQ(entries, CategoryEntries());
+    EXPECT_EQ(window.chosen(Choice::Category), 0U);
+    ASSERT_TRUE(activate());
+    category->setFocus();
+    const std::pair<Qt::Key, const char*> letters[] = {
+        {Qt::Key_B, "B Biographical"}, {Qt::Key_W, "W Web or internet"}, {Qt::Key_N, "Not sorted"}};
+    for (const auto& [key, entry] : letters) {
+        // Longer than the pause after which a list's search by letters starts anew.
+        QTest::qWait(QApplication::keyboardInputInterval() + 100);
+        QTest::keyClick(category, key);
+        EXPECT_EQ(ToUtf8(category->currentText()), entry);
+        EXPECT_EQ(window.chosen(Choice::Category),
+                  static_cast<std::size_t>(category->currentIndex()));
+    }
+}
+
+// Return starts a line and Tab moves on; what the wiki lists is offered for the line typed.
+TEST_F(Form1WindowTest, TheTopicsBoxTakesOneTopicALineAndCompletesFromTheWikisTopics) {
+    MultiLineBox* topics = window.lines(Box::Topics);
+    ASSERT_NE(topics, nullptr);
+    window.setTopicChoices({"American football", "Football", "Places"});
+    ASSERT_TRUE(activate());
+    topics->setFocus();
+    // Return with no choice highlighted starts a line.
+    TypeKeys("Places");
+    QAbstractItemView* offered = topics->completer()->popup();
+    EXPECT_TRUE(offered->isVisible());
+    PressKey(Qt::Key_Return);
+    EXPECT_FALSE(offered->isVisible());
+    TypeKeys("footb");
+    ASSERT_TRUE(offered->isVisible());
+    EXPECT_EQ(offered->model()->rowCount(), 2);
+    PressKey(Qt::Key_Down);
+    PressKey(Qt::Key_Down);
+    PressKey(Qt::Key_Return);
+    EXPECT_FALSE(offered->isVisible());
+    EXPECT_EQ(window.text(Box::Topics), "Places\nFootball");
+    PressKey(Qt::Key_Return);
+    TypeKeys("pl");
+    ASSERT_TRUE(offered->isVisible());
+    PressKey(Qt::Key_Escape);
+    EXPECT_FALSE(offered->isVisible());
+    PressKey(Qt::Key_Tab);
+    EXPECT_EQ(QApplication::focusWidget(), window.box(Box::Text1));
+    EXPECT_EQ(window.text(Box::Topics), "Places\nFootball\npl");
+    window.setText(Box::Topics, "Sports\n");
+    EXPECT_EQ(window.text(Box::Topics), "Sports\n");
+}
+
+// The discussion text keeps its notes on lines of their own through its one-line box.
+TEST_F(Form1WindowTest, TheDiscussionBoxKeepsItsLineBreaks) {
+    const std::string text = "{{subst:afd2 | pg=A| text=B}} ~~~~\n{{subst:delsort|C|~~~~}}";
+    window.setText(Box::Text3, text);
+    EXPECT_EQ(window.text(Box::Text3), text);
+    window.box(Box::Text3)->selectAll();
+    window.box(Box::Text3)->copy();
+    EXPECT_EQ(ToUtf8(QApplication::clipboard()->text()), text);
 }
 
 TEST_F(Form1WindowTest, ClickingTheLabelLeavesTheFocusWhereItWas) {

@@ -32,22 +32,27 @@ QString MultiLineBox::lineSoFar() const {
 }
 
 void MultiLineBox::keyPressEvent(QKeyEvent* event) {
-    // While choices are offered, these keys are the list's: the completer takes them.
+    // While choices are offered, Escape puts them away and Return takes the highlighted one, as
+    // the completer does; Return with none highlighted starts a line, as it would without them.
     if (completer_->popup()->isVisible()) {
         switch (event->key()) {
-            case Qt::Key_Enter:
-            case Qt::Key_Return:
             case Qt::Key_Escape:
-            case Qt::Key_Tab:
-            case Qt::Key_Backtab:
                 event->ignore();
                 return;
+            case Qt::Key_Enter:
+            case Qt::Key_Return:
+                if (completer_->popup()->currentIndex().isValid()) {
+                    event->ignore();
+                    return;
+                }
+                completer_->popup()->hide();
+                break;
             default:
                 break;
         }
     }
     QPlainTextEdit::keyPressEvent(event);
-    if (!event->text().isEmpty() || event->key() == Qt::Key_Backspace) offerChoices();
+    if (!event->text().trimmed().isEmpty() || event->key() == Qt::Key_Backspace) offerChoices();
 }
 
 void MultiLineBox::offerChoices() {

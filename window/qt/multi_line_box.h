@@ -9,8 +9,8 @@ class QStringListModel;
 namespace nominator {
 
 // A box of plain text, one item a line: Return starts a line, Tab moves on to the next control.
-// Given choices, it offers those that contain what the cursor's line holds so far, and the one
-// taken replaces the line.
+// Given choices, it offers those that contain what the cursor's line holds so far; the one
+// taken (Down, then Return) replaces the line.
 class MultiLineBox : public QPlainTextEdit {
     Q_OBJECT
 
