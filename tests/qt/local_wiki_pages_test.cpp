@@ -7,8 +7,10 @@
 #include <cctype>
 #include <optional>
 #include <string>
+#include <variant>
 #include <vector>
 
+#include "core/deletion_sorting.h"
 #include "tests/qt/stand_in_wiki.h"
 
 namespace nominator {
@@ -83,6 +85,17 @@ const PageRow kPages[] = {
     {"User talk:Blocked creator", false, {}},
     {"Bot's article", true, {"^'''Bot's article'''"}},
     {"User talk:Helper bot", false, {}},
+    // Two deletion-sorting topics' lists, new entries at the top, and the compact list, no topic.
+    {"Wikipedia:WikiProject Deletion sorting/Football", true, {R"(^== Football ==
+<!-- Add new entries to the TOP of the following list -->
+\{\{Wikipedia:Articles for deletion/Tagged article\}\})"}},
+    {"Wikipedia:WikiProject Deletion sorting/Places",
+     true,
+     {R"(<!-- Add new entries to the TOP of the following list -->
+\{\{Wikipedia:Articles for deletion/Sample page and more\}\})"}},
+    {"Wikipedia:WikiProject Deletion sorting/Compact", true, {R"(\[\[Wikipedia:WikiProject )"}},
+    {"Template:Delsort", true, {R"(\{\{\{1\}\}\}-related deletion discussions)"}},
+    {"Sorted article", true, {"^'''Sorted article'''"}},
 };
 
 class LocalWikiPagesTest : public testing::TestWithParam<PageRow> {};
@@ -174,6 +187,16 @@ TEST_P(LocalWikiAccountsTest, TheAccountIsAsTheApiSaysAndStartedItsArticles) {
 
 INSTANTIATE_TEST_SUITE_P(Accounts, LocalWikiAccountsTest, testing::ValuesIn(kAccounts),
                          [](const auto& info) { return NameOf(info.param.name); });
+
+// The wiki's answer to the window's question for its topics: its topic lists, not the compact one.
+TEST(LocalWikiTopicsTest, TheWikisTopicsAreItsTopicListsWithoutTheCompactList) {
+    const std::string url = TopicListUrl();
+    const auto read = ReadTopicList(LoopbackWiki().askApi(url.substr(url.find('?') + 1)));
+    ASSERT_TRUE(std::holds_alternative<TopicListPart>(read));
+    EXPECT_EQ(std::get<TopicListPart>(read).topics,
+              (std::vector<std::string>{"Football", "Places"}));
+    EXPECT_TRUE(std::get<TopicListPart>(read).continuation.empty());
+}
 
 // The tests' requests all come from 127.0.0.1, their saves included.
 TEST(LocalWikiBlocksTest, NoBlockStopsTheTestsOwnAddress) {

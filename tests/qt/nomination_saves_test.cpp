@@ -2,14 +2,18 @@
 // pasted, AFD clicked, then nothing but the wiki's own "create" link and Save buttons, clicked
 // with real X input. The tool puts each text into the wiki's edit form and never saves; the
 // wiki, read back, holds the three edits where they belong, with their summaries, and the status
-// line follows the saves. Closing a nomination that is saved in part asks first. The article's
-// creator, when another account or an IP address, gets the notice on their talk page in tab 3; the
-// status line says when the creator is blocked (the notice is left all the same) or a bot (none
-// is).
+// line follows the saves. A discussion filed under a category and two deletion-sorting topics
+// gets a listing on each topic's list. Closing a nomination that is saved in part asks first. The
+// article's creator, when another account or an IP address, gets the notice on their talk page in
+// tab 3; the status line says when the creator is blocked (the notice is left all the same) or a
+// bot (none is).
 #include <gmock/gmock.h>
 #include <gtest/gtest.h>
 
+#include <QAbstractItemView>
 #include <QApplication>
+#include <QComboBox>
+#include <QCompleter>
 #include <QLabel>
 #include <QLineEdit>
 #include <QMessageBox>
@@ -33,12 +37,16 @@
 #include "tests/support/gui_test_constants.h"
 #include "window/qt/clickable_label.h"
 #include "window/qt/form1_window.h"
+#include "window/qt/multi_line_box.h"
+#include "window/qt/tab_container.h"
 #include "window/qt/utf8.h"
 
 namespace nominator {
 namespace {
 
+using support::keysym::kDown;
 using support::keysym::kEscape;
+using support::keysym::kReturn;
 
 using namespace std::chrono_literals;
 using testing::ContainsRegex;
@@ -439,6 +447,116 @@ TEST_F(LoggedInWindowTest, ANominationWithoutANoticeLeavesTheEarlierOnesTalkPage
     EXPECT_TRUE(statusIs("First nomination" + kOwnArticle)) << ToUtf8(window.status()->text());
     EXPECT_FALSE(window.box(Box::Text6)->isVisible());
     EXPECT_EQ(QApplication::activeModalWidget(), nullptr);
+}
+
+// Chosen and typed as a user does: the category by its letter, each topic by a few of its
+// letters and the choice the box offers; then only the wiki's own buttons.
+TEST_F(LoggedInWindowTest, ASortedNominationIsListedUnderEachTopicOnTheWiki) {
+    const std::string title = "Sorted article";
+    const std::string discussion = "Wikipedia:Articles for deletion/" + title;
+    const std::string lists[] = {"Wikipedia:WikiProject Deletion sorting/Football",
+                                 "Wikipedia:WikiProject Deletion sorting/Places"};
+
+    QComboBox* category = window.list(Choice::Category);
+    user.clickOn(category);
+    ASSERT_TRUE(WaitInEventLoop([&] { return category->view()->isVisible(); }, kGiveUpMs));
+    input.type('b');
+    user.key(kReturn);
+    ASSERT_TRUE(WaitInEventLoop([&] { return !category->view()->isVisible(); }, kGiveUpMs));
+    EXPECT_EQ(ToUtf8(category->currentText()), "B Biographical");
+
+    MultiLineBox* topics = window.lines(Box::Topics);
+    // The wiki's topics, read as the window loaded.
+    ASSERT_TRUE(
+        WaitInEventLoop([&] { return topics->completer()->model()->rowCount() == 2; }, kGiveUpMs));
+    user.clickOn(topics);
+    ASSERT_TRUE(WaitInEventLoop([&] { return topics->hasFocus(); }, kGiveUpMs));
+    for (const char* letters : {"footb", "plac"}) {
+        input.type(letters);
+        ASSERT_TRUE(
+            WaitInEventLoop([&] { return topics->completer()->popup()->isVisible(); }, kGiveUpMs))
+            << letters;
+        user.key(kDown);
+        user.key(kReturn);
+        ASSERT_TRUE(
+            WaitInEventLoop([&] { return !topics->completer()->popup()->isVisible(); }, kGiveUpMs));
+        user.key(kReturn);
+    }
+    ASSERT_TRUE(WaitInEventLoop(
+        [&] { return ToUtf8(topics->toPlainText()) == "Football\nPlaces\n"; }, kGiveUpMs))
+        << ToUtf8(topics->toPlainText());
+
+    nominate(title, "No sources discuss it.");
+    EXPECT_EQ(ToUtf8(window.box(Box::Text3)->text()),
+              "{{subst:afd2 | pg=Sorted article| cat=B| text=No sources discuss it.}} ~~~~\n"
+              "{{subst:delsort|Football|~~~~}}\n{{subst:delsort|Places|~~~~}}");
+    ASSERT_EQ(window.tabby()->tabBar()->count(), 6);
+
+    // Each topic's list: the discussion as its first entry, with its summary.
+    const std::string listingSummary = "Listing [[:" + discussion + "]].";
+    for (const int tab : {4, 5}) {
+        ASSERT_TRUE(user.showTab(tab));
+        ASSERT_TRUE(filled(tab, listingSummary)) << tab << ": " << field(tab, "wpSummary");
+        EXPECT_THAT(field(tab, "wpTextbox1"),
+                    HasSubstr("<!-- Add new entries to the TOP of the following list -->\n{{" +
+                              discussion + "}}\n{{Wikipedia:Articles for deletion/"));
+    }
+    ASSERT_TRUE(user.showTab(0));
+    ASSERT_TRUE(filled(0, "Nominated for deletion; see [[:" + discussion + "]]."));
+    save(0, title);
+    ASSERT_TRUE(user.showTab(1));
+    ASSERT_TRUE(
+        WaitInEventLoop([] { return !PaneUser::pane(1).property("loading").toBool(); }, kGiveUpMs));
+    ASSERT_TRUE(user.clickInPage(1, R"(.noarticletext a[href*="action=edit"])"));
+    ASSERT_TRUE(filled(1, "Creating deletion discussion page for [[:" + title + "]]."));
+    save(1, discussion);
+    ASSERT_TRUE(user.showTab(2));
+    ASSERT_TRUE(filled(2, "Adding [[:" + discussion + "]]."));
+    save(2, kLog);
+    ASSERT_TRUE(user.showTab(4));
+    save(4, lists[0]);
+
+    // Half done: the missing listing is named.
+    window.close();
+    QMessageBox* question = openQuestion();
+    ASSERT_NE(question, nullptr) << "closing a nomination saved in part did not ask";
+    EXPECT_EQ(ToUtf8(question->text()), "The nomination of " + title +
+                                            " is not complete: the listing is not saved. "
+                                            "Close anyway?");
+    user.key(kEscape);
+    ASSERT_TRUE(
+        WaitInEventLoop([] { return QApplication::activeModalWidget() == nullptr; }, kGiveUpMs));
+
+    ASSERT_TRUE(user.showTab(5));
+    save(5, lists[1]);
+    EXPECT_TRUE(WaitInEventLoop(
+        [&] { return ToUtf8(window.status()->text()).starts_with("Nomination complete: "); },
+        kGiveUpMs))
+        << ToUtf8(window.status()->text());
+
+    // Read back: the discussion filed under its category with a signed note for each topic, and
+    // each list holding it first.
+    const std::optional<support::WikiPage> saved = LoopbackWiki().page(discussion);
+    ASSERT_TRUE(saved.has_value());
+    EXPECT_THAT(saved->text, HasSubstr("<span class=\"afd-category\">B</span>"));
+    for (const char* topic : {"Football", "Places"}) {
+        EXPECT_THAT(saved->text,
+                    HasSubstr(std::string("\n<small class=\"delsort-notice\">Note: This discussion "
+                                          "has been included in the list of [[Wikipedia:"
+                                          "WikiProject Deletion sorting/") +
+                              topic + "|" + topic +
+                              "-related deletion discussions]]. [[User:Nominator|Nominator]]"))
+            << topic;
+    }
+    for (const std::string& list : lists) {
+        const std::optional<support::WikiPage> listed = LoopbackWiki().page(list);
+        ASSERT_TRUE(listed.has_value()) << list;
+        EXPECT_THAT(listed->text,
+                    HasSubstr("<!-- Add new entries to the TOP of the following list -->\n{{" +
+                              discussion + "}}\n{{Wikipedia:Articles for deletion/"))
+            << list;
+        EXPECT_EQ(listed->lastSummary, listingSummary) << list;
+    }
 }
 
 }  // namespace

@@ -22,6 +22,7 @@ inline constexpr std::uint32_t kReturn = 0xff0d;
 inline constexpr std::uint32_t kEscape = 0xff1b;
 inline constexpr std::uint32_t kLeft = 0xff51;
 inline constexpr std::uint32_t kRight = 0xff53;
+inline constexpr std::uint32_t kDown = 0xff54;
 inline constexpr std::uint32_t kEnd = 0xff57;
 inline constexpr std::uint32_t kF5 = 0xffc2;
 inline constexpr std::uint32_t kF8 = 0xffc5;

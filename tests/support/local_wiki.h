@@ -66,10 +66,10 @@ public:
     // The name of the user whom these cookies (a Cookie header's value) log in; empty when they
     // log in no one.
     std::string loggedInUser(std::string_view cookies) const;
-
-private:
     // The JSON answer of the API to the query (format version 2), sent with the cookies.
     std::string askApi(std::string_view query, std::string_view cookies = {}) const;
+
+private:
 
     ScratchFolder folder_;
     std::string userName_;
