@@ -12,6 +12,7 @@
 #include "core/nomination_texts.h"
 #include "core/page_titles.h"
 #include "core/status_catalogue.h"
+#include "core/text_scan.h"
 #include "core/wiki_title.h"
 #include "window/close_question.h"
 #include "window/pane_labels.h"
@@ -38,7 +39,6 @@ Form1::Form1(NominationView& view, Clock clock)
 void Form1::Form_Load() {
     view_.setPanes(panes_);
     view_.setText(Box::Text5, LogLine(view_.text(Box::Text1)));
-    askTopicList({});
 }
 
 void Form1::Command1_Click() {
@@ -59,6 +59,7 @@ void Form1::Command1_Click() {
               .logKey = CurDate,
               .category = std::string(CategoryLetterAt(view_.chosen(Choice::Category)))};
     typedTopics_ = view_.text(Box::Topics);
+    if (!WithoutLeadingSpace(typedTopics_).empty()) Topics_GotFocus();
     input_.topics = listedTopics();
     const NominationPlan planned = plan();
     view_.setText(Box::Text3, planned[RowOf(planned, EditKind::Discussion)].text);

@@ -84,10 +84,12 @@ public:
     // talk page's pane waits for it. Other tickets' outcomes are stale.
     void ReviewAnswered(int ticket, const std::string& body);
     void ReviewFailed(int ticket, const std::string& reason);
-    // One answer's worth of the wiki's deletion-sorting topics, asked for once as the window
-    // loads: the next part is asked for until the list is whole, which is then kept for the run
-    // and offered for completion. A nomination's listings wait for it. Other tickets' outcomes
-    // are stale.
+    // The topics box has the keyboard focus: the wiki's deletion-sorting topics are asked for,
+    // the first time, for the box to offer. Asked only when wanted, the list holds up no check.
+    void Topics_GotFocus();
+    // One answer's worth of the wiki's topics: the next part is asked for until the list is
+    // whole, which is then kept for the run and offered for completion. A nomination's listings
+    // wait for it. Other tickets' outcomes are stale.
     void TopicListAnswered(int ticket, const std::string& body);
     // No list: typed topics get no listing, and the status line says why.
     void TopicListFailed(int ticket, const std::string& reason);

@@ -12,6 +12,10 @@ void Form1::askTopicList(const ApiContinuation& continuation) {
     view_.requestTopicList(*topicTicket_, TopicListUrl(continuation));
 }
 
+void Form1::Topics_GotFocus() {
+    if (lastTopicTicket_ == 0) askTopicList({});
+}
+
 void Form1::TopicListAnswered(int ticket, const std::string& body) {
     if (topicTicket_ != ticket) return;
     const auto part = ReadTopicList(body);

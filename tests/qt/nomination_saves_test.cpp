@@ -47,6 +47,7 @@ namespace {
 using support::keysym::kDown;
 using support::keysym::kEscape;
 using support::keysym::kReturn;
+using support::keysym::kTab;
 
 using namespace std::chrono_literals;
 using testing::ContainsRegex;
@@ -457,25 +458,28 @@ TEST_F(LoggedInWindowTest, ASortedNominationIsListedUnderEachTopicOnTheWiki) {
     const std::string lists[] = {"Wikipedia:WikiProject Deletion sorting/Football",
                                  "Wikipedia:WikiProject Deletion sorting/Places"};
 
+    ASSERT_TRUE(user.paste(Box::Text1, title));
+    ASSERT_TRUE(user.paste(Box::Reason, "No sources discuss it."));
+    // The category list and the topics box follow the reason.
     QComboBox* category = window.list(Choice::Category);
-    user.clickOn(category);
-    ASSERT_TRUE(WaitInEventLoop([&] { return category->view()->isVisible(); }, kGiveUpMs));
+    user.key(kTab);
+    ASSERT_TRUE(WaitInEventLoop([&] { return category->hasFocus(); }, kGiveUpMs));
     input.type('b');
-    user.key(kReturn);
-    ASSERT_TRUE(WaitInEventLoop([&] { return !category->view()->isVisible(); }, kGiveUpMs));
-    EXPECT_EQ(ToUtf8(category->currentText()), "B Biographical");
+    ASSERT_TRUE(WaitInEventLoop([&] { return ToUtf8(category->currentText()) == "B Biographical"; },
+                                kGiveUpMs))
+        << ToUtf8(category->currentText());
 
     MultiLineBox* topics = window.lines(Box::Topics);
-    // The wiki's topics, read as the window loaded.
+    user.key(kTab);
+    ASSERT_TRUE(WaitInEventLoop([&] { return topics->hasFocus(); }, kGiveUpMs));
+    // The wiki's topics, asked for once the box is wanted.
     ASSERT_TRUE(
         WaitInEventLoop([&] { return topics->completer()->model()->rowCount() == 2; }, kGiveUpMs));
-    user.clickOn(topics);
-    ASSERT_TRUE(WaitInEventLoop([&] { return topics->hasFocus(); }, kGiveUpMs));
     for (const char* letters : {"footb", "plac"}) {
         input.type(letters);
         ASSERT_TRUE(
             WaitInEventLoop([&] { return topics->completer()->popup()->isVisible(); }, kGiveUpMs))
-            << letters;
+            << letters << ": " << ToUtf8(topics->toPlainText());
         user.key(kDown);
         user.key(kReturn);
         ASSERT_TRUE(
@@ -486,7 +490,7 @@ TEST_F(LoggedInWindowTest, ASortedNominationIsListedUnderEachTopicOnTheWiki) {
         [&] { return ToUtf8(topics->toPlainText()) == "Football\nPlaces\n"; }, kGiveUpMs))
         << ToUtf8(topics->toPlainText());
 
-    nominate(title, "No sources discuss it.");
+    user.clickOn(window.command1());
     EXPECT_EQ(ToUtf8(window.box(Box::Text3)->text()),
               "{{subst:afd2 | pg=Sorted article| cat=B| text=No sources discuss it.}} ~~~~\n"
               "{{subst:delsort|Football|~~~~}}\n{{subst:delsort|Places|~~~~}}");

@@ -49,7 +49,7 @@ bool Compared(const std::string& operation) {
 }
 
 struct SortStep {
-    enum Kind { Loaded, Listed, Continued, ListFailed, Typed, Chose, Nominated, Checked, Shown };
+    enum Kind { Focused, Listed, Continued, ListFailed, Typed, Chose, Nominated, Checked, Shown };
     Kind kind;
     std::string text = {};
     int ticket = 1;
@@ -76,8 +76,8 @@ TEST_P(SortedNominationTest, FilesTheDiscussionAndListsItUnderEachTopicOnTheWiki
     int checks = 0;
     for (const SortStep& step : GetParam().steps) {
         switch (step.kind) {
-            case SortStep::Loaded:
-                form.Form_Load();
+            case SortStep::Focused:
+                form.Topics_GotFocus();
                 break;
             case SortStep::Listed:
                 form.TopicListAnswered(step.ticket, step.text.empty() ? kWholeList : step.text);
@@ -144,47 +144,45 @@ const std::string kFootballFill =
 
 const SortRow kSortRows[] = {
     {"NoCategoryNorTopicsIsTodaysText",
-     {{SortStep::Loaded}, {SortStep::Listed}, {SortStep::Nominated}},
-     {kPanes, kAskTopics, kTopicChoices, kUnsorted}},
+     {{SortStep::Focused}, {SortStep::Listed}, {SortStep::Nominated}},
+     {kAskTopics, kTopicChoices, kUnsorted}},
     {"TheCategoryAlone",
      {{SortStep::Listed}, {SortStep::Chose, "", 3}, {SortStep::Nominated}},
      {"set Text3 {{subst:afd2 | pg=Sample| cat=B| text=Not notable}} ~~~~"}},
     {"TwoTopicsKnownBeforeTheClick",
-     {{SortStep::Loaded},
+     {{SortStep::Focused},
       {SortStep::Listed},
       {SortStep::Chose, "", 3},
       {SortStep::Typed, "football\n\nPlaces\n"},
       {SortStep::Nominated}},
-     {kPanes, kAskTopics, kTopicChoices, kSortedText, kTwoListingPanes, kOpenFootball,
-      kOpenPlaces}},
+     {kAskTopics, kTopicChoices, kSortedText, kTwoListingPanes, kOpenFootball, kOpenPlaces}},
     // The list's question goes on where each answer says, and the list is whole at its end.
     {"TheListInParts",
-     {{SortStep::Loaded},
+     {{SortStep::Focused},
       {SortStep::Continued, TopicsAnswer({"Places"}, "Q")},
       {SortStep::Continued, TopicsAnswer({"Compact/Football", "Football"}), 2},
       {SortStep::Chose, "", 3},
       {SortStep::Typed, "Football\nPlaces"},
       {SortStep::Nominated}},
-     {kPanes, kAskTopics,
-      "ask topics 2 " + TopicListUrl({{"apcontinue", "Q"}, {"continue", "-||"}}), kTopicChoices,
-      kSortedText, kTwoListingPanes, kOpenFootball, kOpenPlaces}},
+     {kAskTopics, "ask topics 2 " + TopicListUrl({{"apcontinue", "Q"}, {"continue", "-||"}}),
+      kTopicChoices, kSortedText, kTwoListingPanes, kOpenFootball, kOpenPlaces}},
     // An answer that continues where it began would never end: no list.
     {"AContinuationThatGoesNowhere",
-     {{SortStep::Loaded},
+     {{SortStep::Focused},
       {SortStep::Continued, TopicsAnswer({"Places"}, "Q")},
       {SortStep::Continued, TopicsAnswer({"Places"}, "Q"), 2},
       {SortStep::Typed, "Places"},
       {SortStep::Nominated}},
-     {kPanes, kAskTopics,
-      "ask topics 2 " + TopicListUrl({{"apcontinue", "Q"}, {"continue", "-||"}}), kUnsorted,
+     {kAskTopics, "ask topics 2 " + TopicListUrl({{"apcontinue", "Q"}, {"continue", "-||"}}),
+      kUnsorted,
       "set Status (warning) Could not read the wiki's deletion-sorting topics, so not listed: "
       "Places | tip: Checking for earlier nominations..."}},
     {"ATopicNotOnTheWikiGetsAWarningAndNoEdit",
-     {{SortStep::Loaded},
+     {{SortStep::Focused},
       {SortStep::Listed},
       {SortStep::Typed, "Footbal\nPlaces"},
       {SortStep::Nominated}},
-     {kPanes, kAskTopics, kTopicChoices,
+     {kAskTopics, kTopicChoices,
       "set Text3 {{subst:afd2 | pg=Sample| text=Not notable}} ~~~~\n"
       "{{subst:delsort|Places|~~~~}}",
       kPanes + " | Tab 4" + kListingPane, "navigate Browser5 " + kEditStem + "Places&action=edit",
@@ -192,36 +190,34 @@ const SortRow kSortRows[] = {
       "tip: Checking for earlier nominations..."}},
     // The list arrives after the click: the listings join the nomination then.
     {"TheListAfterTheClick",
-     {{SortStep::Loaded},
-      {SortStep::Typed, "Football"},
+     {{SortStep::Typed, "Football"},
       {SortStep::Nominated},
       {SortStep::Checked},
       {SortStep::Shown, kListText},
       {SortStep::Listed},
       {SortStep::Shown, kListText}},
-     {kPanes, kAskTopics, kUnsorted, kTopicChoices,
+     {kAskTopics, kUnsorted, kTopicChoices,
       "set Text3 {{subst:afd2 | pg=Sample| text=Not notable}} ~~~~\n"
       "{{subst:delsort|Football|~~~~}}",
       kPanes + " | Tab 4" + kListingPane, kOpenFootball, kFootballFill}},
     {"NoListAtAll",
-     {{SortStep::Loaded},
-      {SortStep::Typed, "Football"},
+     {{SortStep::Typed, "Football"},
       {SortStep::Nominated},
       {SortStep::Checked},
       {SortStep::ListFailed}},
-     {kPanes, kAskTopics, kUnsorted,
+     {kAskTopics, kUnsorted,
       "set Status (warning) Could not read the wiki's deletion-sorting topics, so not listed: "
       "Football" +
           kOwnArticle + " | tip: First nomination"}},
     {"EachListGetsTheDiscussionAsItsFirstEntry",
-     {{SortStep::Loaded},
+     {{SortStep::Focused},
       {SortStep::Listed},
       {SortStep::Typed, "Football\nPlaces"},
       {SortStep::Nominated},
       {SortStep::Checked},
       {SortStep::Shown, kListText},
       {SortStep::Shown, "A list without its marker.", 2, 5}},
-     {kPanes, kAskTopics, kTopicChoices,
+     {kAskTopics, kTopicChoices,
       "set Text3 {{subst:afd2 | pg=Sample| text=Not notable}} ~~~~\n"
       "{{subst:delsort|Football|~~~~}}\n{{subst:delsort|Places|~~~~}}",
       kTwoListingPanes, kOpenFootball, kOpenPlaces, kFootballFill,
@@ -233,15 +229,19 @@ const SortRow kSortRows[] = {
 INSTANTIATE_TEST_SUITE_P(Steps, SortedNominationTest, testing::ValuesIn(kSortRows),
                          [](const auto& info) { return std::string(info.param.name); });
 
-// A stale answer, or one after the list is whole, changes nothing.
-TEST(TopicListTest, OnlyTheQuestionUnderWayIsAnswered) {
+// Asked once for the run, when the box is first wanted; a stale answer, or one after the list
+// is whole, changes nothing.
+TEST(TopicListTest, IsAskedForOnceAndOnlyTheQuestionUnderWayIsAnswered) {
     FakeView view;
     Form1 form{view, [] { return kNewYearsEve; }};
     form.Form_Load();
+    form.Topics_GotFocus();
+    form.Topics_GotFocus();
     form.TopicListAnswered(2, kWholeList);
     form.TopicListAnswered(1, kWholeList);
     form.TopicListAnswered(1, TopicsAnswer({"Other"}));
     form.TopicListFailed(1, "timed out");
+    form.Topics_GotFocus();
     std::vector<std::string> topics;
     for (const std::string& operation : view.operations()) {
         if (operation.starts_with("topics ") || operation.starts_with("ask topics")) {

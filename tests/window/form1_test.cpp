@@ -11,7 +11,6 @@
 #include <vector>
 
 #include "core/creator_query.h"
-#include "core/deletion_sorting.h"
 #include "core/nomination_page.h"
 #include "core/nomination_plan.h"
 #include "core/nomination_review.h"
@@ -189,14 +188,13 @@ protected:
 
 TEST_F(Form1Test, LoadFillsTheHiddenLogLineForTheDesignTitle) {
     form.Form_Load();
-    EXPECT_THAT(
-        view.operations(),
-        ElementsAre("panes Tab 0 Article editor: The article in the wiki's editor | "
-                    "Tab 1 Deletion discussion: The article's deletion discussion page | "
-                    "Tab 2 Day's log editor: The day's deletion log in the wiki's editor | "
-                    "Tab 3 Creator's talk page: The article creator's talk page in the "
-                    "wiki's editor",
-                    "set Text5 {{subst:afd3 | pg=Word}}", "ask topics 1 " + TopicListUrl()));
+    EXPECT_THAT(view.operations(),
+                ElementsAre("panes Tab 0 Article editor: The article in the wiki's editor | "
+                            "Tab 1 Deletion discussion: The article's deletion discussion page | "
+                            "Tab 2 Day's log editor: The day's deletion log in the wiki's editor | "
+                            "Tab 3 Creator's talk page: The article creator's talk page in the "
+                            "wiki's editor",
+                            "set Text5 {{subst:afd3 | pg=Word}}"));
     EXPECT_THAT(form.CurDate, IsEmpty());
 }
 

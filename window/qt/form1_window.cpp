@@ -49,6 +49,8 @@ Form1Window::Form1Window(Form1::Clock clock, QString engineModule, QWidget* pare
             [this] { RunHandler(this, [this] { form_.Command1_Click(); }); });
     connect(dayPlus(), &ClickableLabel::clicked, this,
             [this] { RunHandler(this, [this] { form_.DayPlus_Click(); }); });
+    connect(lines(Box::Topics), &MultiLineBox::focused, this,
+            [this] { RunHandler(this, [this] { form_.Topics_GotFocus(); }); });
 }
 
 BrowserEngine::PaneEvents Form1Window::paneEvents() {
@@ -142,14 +144,6 @@ void Form1Window::requestReview(int ticket, const std::string& address) {
 }
 
 void Form1Window::requestTopicList(int ticket, const std::string& address) {
-    // Asked as the window loads: the engine that fetches it must not start before the first
-    // frame, which it would delay.
-    if (!panesScheduled_) {
-        fetchesAfterStart_.push_back([=, this] {
-            fetchFor(ticket, address, &Form1::TopicListAnswered, &Form1::TopicListFailed);
-        });
-        return;
-    }
     fetchFor(ticket, address, &Form1::TopicListAnswered, &Form1::TopicListFailed);
 }
 
@@ -255,12 +249,7 @@ void Form1Window::paintEvent(QPaintEvent* event) {
     // What is clicked or typed meanwhile waits in the event queue and reaches the window after.
     if (!panesScheduled_) {
         panesScheduled_ = true;
-        QTimer::singleShot(0, this, [this] {
-            RunHandler(this, [this] {
-                panes_.create();
-                for (const auto& fetch : std::exchange(fetchesAfterStart_, {})) fetch();
-            });
-        });
+        QTimer::singleShot(0, this, [this] { RunHandler(this, [this] { panes_.create(); }); });
     }
     Form1Widgets::paintEvent(event);
 }

@@ -2,7 +2,6 @@
 
 #include <QPointer>
 #include <chrono>
-#include <functional>
 #include <vector>
 
 #include "window/form1.h"
@@ -71,8 +70,6 @@ private:
     Form1 form_;
     BrowserPanes panes_;
     bool panesScheduled_ = false;
-    // Fetches asked for before the first frame, which wait for the engine that starts after it.
-    std::vector<std::function<void()>> fetchesAfterStart_;
     // Closing asks the pages first; NotAsked again after the user chose to keep the window.
     enum class Closing { NotAsked, Asking, Agreed };
     Closing closing_ = Closing::NotAsked;

@@ -55,6 +55,11 @@ void MultiLineBox::keyPressEvent(QKeyEvent* event) {
     if (!event->text().trimmed().isEmpty() || event->key() == Qt::Key_Backspace) offerChoices();
 }
 
+void MultiLineBox::focusInEvent(QFocusEvent* event) {
+    QPlainTextEdit::focusInEvent(event);
+    emit focused();
+}
+
 void MultiLineBox::offerChoices() {
     const QString typed = lineSoFar();
     if (typed.isEmpty() || choices_->rowCount() == 0) {

@@ -20,8 +20,13 @@ public:
     void setChoices(const QStringList& choices);
     QCompleter* completer() const { return completer_; }
 
+signals:
+    // The box got the keyboard focus.
+    void focused();
+
 protected:
     void keyPressEvent(QKeyEvent* event) override;
+    void focusInEvent(QFocusEvent* event) override;
 
 private:
     // The cursor's line, from its start to the cursor.
