@@ -465,6 +465,7 @@ TEST_F(LoggedInWindowTest, ASortedNominationIsListedUnderEachTopicOnTheWiki) {
     user.key(kTab);
     ASSERT_TRUE(WaitInEventLoop([&] { return category->hasFocus(); }, kGiveUpMs));
     input.type('b');
+    input.sync();
     ASSERT_TRUE(WaitInEventLoop([&] { return ToUtf8(category->currentText()) == "B Biographical"; },
                                 kGiveUpMs))
         << ToUtf8(category->currentText());
@@ -477,6 +478,7 @@ TEST_F(LoggedInWindowTest, ASortedNominationIsListedUnderEachTopicOnTheWiki) {
         WaitInEventLoop([&] { return topics->completer()->model()->rowCount() == 2; }, kGiveUpMs));
     for (const char* letters : {"footb", "plac"}) {
         input.type(letters);
+        input.sync();
         ASSERT_TRUE(
             WaitInEventLoop([&] { return topics->completer()->popup()->isVisible(); }, kGiveUpMs))
             << letters << ": " << ToUtf8(topics->toPlainText());
@@ -491,9 +493,12 @@ TEST_F(LoggedInWindowTest, ASortedNominationIsListedUnderEachTopicOnTheWiki) {
         << ToUtf8(topics->toPlainText());
 
     user.clickOn(window.command1());
-    EXPECT_EQ(ToUtf8(window.box(Box::Text3)->text()),
-              "{{subst:afd2 | pg=Sorted article| cat=B| text=No sources discuss it.}} ~~~~\n"
-              "{{subst:delsort|Football|~~~~}}\n{{subst:delsort|Places|~~~~}}");
+    const std::string sortedText =
+        "{{subst:afd2 | pg=Sorted article| cat=B| text=No sources discuss it.}} ~~~~\n"
+        "{{subst:delsort|Football|~~~~}}\n{{subst:delsort|Places|~~~~}}";
+    ASSERT_TRUE(WaitInEventLoop(
+        [&] { return ToUtf8(window.box(Box::Text3)->text()) == sortedText; }, kGiveUpMs))
+        << ToUtf8(window.box(Box::Text3)->text());
     ASSERT_EQ(window.tabby()->tabBar()->count(), 6);
 
     // Each topic's list: the discussion as its first entry, with its summary.
@@ -519,6 +524,9 @@ TEST_F(LoggedInWindowTest, ASortedNominationIsListedUnderEachTopicOnTheWiki) {
     save(2, kLog);
     ASSERT_TRUE(user.showTab(4));
     save(4, lists[0]);
+    ASSERT_TRUE(statusIs(
+        "Saved: article tag, discussion, log line, listing. Not yet saved: listing" + kOwnArticle))
+        << ToUtf8(window.status()->text());
 
     // Half done: the missing listing is named.
     window.close();
