@@ -28,6 +28,7 @@
 #include <string>
 #include <vector>
 
+#include "core/deletion_sorting.h"
 #include "tests/qt/event_loop_wait.h"
 #include "tests/qt/page_script.h"
 #include "tests/qt/pane_user.h"
@@ -450,13 +451,39 @@ TEST_F(LoggedInWindowTest, ANominationWithoutANoticeLeavesTheEarlierOnesTalkPage
     EXPECT_EQ(QApplication::activeModalWidget(), nullptr);
 }
 
+struct SortedRow {
+    const char* name;
+    const char* title;
+    // The category's letter, typed into its list, and the entry it picks.
+    char letter;
+    const char* category;
+    // A few letters of each topic, typed before its choice is taken.
+    std::vector<const char*> typed;
+    std::vector<std::string> topics;
+};
+
+void PrintTo(const SortedRow& row, std::ostream* out) { *out << row.name; }
+
+// A table, so that it runs after the wiki's pages are read as the fixture made them.
+const SortedRow kSortedRows[] = {
+    {"ACategoryAndTwoTopics",
+     "Sorted article",
+     'b',
+     "B Biographical",
+     {"footb", "plac"},
+     {"Football", "Places"}},
+};
+
+class SortedNominationTest : public LoggedInWindowTest,
+                             public testing::WithParamInterface<SortedRow> {};
+
 // Chosen and typed as a user does: the category by its letter, each topic by a few of its
 // letters and the choice the box offers; then only the wiki's own buttons.
-TEST_F(LoggedInWindowTest, ASortedNominationIsListedUnderEachTopicOnTheWiki) {
-    const std::string title = "Sorted article";
+TEST_P(SortedNominationTest, TheDiscussionIsFiledAndListedUnderEachTopicOnTheWiki) {
+    const SortedRow& row = GetParam();
+    const std::string title = row.title;
     const std::string discussion = "Wikipedia:Articles for deletion/" + title;
-    const std::string lists[] = {"Wikipedia:WikiProject Deletion sorting/Football",
-                                 "Wikipedia:WikiProject Deletion sorting/Places"};
+    const std::string lists[] = {TopicListTitle(row.topics[0]), TopicListTitle(row.topics[1])};
 
     ASSERT_TRUE(user.paste(Box::Text1, title));
     ASSERT_TRUE(user.paste(Box::Reason, "No sources discuss it."));
@@ -464,10 +491,10 @@ TEST_F(LoggedInWindowTest, ASortedNominationIsListedUnderEachTopicOnTheWiki) {
     QComboBox* category = window.list(Choice::Category);
     user.key(kTab);
     ASSERT_TRUE(WaitInEventLoop([&] { return category->hasFocus(); }, kGiveUpMs));
-    input.type('b');
+    input.type(row.letter);
     input.sync();
-    ASSERT_TRUE(WaitInEventLoop([&] { return ToUtf8(category->currentText()) == "B Biographical"; },
-                                kGiveUpMs))
+    ASSERT_TRUE(
+        WaitInEventLoop([&] { return ToUtf8(category->currentText()) == row.category; }, kGiveUpMs))
         << ToUtf8(category->currentText());
 
     MultiLineBox* topics = window.lines(Box::Topics);
@@ -476,7 +503,7 @@ TEST_F(LoggedInWindowTest, ASortedNominationIsListedUnderEachTopicOnTheWiki) {
     // The wiki's topics, asked for once the box is wanted.
     ASSERT_TRUE(
         WaitInEventLoop([&] { return topics->completer()->model()->rowCount() == 2; }, kGiveUpMs));
-    for (const char* letters : {"footb", "plac"}) {
+    for (const char* letters : row.typed) {
         input.type(letters);
         input.sync();
         ASSERT_TRUE(
@@ -489,13 +516,17 @@ TEST_F(LoggedInWindowTest, ASortedNominationIsListedUnderEachTopicOnTheWiki) {
         user.key(kReturn);
     }
     ASSERT_TRUE(WaitInEventLoop(
-        [&] { return ToUtf8(topics->toPlainText()) == "Football\nPlaces\n"; }, kGiveUpMs))
+        [&] {
+            return ToUtf8(topics->toPlainText()) == row.topics[0] + "\n" + row.topics[1] + "\n";
+        },
+        kGiveUpMs))
         << ToUtf8(topics->toPlainText());
 
     user.clickOn(window.command1());
-    const std::string sortedText =
-        "{{subst:afd2 | pg=Sorted article| cat=B| text=No sources discuss it.}} ~~~~\n"
-        "{{subst:delsort|Football|~~~~}}\n{{subst:delsort|Places|~~~~}}";
+    const std::string sortedText = "{{subst:afd2 | pg=" + title + "| cat=" + row.category[0] +
+                                   "| text=No sources discuss it.}} ~~~~\n{{subst:delsort|" +
+                                   row.topics[0] + "|~~~~}}\n{{subst:delsort|" + row.topics[1] +
+                                   "|~~~~}}";
     ASSERT_TRUE(WaitInEventLoop(
         [&] { return ToUtf8(window.box(Box::Text3)->text()) == sortedText; }, kGiveUpMs))
         << ToUtf8(window.box(Box::Text3)->text());
@@ -550,8 +581,9 @@ TEST_F(LoggedInWindowTest, ASortedNominationIsListedUnderEachTopicOnTheWiki) {
     // each list holding it first.
     const std::optional<support::WikiPage> saved = LoopbackWiki().page(discussion);
     ASSERT_TRUE(saved.has_value());
-    EXPECT_THAT(saved->text, HasSubstr("<span class=\"afd-category\">B</span>"));
-    for (const char* topic : {"Football", "Places"}) {
+    EXPECT_THAT(saved->text, HasSubstr("<span class=\"afd-category\">" +
+                                       std::string(1, row.category[0]) + "</span>"));
+    for (const std::string& topic : row.topics) {
         EXPECT_THAT(saved->text,
                     HasSubstr(std::string("\n<small class=\"delsort-notice\">Note: This discussion "
                                           "has been included in the list of [[Wikipedia:"
@@ -570,6 +602,9 @@ TEST_F(LoggedInWindowTest, ASortedNominationIsListedUnderEachTopicOnTheWiki) {
         EXPECT_EQ(listed->lastSummary, listingSummary) << list;
     }
 }
+
+INSTANTIATE_TEST_SUITE_P(Sorted, SortedNominationTest, testing::ValuesIn(kSortedRows),
+                         [](const auto& info) { return std::string(info.param.name); });
 
 }  // namespace
 }  // namespace nominator
