@@ -146,6 +146,9 @@ private:
     std::vector<bool> filled_;
     // The day's log has no place for the log line: the user must paste it.
     bool noLogMarker_ = false;
+    // Whether the article's fill took out a proposed-deletion tag, once it found otherwise than
+    // the check foresaw.
+    std::optional<bool> proposedDeletionRemoved_;
     // What a pane did last with an address or a download it did not keep, and which pane.
     std::optional<std::pair<Pane, StatusLine>> paneNotice_;
     SavedStates saved_;

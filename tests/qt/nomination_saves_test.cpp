@@ -261,6 +261,81 @@ TEST_P(NominationSavesTest, TheEditorsGetTheTextsAndTheWikiHoldsWhatTheUserSaved
 INSTANTIATE_TEST_SUITE_P(Nominations, NominationSavesTest, testing::ValuesIn(kRows),
                          [](const auto& info) { return std::string(info.param.name); });
 
+struct DeletionTagRow {
+    const char* name;
+    const char* title;
+    // The status line once the article's editor holds the tag.
+    std::string status;
+    // What the article's editor holds then: the first nomination's tag in place of any
+    // proposed-deletion tag, the rest of the article as it was.
+    std::string filled;
+    // Whether the row saves the article, and reads back the substituted tag and the rest.
+    bool saves;
+};
+
+void PrintTo(const DeletionTagRow& row, std::ostream* out) { *out << row.name; }
+
+const std::string kRemovedNote = ". The proposed-deletion tag is removed by this edit";
+
+const DeletionTagRow kDeletionTagRows[] = {
+    {"ProposedDeletionGoes", "Proposed article", "First nomination" + kRemovedNote + kOwnArticle,
+     "{{Short description|An article proposed for deletion}}\n{{subst:afd}}\n"
+     "'''Proposed article''' is an article that someone proposed for deletion.\n\n"
+     "It has a second paragraph, and a [[Sample page|link]] to another article.",
+     true},
+    {"ABiographysProposedDeletionGoes", "Proposed biography",
+     "First nomination" + kRemovedNote + kOwnArticle,
+     "{{Short description|A living person, proposed for deletion}}\n{{subst:afd}}\n"
+     "'''Proposed biography''' is the biography of a living person, without a source.",
+     true},
+    // Not the nominator's to remove: it stays, below the tag, and the line warns.
+    {"ASpeedyDeletionTagStays", "Speedy article",
+     "The article carries a speedy-deletion tag, which stays: an administrator decides on it" +
+         kOwnArticle,
+     "{{subst:afd}}\n{{db-a7|help=off}}\n"
+     "'''Speedy article''' is an article tagged for speedy deletion.",
+     false},
+};
+
+class DeletionTagSavesTest : public LoggedInWindowTest,
+                             public testing::WithParamInterface<DeletionTagRow> {};
+
+TEST_P(DeletionTagSavesTest, TheArticlesEditTakesOutOnlyTheProposedDeletionTag) {
+    const DeletionTagRow& row = GetParam();
+    nominate(row.title, "Not notable.");
+    const std::string summary = std::string(
+                                    "Nominated for deletion; see [[:Wikipedia:Articles "
+                                    "for deletion/") +
+                                row.title + "]].";
+    ASSERT_TRUE(filled(0, summary)) << field(0, "wpSummary");
+    EXPECT_EQ(field(0, "wpTextbox1"), row.filled);
+    EXPECT_TRUE(statusIs(row.status)) << ToUtf8(window.status()->text());
+    if (!row.saves) return;
+
+    ASSERT_TRUE(user.showTab(0));
+    save(0, row.title);
+    EXPECT_TRUE(statusIs("Saved: article tag. Not yet saved: discussion, log line" + kRemovedNote +
+                         kOwnArticle))
+        << ToUtf8(window.status()->text());
+    // The wiki substituted the tag; everything around it is the article's own text.
+    const std::optional<support::WikiPage> article = LoopbackWiki().page(row.title);
+    const std::string tag = "{{subst:afd}}\n";
+    const std::size_t tagAt = row.filled.find(tag);
+    const std::string before = row.filled.substr(0, tagAt);
+    const std::string after = row.filled.substr(tagAt + tag.size());
+    EXPECT_THAT(article->text, testing::StartsWith(before + "<!-- "));
+    EXPECT_THAT(article->text,
+                ContainsRegex(std::string("\n\\{\\{Article for deletion/dated\\|page=") +
+                              row.title + "\\|[^\n]*\n<!-- End of AfD message[^>]*-->\n"));
+    EXPECT_THAT(article->text, testing::EndsWith("-->\n" + after));
+    EXPECT_THAT(article->text,
+                testing::Not(ContainsRegex("[Pp]roposed[ _]deletion/dated|[Pp]rod[ _]blp/dated")));
+    EXPECT_EQ(article->lastSummary, summary);
+}
+
+INSTANTIATE_TEST_SUITE_P(Articles, DeletionTagSavesTest, testing::ValuesIn(kDeletionTagRows),
+                         [](const auto& info) { return std::string(info.param.name); });
+
 struct NoticeRow {
     const char* name;
     const char* title;
