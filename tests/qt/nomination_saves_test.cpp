@@ -266,8 +266,8 @@ struct DeletionTagRow {
     const char* title;
     // The status line once the article's editor holds the tag.
     std::string status;
-    // What the article's editor holds then: the first nomination's tag in place of any
-    // proposed-deletion tag, the rest of the article as it was.
+    // What the article's editor holds then, as the wiki saves it: the first nomination's tag in
+    // place of any proposed-deletion tag, the rest of the article as it was.
     std::string filled;
     // Whether the row saves the article, and reads back the substituted tag and the rest.
     bool saves;
@@ -303,12 +303,11 @@ class DeletionTagSavesTest : public LoggedInWindowTest,
 TEST_P(DeletionTagSavesTest, TheArticlesEditTakesOutOnlyTheProposedDeletionTag) {
     const DeletionTagRow& row = GetParam();
     nominate(row.title, "Not notable.");
-    const std::string summary = std::string(
-                                    "Nominated for deletion; see [[:Wikipedia:Articles "
-                                    "for deletion/") +
-                                row.title + "]].";
+    const std::string summary = "Nominated for deletion; see [[:Wikipedia:Articles for deletion/" +
+                                std::string(row.title) + "]].";
     ASSERT_TRUE(filled(0, summary)) << field(0, "wpSummary");
-    EXPECT_EQ(field(0, "wpTextbox1"), row.filled);
+    // The wiki's edit form ends the page's text with a line break; the saved text has none.
+    EXPECT_EQ(field(0, "wpTextbox1"), row.filled + "\n");
     EXPECT_TRUE(statusIs(row.status)) << ToUtf8(window.status()->text());
     if (!row.saves) return;
 
