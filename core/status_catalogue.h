@@ -152,9 +152,9 @@ StatusLine Status(StatusId id, std::string detail = {},
 // tool tip. A warning about the article wins over the nomination's count, which then becomes
 // the tool tip, since the texts and pages still follow the count. Otherwise the line names the
 // nomination: "First nomination", "2nd nomination: earlier discussions found", ...
+// A speedy-deletion tag is such a warning, after the article's state.
 // With what the review found, once it has: a Main Page link warns unless the article does
-// already, a speedy-deletion tag warns before that, and a renomination names how the last
-// discussion closed (a warning when it kept the
+// already, and a renomination names how the last discussion closed (a warning when it kept the
 // article less than six months before `today`).
 StatusLine StatusOf(const NominationCheck& check, const std::optional<ReviewFacts>& review = {},
                     std::chrono::year_month_day today = {});
@@ -192,7 +192,8 @@ struct StatusFacts {
     std::optional<bool> proposedDeletionRemoved = {};
 };
 
-// The status line: the first entry that applies, with the note on the notice after it.
+// The status line: the first entry that applies, then the note that the proposed-deletion tag
+// goes, and the note on the notice.
 StatusLine ComposeStatus(const StatusFacts& facts);
 
 }  // namespace nominator

@@ -59,7 +59,8 @@ public:
     // A pane's page shows the wiki's editor of `page` (as the wiki writes it in addresses),
     // holding `text`. Once the check has answered or failed, each of the nomination's editors
     // gets its text once: the tag, the discussion, the log line, the notice, each in its place
-    // and with its summary, from the boxes as they are then.
+    // and with its summary, from the boxes as they are then. The article's fill takes out its
+    // proposed-deletion tag, and the status line says so.
     void EditorShown(Pane pane, const std::string& page, const std::string& text);
     // The editor of `page` holds its fill.
     void EditorFilled(Pane pane, const std::string& page);
