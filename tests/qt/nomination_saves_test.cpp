@@ -188,10 +188,23 @@ TEST_P(NominationSavesTest, TheEditorsGetTheTextsAndTheWikiHoldsWhatTheUserSaved
     EXPECT_FALSE(
         PaneUser::pane(3).property("url").toString().contains(QStringLiteral("User_talk")));
 
-    // The discussion page: the wiki's own "create" link opens its editor.
+    // The discussion page: the wiki's own "create" link opens its editor. A renomination's page
+    // takes the first one's place once the check has answered, and may not have begun loading
+    // yet: the pane must show the row's page, loaded.
     ASSERT_TRUE(user.showTab(1));
-    ASSERT_TRUE(
-        WaitInEventLoop([] { return !PaneUser::pane(1).property("loading").toBool(); }, kGiveUpMs));
+    QQuickItem& discussionPane = PaneUser::pane(1);
+    const auto shown = [&] {
+        return ToUtf8(discussionPane.property("url")
+                          .toUrl()
+                          .toString(QUrl::FullyDecoded)
+                          .replace(QLatin1Char('_'), QLatin1Char(' ')));
+    };
+    ASSERT_TRUE(WaitInEventLoop(
+        [&] {
+            return shown().ends_with(discussion) && !discussionPane.property("loading").toBool();
+        },
+        kGiveUpMs))
+        << shown();
     ASSERT_TRUE(user.clickInPage(1, R"(.noarticletext a[href*="action=edit"])"))
         << "no click on the create link left the discussion page";
     const std::string discussionSummary =
