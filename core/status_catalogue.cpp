@@ -92,6 +92,7 @@ StatusLine StatusOf(const NominationCheck& check, const std::optional<ReviewFact
     const auto& facts = std::get<NominationFacts>(check);
     StatusLine nomination = NominationLine(facts.highestEarlierNomination, review, today);
     std::optional<StatusId> warning = WarningOf(facts.article);
+    if (!warning && facts.speedyDeletion) warning = StatusId::SpeedyTagged;
     if (!warning && review && review->onMainPage) {
         return Status(StatusId::MainPage, std::string(kMainPageDetail) + "\n" + nomination.text);
     }
@@ -113,6 +114,8 @@ StatusLine ComposeStatus(const StatusFacts& facts) {
     } else if (facts.noListMarkerTab) {
         shown = Status(StatusId::NoListMarker, shown.text,
                        {{"tab", std::to_string(*facts.noListMarkerTab)}});
+    } else if (facts.proposedDeletion && facts.proposedDeletionRemoved == false) {
+        shown = Status(StatusId::ProposedDeletionKept, shown.text);
     }
     if (!facts.unlistedTopics.empty()) {
         shown = Status(facts.topicListUnread ? StatusId::TopicListUnread : StatusId::UnknownTopics,
@@ -122,6 +125,10 @@ StatusLine ComposeStatus(const StatusFacts& facts) {
         shown = Status(
             StatusId::HeldTwice, shown.text,
             {{"tab", std::to_string(facts.heldTwice->first)}, {"edit", facts.heldTwice->second}});
+    }
+    // Someone else's nomination's tag is there already: this one's edit removes nothing.
+    if (!facts.taggedBefore && facts.proposedDeletionRemoved.value_or(facts.proposedDeletion)) {
+        shown.text += ". " + std::string(kProposedDeletionRemovedNote);
     }
     if (const std::optional<std::string_view> note = NoteOf(facts.notice)) {
         shown.text += ". " + std::string(*note);

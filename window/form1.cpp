@@ -79,6 +79,7 @@ void Form1::Command1_Click() {
     saved_.assign(planned.size(), EditState::NotAsked);
     noLogMarker_ = false;
     noListMarkerTab_.reset();
+    proposedDeletionRemoved_.reset();
     checkOutcome_.reset();
     reviewTicket_.reset();
     review_.reset();
@@ -292,6 +293,13 @@ void Form1::fill(Pane pane) {
     PlacedText placed =
         PlaceText(edit.info().placement, shown->second.text, textToPlace(planned, row),
                   planned[RowOf(planned, EditKind::Discussion)].page);
+    if (edit.kind == EditKind::ArticleTag &&
+        placed.removedProposedDeletion !=
+            proposedDeletionRemoved_.value_or(checkOutcome_ &&
+                                              FoundProposedDeletion(*checkOutcome_))) {
+        proposedDeletionRemoved_ = placed.removedProposedDeletion;
+        refreshStatus();
+    }
     switch (placed.outcome) {
         case PlacedText::Outcome::Placed:
             view_.fillEditor(pane, {shown->second.page, shown->second.text, std::move(placed.text),
@@ -349,6 +357,8 @@ void Form1::refreshStatus() {
     if (phase_ != Phase::Nothing) facts.saves = SavedEditsStatus(plan(), saved_);
     for (const auto& [pane, page] : behind_) facts.behind.push_back({pane, page});
     if (paneNotice_) facts.paneNotice = paneNotice_->second;
+    facts.proposedDeletion = checkOutcome_ && FoundProposedDeletion(*checkOutcome_);
+    facts.proposedDeletionRemoved = proposedDeletionRemoved_;
     const StatusLine shown = ComposeStatus(facts);
     view_.setStatus(shown.text, shown.detail, shown.warning);
 }
