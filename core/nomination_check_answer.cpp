@@ -85,4 +85,26 @@ NominationCheck ReadNominationCheck(std::string_view answer, std::string_view na
                            LastRevisionIn(*query, name)};
 }
 
+std::variant<std::vector<NominationFacts>, CheckFailure> ReadFurtherCheck(
+    std::string_view answer, const std::vector<std::string>& names) {
+    const auto parsed = QueryAnswer(answer);
+    if (const auto* failure = std::get_if<CheckFailure>(&parsed)) return *failure;
+    const json& body = std::get<json>(parsed);
+    // A template list cut short may leave out the very deletion tag.
+    if (Member(body, "continue") != nullptr) {
+        return CheckFailure{"the answer lists the articles' templates only in part"};
+    }
+    const json& query = *Member(body, "query");
+    if (Member(query, "pages") == nullptr) return CheckFailure{"the answer holds no list of pages"};
+    std::vector<NominationFacts> found;
+    for (const std::string& name : names) {
+        const auto article = ArticleStateIn(query, name);
+        if (const auto* failure = std::get_if<CheckFailure>(&article)) {
+            return CheckFailure{failure->reason + " " + name};
+        }
+        found.push_back({0, std::get<ArticleState>(article), LastRevisionIn(query, name)});
+    }
+    return found;
+}
+
 }  // namespace nominator

@@ -3,6 +3,7 @@
 #include <string>
 #include <string_view>
 #include <variant>
+#include <vector>
 
 namespace nominator {
 
@@ -41,5 +42,11 @@ using NominationCheck = std::variant<NominationFacts, CheckFailure>;
 //   nothing against the article, which counts as fine; one whose pages do not include the
 //   article is not an answer about it, and fails.
 NominationCheck ReadNominationCheck(std::string_view answer, std::string_view name);
+
+// Reads the answer to FurtherCheckUrl(names): what it says of each article, in the order of
+// `names` (no earlier nominations counted), read as ReadNominationCheck reads the first article.
+// Fails as it does, and on an answer without a list of pages or with its templates cut short.
+std::variant<std::vector<NominationFacts>, CheckFailure> ReadFurtherCheck(
+    std::string_view answer, const std::vector<std::string>& names);
 
 }  // namespace nominator

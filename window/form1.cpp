@@ -19,21 +19,6 @@
 namespace nominator {
 namespace {
 
-// The box that shows an edit's text for copying, which the user may have changed since.
-Box CopyBoxOf(EditKind kind) {
-    switch (kind) {
-        case EditKind::ArticleTag:
-            return Box::Text2;
-        case EditKind::Discussion:
-            return Box::Text3;
-        case EditKind::DayLog:
-            return Box::Text5;
-        case EditKind::CreatorNotice:
-            break;
-    }
-    return Box::Text6;
-}
-
 std::size_t RowOf(const NominationPlan& plan, EditKind kind) { return *EditOfKind(plan, kind); }
 
 Pane PaneOf(std::size_t row) { return static_cast<Pane>(row); }
@@ -46,14 +31,22 @@ std::string LastDiscussion(const NominationInput& input) {
 
 }  // namespace
 
-Form1::Form1(NominationView& view, Clock clock) : view_(view), clock_(std::move(clock)) {}
+// The window starts with the panes of a nomination without further articles.
+Form1::Form1(NominationView& view, Clock clock)
+    : view_(view), clock_(std::move(clock)), panes_(PaneLabelsOf(PlanNomination({}))) {}
 
 void Form1::Form_Load() {
-    view_.setPanes(PaneLabelsOf(plan()));
+    panes_ = PaneLabelsOf(plan());
+    view_.setPanes(panes_);
     view_.setText(Box::Text5, LogLine(view_.text(Box::Text1)));
 }
 
 void Form1::Command1_Click() {
+    std::optional<std::vector<FurtherArticle>> further = readFurther();
+    if (!further) {
+        view_.show(Control::Status);
+        return refreshStatus();
+    }
     CurDate = FormatLogDate(UtcToday(clock_()));
 
     view_.show(Control::Text2);
@@ -65,7 +58,12 @@ void Form1::Command1_Click() {
     const std::string title = view_.text(Box::Text1);
     const std::string reason = view_.text(Box::Reason);
     // Until the check answers, the nomination is a first one, and nobody is due a notice.
-    input_ = {.typedTitle = title, .name = WikiName(title), .reason = reason, .logKey = CurDate};
+    input_ = {.typedTitle = title,
+              .name = WikiName(title),
+              .reason = reason,
+              .logKey = CurDate,
+              .further = std::move(*further)};
+    syncPanes();
     const NominationPlan planned = plan();
     view_.setText(Box::Text3, planned[RowOf(planned, EditKind::Discussion)].text);
     view_.setText(Box::Text5, planned[RowOf(planned, EditKind::DayLog)].text);
@@ -94,6 +92,7 @@ void Form1::Command1_Click() {
     view_.show(Control::Status);
     refreshStatus();
     view_.requestNominationCheck(checkTicket_, NominationCheckUrl(input_.name));
+    askFurther();
 }
 
 void Form1::DayPlus_Click() {
@@ -110,6 +109,7 @@ void Form1::DayPlus_Click() {
 }
 
 void Form1::NominationCheckAnswered(int ticket, const std::string& body) {
+    if (furtherCheckEnded(ticket, &body)) return;
     if (phase_ != Phase::Checking || ticket != checkTicket_) return;
     phase_ = Phase::Prepared;
     const NominationCheck check = ReadNominationCheck(body, input_.name);
@@ -137,6 +137,7 @@ void Form1::NominationCheckAnswered(int ticket, const std::string& body) {
 }
 
 void Form1::NominationCheckFailed(int ticket, const std::string& reason) {
+    if (furtherCheckEnded(ticket, nullptr)) return;
     if (phase_ != Phase::Checking || ticket != checkTicket_) return;
     phase_ = Phase::Prepared;
     checkOutcome_ = CheckFailure{reason};
@@ -190,6 +191,11 @@ void Form1::SavedEditsFailed(int ticket, const std::string& /*reason*/) {
 }
 
 void Form1::CreatorAnswered(int ticket, const std::string& body) {
+    const auto further = furtherCreatorTickets_.find(ticket);
+    if (further != furtherCreatorTickets_.end()) {
+        furtherCreatorEnded(ticket, ReadCreator(body, input_.further[further->second].name));
+        return;
+    }
     if (input_.notice != NoticeState::LookingFurther || ticket != creatorTicket_) return;
     learnCreator(ReadCreator(body, input_.name), false);
     refreshStatus();
@@ -198,6 +204,7 @@ void Form1::CreatorAnswered(int ticket, const std::string& body) {
 }
 
 void Form1::CreatorFailed(int ticket, const std::string& reason) {
+    if (furtherCreatorEnded(ticket, CheckFailure{reason})) return;
     if (input_.notice != NoticeState::LookingFurther || ticket != creatorTicket_) return;
     learnCreator(CheckFailure{reason}, false);
     refreshStatus();
@@ -268,8 +275,10 @@ void Form1::askReview() {
 }
 
 void Form1::noticeAnswered() {
-    // The talk page opens once the review has said whether its owner is a bot.
-    if (input_.notice != NoticeState::Due || !review_) return;
+    furtherNoticesAnswered();
+    // The talk page opens once the review has said whether its owner is a bot, and the notice
+    // holds all of the creator's articles.
+    if (input_.notice != NoticeState::Due || !review_ || !EveryCreatorSettled(input_)) return;
     const std::size_t notice = RowOf(plan(), EditKind::CreatorNotice);
     if (saved_[notice] == EditState::CannotEdit) {
         input_.notice = NoticeState::Protected;
@@ -293,7 +302,7 @@ void Form1::fill(Pane pane) {
     // talk page before the wiki says the notice can be left there.
     if (edit.address == kEmptyPage || TitleOfAddress(shown->second.page) != edit.page) return;
     PlacedText placed =
-        PlaceText(edit.info().placement, shown->second.text, view_.text(CopyBoxOf(edit.kind)),
+        PlaceText(edit.info().placement, shown->second.text, textToPlace(planned, row),
                   planned[RowOf(planned, EditKind::Discussion)].page);
     switch (placed.outcome) {
         case PlacedText::Outcome::Placed:
@@ -338,6 +347,7 @@ void Form1::PaneNoticed(Pane pane, PaneNotice notice, const std::string& subject
 }
 
 void Form1::refreshStatus() {
+    syncPanes();
     StatusFacts facts{.noLogMarker = noLogMarker_, .notice = input_.notice};
     if (phase_ == Phase::Checking) facts.check = Status(StatusId::Checking);
     if (checkOutcome_) facts.check = StatusOf(*checkOutcome_, review_, UtcToday(clock_()));
@@ -349,6 +359,11 @@ void Form1::refreshStatus() {
     if (phase_ != Phase::Nothing) facts.saves = SavedEditsStatus(plan(), saved_);
     for (const auto& [pane, page] : behind_) facts.behind.push_back({pane, page});
     if (paneNotice_) facts.paneNotice = paneNotice_->second;
+    facts.refused = refused_;
+    std::vector<std::string> further;
+    for (const FurtherArticle& article : input_.further) further.push_back(article.name);
+    facts.further = FirstFurtherWarning(further, furtherStates_);
+    facts.furtherCheckFailed = furtherCheckFailed_;
     const StatusLine shown = ComposeStatus(facts);
     view_.setStatus(shown.text, shown.detail, shown.warning);
 }
@@ -359,7 +374,7 @@ std::optional<std::pair<int, std::string>> Form1::heldTwice() const {
     for (const auto& [pane, shown] : shown_) {
         const auto row = static_cast<std::size_t>(pane);
         if (row >= planned.size() || TitleOfAddress(shown.page) != planned[row].page) continue;
-        const std::string text = view_.text(CopyBoxOf(planned[row].kind));
+        const std::string text = textToPlace(planned, row);
         const std::size_t first = text.empty() ? std::string::npos : shown.text.find(text);
         if (first != std::string::npos &&
             shown.text.find(text, first + text.size()) != std::string::npos) {

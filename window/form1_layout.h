@@ -12,7 +12,15 @@ namespace nominator {
 // device-independent pixel, and every value here divides exactly.
 inline constexpr int kTwipsPerPixel = 15;
 
-enum class ControlKind { TextBox, PushButton, TabContainer, ClickableLabel, Label };
+// A MultiLineTextBox takes plain text only; Return starts a line and Tab moves on.
+enum class ControlKind {
+    TextBox,
+    MultiLineTextBox,
+    PushButton,
+    TabContainer,
+    ClickableLabel,
+    Label
+};
 
 // What a control takes of the room the window gains beyond its design size: its left and top
 // edges stay, and its right (and bottom) edge keeps its distance to the window's.
@@ -47,8 +55,10 @@ inline constexpr Growth kPaneGrowth = Growth::WidthAndHeight;
 // never takes the focus, and the controls added after it come last, so that no earlier tab
 // index moves. Status fills the free space right of Command1 and Text3, so that its longest
 // texts wrap, never cut. Text6, the creator's notice, takes the free space between Text5 and
-// DayPlus while a notice is due. A larger window gives its room to Tabby and the panes, where
-// the wiki's pages need it, and the room to its right to Status.
+// DayPlus while a notice is due. Further, the bundle's further articles, takes the free space
+// right of Reason, one line at the design size, and grows to the right. A larger window gives
+// its room to Tabby and the panes, where the wiki's pages need it, and the room to its right to
+// Status and Further.
 // One row a control, as a table reads, wider than the lines elsewhere.
 // clang-format off
 inline constexpr auto kForm1Layout = std::to_array<ControlLayout>({
@@ -62,6 +72,7 @@ inline constexpr auto kForm1Layout = std::to_array<ControlLayout>({
     {"DayPlus", ControlKind::ClickableLabel, {6480, 1800, 855, 255}, "Next Day ->", true, Growth::None},
     {"Status", ControlKind::Label, {3975, 660, 3600, 1095}, "", false, Growth::Width},
     {"Text6", ControlKind::TextBox, {4080, 1800, 2280, 375}, "", false, Growth::None},
+    {"Further", ControlKind::MultiLineTextBox, {6240, 120, 1560, 375}, "", true, Growth::Width},
 });
 // clang-format on
 

@@ -6,8 +6,9 @@
 namespace nominator {
 
 // The text boxes of Form1 that the behaviour reads or writes.
-// Text6 holds the notice for the article's creator.
-enum class Box { Text1, Reason, Text2, Text3, Text5, Text6 };
+// Text6 holds the notice for the article's creator; Further the further articles of a bundle,
+// one title a line.
+enum class Box { Text1, Reason, Text2, Text3, Text5, Text6, Further };
 
 // The controls that are hidden until the first nomination; Text6 only while a notice is due.
 enum class Control { Text2, Text3, Text5, Text6, Tabby, Status };
@@ -21,6 +22,8 @@ struct PaneLabel {
     std::string caption;      // "Tab 0"
     std::string name;         // "Article editor"
     std::string description;  // "The article in the wiki's editor"
+    // The tab's tool tip: the name, and in a bundle its page ("Article editor: Sample page").
+    std::string toolTip = {};
 
     bool operator==(const PaneLabel&) const = default;
 };

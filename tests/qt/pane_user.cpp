@@ -55,13 +55,15 @@ void PaneUser::key(std::uint32_t keysym, support::XInput::Modifier modifier) {
 }
 
 bool PaneUser::paste(Box box, const std::string& text) {
-    QLineEdit* edit = window_.box(box);
+    // The further articles' box is the one of several lines.
+    QWidget* edit =
+        box == Box::Further ? static_cast<QWidget*>(window_.further()) : window_.box(box);
     clickOn(edit);
     if (!WaitInEventLoop([&] { return edit->hasFocus(); }, kGiveUpMs)) return false;
     QApplication::clipboard()->setText(ToQString(text));
     key(kLetterA, support::XInput::Modifier::Control);
     key(kLetterV, support::XInput::Modifier::Control);
-    return WaitInEventLoop([&] { return ToUtf8(edit->text()) == text; }, kGiveUpMs);
+    return WaitInEventLoop([&] { return window_.text(box) == text; }, kGiveUpMs);
 }
 
 bool PaneUser::showTab(int tab) {

@@ -9,7 +9,8 @@ namespace nominator {
 
 FakeView::FakeView() {
     // The boxes start with their design texts, as the real window's do.
-    for (const Box box : {Box::Text1, Box::Reason, Box::Text2, Box::Text3, Box::Text5}) {
+    for (const Box box :
+         {Box::Text1, Box::Reason, Box::Text2, Box::Text3, Box::Text5, Box::Further}) {
         for (const ControlLayout& layout : kForm1Layout) {
             if (layout.name == NameOf(box)) texts_[box] = std::string(layout.initialText);
         }

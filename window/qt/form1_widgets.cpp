@@ -2,6 +2,7 @@
 
 #include <QLabel>
 #include <QLineEdit>
+#include <QPlainTextEdit>
 #include <QPushButton>
 #include <QShortcut>
 #include <QStringList>
@@ -26,6 +27,12 @@ QWidget* CreateControl(const ControlLayout& layout, QWidget* parent) {
             // The default limit of 32767 characters would cut long pasted titles and reasons.
             box->setMaxLength(std::numeric_limits<int>::max());
             box->setCursorPosition(0);
+            return box;
+        }
+        case ControlKind::MultiLineTextBox: {
+            auto* box = new QPlainTextEdit(text, parent);
+            // Return starts a line; Tab moves on, as in the other boxes.
+            box->setTabChangesFocus(true);
             return box;
         }
         case ControlKind::PushButton: {
@@ -97,7 +104,7 @@ void Form1Widgets::setTabs(const std::vector<PaneLabel>& panes) {
     for (const PaneLabel& pane : panes) {
         captions << ToQString(pane.caption);
         // The tool tip says what the tab holds; the caption only counts.
-        toolTips << ToQString(pane.name);
+        toolTips << ToQString(pane.toolTip);
     }
     tabby()->setTabs(captions, toolTips);
 }
@@ -119,6 +126,10 @@ Widget* Form1Widgets::named(std::string_view name) const {
 }
 
 QLineEdit* Form1Widgets::box(Box box) const { return named<QLineEdit>(NameOf(box)); }
+
+QPlainTextEdit* Form1Widgets::further() const {
+    return named<QPlainTextEdit>(NameOf(Box::Further));
+}
 
 QWidget* Form1Widgets::control(Control control) const { return named<QWidget>(NameOf(control)); }
 

@@ -9,6 +9,7 @@
 
 class QLabel;
 class QLineEdit;
+class QPlainTextEdit;
 class QPushButton;
 
 namespace nominator {
@@ -34,13 +35,16 @@ class Form1Widgets : public QWidget {
 public:
     explicit Form1Widgets(QWidget* parent = nullptr);
 
+    // The one-line boxes.
     QLineEdit* box(Box box) const;
+    // The further articles' box, of several lines.
+    QPlainTextEdit* further() const;
     QWidget* control(Control control) const;
     QPushButton* command1() const;
     ClickableLabel* dayPlus() const;
     QLabel* status() const;
     TabContainer* tabby() const;
-    // One tab a pane, in order: the label's caption on it, and its name as its tool tip.
+    // One tab a pane, in order: the label's caption on it, and its tool tip.
     void setTabs(const std::vector<PaneLabel>& panes);
 
 protected:

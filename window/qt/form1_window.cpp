@@ -5,6 +5,7 @@
 #include <QLabel>
 #include <QLineEdit>
 #include <QMessageBox>
+#include <QPlainTextEdit>
 #include <QPushButton>
 #include <QTabBar>
 #include <QTimer>
@@ -80,7 +81,7 @@ void Form1Window::showAddress(int tab, const QUrl& address) {
     // A pane has no address bar: its tab's tool tip says where it is, after what it holds.
     const std::vector<PaneLabel>& labels = panes_.labels();
     if (tab < 0 || static_cast<std::size_t>(tab) >= labels.size()) return;
-    QString tip = ToQString(labels[static_cast<std::size_t>(tab)].name);
+    QString tip = ToQString(labels[static_cast<std::size_t>(tab)].toolTip);
     if (!address.isEmpty() && address.scheme() != QStringLiteral("about")) {
         tip += u'\n' + address.toDisplayString();
     }
@@ -91,9 +92,13 @@ bool Form1Window::load() {
     return RunHandler(this, [this] { form_.Form_Load(); });
 }
 
-std::string Form1Window::text(Box box) const { return ToUtf8(Form1Widgets::box(box)->text()); }
+std::string Form1Window::text(Box box) const {
+    if (box == Box::Further) return ToUtf8(further()->toPlainText());
+    return ToUtf8(Form1Widgets::box(box)->text());
+}
 
 void Form1Window::setText(Box box, const std::string& text) {
+    if (box == Box::Further) return further()->setPlainText(ToQString(text));
     QLineEdit* edit = Form1Widgets::box(box);
     edit->setText(ToQString(text));
     // Long texts show their start, where the template's name is.
