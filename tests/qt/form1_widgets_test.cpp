@@ -8,6 +8,8 @@
 #include <QClipboard>
 #include <QLabel>
 #include <QLineEdit>
+#include <QMimeData>
+#include <QPlainTextEdit>
 #include <QPushButton>
 #include <QQuickItem>
 #include <QQuickWebEngineProfile>
@@ -16,6 +18,7 @@
 #include <QStandardPaths>
 #include <QTabBar>
 #include <QTest>
+#include <QTextCursor>
 #include <QWebEngineUrlRequestInterceptor>
 #include <algorithm>
 #include <chrono>
@@ -250,8 +253,9 @@ TEST_F(Form1WindowTest, TabbyAndTheShownPaneTakeTheRoomAWindowGainsAndNothingEls
             const QWidget* widget = window.findChild<QWidget*>(ToQString(layout.name));
             ASSERT_NE(widget, nullptr);
             QRect designed = ToPixels(layout.rect);
-            // The status line takes the room to its right, no more.
-            if (layout.name == "Status") designed.setWidth(designed.width() + gainedWidth);
+            // The status line and the further articles' box take the room to their right, no
+            // more.
+            if (layout.growth == Growth::Width) designed.setWidth(designed.width() + gainedWidth);
             if (layout.kind == ControlKind::ClickableLabel) {
                 EXPECT_EQ(widget->pos(), designed.topLeft());
             } else {
@@ -282,7 +286,8 @@ TEST_F(Form1WindowTest, InitialTextsAndTheLogLineAfterLoading) {
 }
 
 TEST_F(Form1WindowTest, NominationShowsTheHiddenControlsAndTheSelectedTabsPane) {
-    const std::set<std::string_view> shownAtStart = {"Text1", "Reason", "Command1", "DayPlus"};
+    const std::set<std::string_view> shownAtStart = {"Text1", "Reason", "Command1", "DayPlus",
+                                                     "Further"};
     for (const ControlLayout& layout : kForm1Layout) {
         SCOPED_TRACE(std::string(layout.name));
         EXPECT_EQ(window.findChild<QWidget*>(ToQString(layout.name))->isVisible(),
@@ -484,7 +489,7 @@ TEST(Form1WindowPanesTest, PanesListedBeforeTheEngineLoadsAreTheOnesItMakes) {
 TEST_F(Form1WindowTest, TabSkipsHiddenControlsAndTheLabel) {
     ASSERT_TRUE(activate());
     EXPECT_EQ(QApplication::focusWidget(), window.box(Box::Text1));
-    EXPECT_THAT(tabPresses(3), ElementsAre("Command1", "Reason", "Text1"));
+    EXPECT_THAT(tabPresses(4), ElementsAre("Command1", "Reason", "Further", "Text1"));
 
     nominate();
     // Loading the hidden panes deactivates the window; a test below covers that on its own.
@@ -508,8 +513,35 @@ TEST_F(Form1WindowTest, TabReachesTheNoticeBoxOnceItShows) {
     EXPECT_THAT(tabPresses(1), ElementsAre("Tabby's tab bar"));
     QTest::mouseClick(window.box(Box::Text1), Qt::LeftButton);
     ASSERT_EQ(QApplication::focusWidget(), window.box(Box::Text1));
-    EXPECT_THAT(tabPresses(1, Qt::ShiftModifier), ElementsAre("Text6"));
+    EXPECT_THAT(tabPresses(2, Qt::ShiftModifier), ElementsAre("Further", "Text6"));
+    EXPECT_THAT(tabPresses(2), ElementsAre("Further", "Text1"));
+}
+
+// The further articles' box: Return starts a line, Tab moves on, a paste keeps only the text.
+TEST_F(Form1WindowTest, TheFurtherArticlesBoxTakesOneTitleALineAndTabMovesOn) {
+    ASSERT_TRUE(activate());
+    QPlainTextEdit* further = window.further();
+    QTest::mouseClick(further->viewport(), Qt::LeftButton);
+    ASSERT_EQ(QApplication::focusWidget(), further);
+    QTest::keyClicks(further, "Second");
+    QTest::keyClick(further, Qt::Key_Return);
+    QTest::keyClicks(further, "Third");
+    EXPECT_EQ(window.text(Box::Further), "Second\nThird");
     EXPECT_THAT(tabPresses(1), ElementsAre("Text1"));
+    EXPECT_EQ(window.text(Box::Further), "Second\nThird");
+
+    QMimeData* rich = new QMimeData;
+    rich->setHtml(QStringLiteral("<b>Fourth</b>"));
+    rich->setText(QStringLiteral("Fourth"));
+    QApplication::clipboard()->setMimeData(rich);
+    QTest::mouseClick(further->viewport(), Qt::LeftButton);
+    QTest::keyClick(further, Qt::Key_End, Qt::ControlModifier);
+    QTest::keyClick(further, Qt::Key_Return);
+    QTest::keyClick(further, Qt::Key_V, Qt::ControlModifier);
+    EXPECT_EQ(further->toPlainText(), QStringLiteral("Second\nThird\nFourth"));
+    QTextCursor pasted(further->document()->lastBlock());
+    pasted.movePosition(QTextCursor::EndOfBlock);
+    EXPECT_NE(pasted.charFormat().fontWeight(), QFont::Bold);
 }
 
 TEST_F(Form1WindowTest, ClickingTheLabelLeavesTheFocusWhereItWas) {
