@@ -209,7 +209,7 @@ TEST(BundlePlanTest, TheDiscussionListsTheFurtherArticlesInsideItsSignedText) {
     EXPECT_EQ(plan[2].text, "{{subst:afd3 | pg=Sample page}}");
     EXPECT_EQ(plan[4].summary,
               "Nominated for deletion; see [[:Wikipedia:Articles for deletion/Sample page]].");
-    EXPECT_EQ(plan[5].summary,
+    EXPECT_EQ(plan[6].summary,
               "Notification: [[Wikipedia:Articles for deletion/Sample page|nomination]] of "
               "[[:Second]] at [[WP:AFD|articles for deletion]].");
     EXPECT_TRUE(SeveralOfKind(plan, EditKind::ArticleTag));

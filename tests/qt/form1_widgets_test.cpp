@@ -18,6 +18,7 @@
 #include <QStandardPaths>
 #include <QTabBar>
 #include <QTest>
+#include <QTextBlock>
 #include <QTextCursor>
 #include <QWebEngineUrlRequestInterceptor>
 #include <algorithm>

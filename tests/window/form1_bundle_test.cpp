@@ -259,7 +259,7 @@ const BundleRow kRows[] = {
      {{Step::Checked},
       {Step::Creator, 3, CreatorOf("Second", "Creator")},
       {Step::Creator, 4, CreatorOf("Third", "Other")},
-      {Step::Saved, 2, NoneSaved(Settled(NoticeState::Due))}},
+      {Step::Saved, 1, NoneSaved(Settled(NoticeState::Due))}},
      "navigate",
      {"navigate Browser7 " + kEdit + "User%20talk:Other&action=edit"}},
     {"ACreatorNobodyKnowsIsToldNothing",
