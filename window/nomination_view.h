@@ -22,8 +22,11 @@ struct PaneLabel {
     std::string caption;      // "Tab 0"
     std::string name;         // "Article editor"
     std::string description;  // "The article in the wiki's editor"
-    // The tab's tool tip: the name, and in a bundle its page ("Article editor: Sample page").
+    // The tab's tool tip, in a bundle its name and page ("Article editor: Sample page"); empty
+    // for the name alone.
     std::string toolTip = {};
+
+    const std::string& tabToolTip() const { return toolTip.empty() ? name : toolTip; }
 
     bool operator==(const PaneLabel&) const = default;
 };

@@ -14,7 +14,7 @@ std::vector<PaneLabel> PaneLabelsOf(const NominationPlan& plan) {
         const std::string name{edit.info().paneName};
         const std::string description{edit.info().paneDescription};
         const std::string page = bundle && !edit.page.empty() ? ": " + edit.page : std::string();
-        labels.push_back({edit.caption, name, description + page, name + page});
+        labels.push_back({edit.caption, name, description + page, page.empty() ? "" : name + page});
     }
     return labels;
 }

@@ -116,7 +116,14 @@ protected:
 
     // Saves the tab's editor with its Save button, and waits until the wiki holds the page.
     void save(int tab, const std::string& title) {
-        ASSERT_TRUE(user.save(tab)) << "tab " << tab << " did not show the saved page of " << title;
+        ASSERT_TRUE(user.save(tab))
+            << "tab " << tab << " did not show the saved page of " << title << " but "
+            << ToUtf8(PaneUser::pane(tab).property("url").toString()) << ": "
+            << ToUtf8(RunInPage(PaneUser::pane(tab),
+                                QStringLiteral("document.body ? document.body.innerText : ''"))
+                          .value_or(QString())
+                          .toString()
+                          .left(600));
         ASSERT_TRUE(LoopbackWiki().page(title).has_value()) << title;
     }
 

@@ -81,7 +81,7 @@ void Form1Window::showAddress(int tab, const QUrl& address) {
     // A pane has no address bar: its tab's tool tip says where it is, after what it holds.
     const std::vector<PaneLabel>& labels = panes_.labels();
     if (tab < 0 || static_cast<std::size_t>(tab) >= labels.size()) return;
-    QString tip = ToQString(labels[static_cast<std::size_t>(tab)].toolTip);
+    QString tip = ToQString(labels[static_cast<std::size_t>(tab)].tabToolTip());
     if (!address.isEmpty() && address.scheme() != QStringLiteral("about")) {
         tip += u'\n' + address.toDisplayString();
     }
