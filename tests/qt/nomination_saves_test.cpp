@@ -448,14 +448,29 @@ TEST_F(LoggedInWindowTest, ANominationWithoutANoticeLeavesTheEarlierOnesTalkPage
     EXPECT_EQ(QApplication::activeModalWidget(), nullptr);
 }
 
+struct BundleRow {
+    const char* name;
+    std::string reason;
+};
+
+void PrintTo(const BundleRow& row, std::ostream* out) { *out << row.name; }
+
+// Saved after the wiki's own pages are read as the fixture made them, the log's among them.
+const BundleRow kBundleRows[] = {
+    {"ThreeArticlesTwoCreators", "Three stubs about one non-notable subject."},
+};
+
+class BundleSavesTest : public LoggedInWindowTest, public testing::WithParamInterface<BundleRow> {};
+
 // A bundle of three, the first two started by Creator and the third by Further creator: every
 // edit made with nothing but the wiki's "create" link and Save buttons, read back from the wiki.
-TEST_F(LoggedInWindowTest, ABundleOfThreeIsSavedEditByEditAndTheWikiHoldsEachWhereItBelongs) {
+TEST_P(BundleSavesTest, EachEditIsSavedInItsPaneAndTheWikiHoldsEachWhereItBelongs) {
+    const std::string& reason = GetParam().reason;
     const std::string discussion = "Wikipedia:Articles for deletion/Bundle lead";
     const std::optional<support::WikiPage> creatorTalkBefore =
         LoopbackWiki().page("User talk:Creator");
     ASSERT_TRUE(user.paste(Box::Further, "Bundle second\nBundle third"));
-    nominate("Bundle lead", "Three stubs about one non-notable subject.");
+    nominate("Bundle lead", reason);
 
     // The tags: the first article's, and each further one's naming the shared discussion.
     const std::string tagSummary = "Nominated for deletion; see [[:" + discussion + "]].";
@@ -477,9 +492,9 @@ TEST_F(LoggedInWindowTest, ABundleOfThreeIsSavedEditByEditAndTheWikiHoldsEachWhe
     ASSERT_TRUE(filled(1, "Creating deletion discussion page for [[:Bundle lead]]."))
         << field(1, "wpSummary");
     EXPECT_EQ(field(1, "wpTextbox1"),
-              "{{subst:afd2 | pg=Bundle lead| text=Three stubs about one non-notable subject.\n\n"
-              "I am also nominating the following related pages:\n:{{la|Bundle second}}\n"
-              ":{{la|Bundle third}}}} ~~~~");
+              "{{subst:afd2 | pg=Bundle lead| text=" + reason +
+                  "\n\nI am also nominating the following related pages:\n:{{la|Bundle second}}\n"
+                  ":{{la|Bundle third}}}} ~~~~");
     ASSERT_TRUE(user.showTab(2));
     ASSERT_TRUE(filled(2, "Adding [[:" + discussion + "]].")) << field(2, "wpSummary");
 
@@ -540,8 +555,8 @@ TEST_F(LoggedInWindowTest, ABundleOfThreeIsSavedEditByEditAndTheWikiHoldsEachWhe
         EXPECT_EQ(article->lastSummary, tagSummary) << further;
     }
     const std::optional<support::WikiPage> saved = LoopbackWiki().page(discussion);
-    EXPECT_THAT(saved->text, HasSubstr("\nThree stubs about one non-notable subject.\n\nI am also "
-                                       "nominating the following related pages:\n"
+    EXPECT_THAT(saved->text, HasSubstr("\n" + reason +
+                                       "\n\nI am also nominating the following related pages:\n"
                                        ":{{la|Bundle second}}\n:{{la|Bundle third}} [[User:"));
     EXPECT_TRUE(LoopbackWiki().links(discussion, "Bundle third"));
     const std::optional<support::WikiPage> log = LoopbackWiki().page(kLog);
@@ -561,6 +576,9 @@ TEST_F(LoggedInWindowTest, ABundleOfThreeIsSavedEditByEditAndTheWikiHoldsEachWhe
     window.close();
     EXPECT_TRUE(WaitInEventLoop([&] { return !window.isVisible(); }, kGiveUpMs));
 }
+
+INSTANTIATE_TEST_SUITE_P(Bundles, BundleSavesTest, testing::ValuesIn(kBundleRows),
+                         [](const auto& info) { return std::string(info.param.name); });
 
 }  // namespace
 }  // namespace nominator
