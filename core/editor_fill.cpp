@@ -3,6 +3,8 @@
 #include <algorithm>
 #include <cstddef>
 #include <iterator>
+#include <utility>
+#include <vector>
 
 #include "core/creator_notice.h"
 #include "core/nomination_check_query.h"
@@ -18,6 +20,8 @@ constexpr std::size_t npos = std::string_view::npos;
 constexpr std::string_view kOpen = "{{";
 constexpr std::string_view kClose = "}}";
 constexpr std::string_view kTemplateNamespace = "Template:";
+constexpr std::string_view kCommentOpen = "<!--";
+constexpr std::string_view kCommentClose = "-->";
 
 // The templates that stay above the tag: the short description and the hatnotes, which
 // readers expect to see first.
@@ -63,11 +67,16 @@ bool IsDeletionTemplate(std::string_view name) {
 }
 
 // Just past the closing braces of the template that opens at `start`, with the templates
-// nested in it; npos when it is never closed.
+// nested in it; npos when it is never closed. Braces in a comment are no template's, as the
+// wiki drops comments before it reads templates.
 std::size_t TemplateEnd(std::string_view text, std::size_t start) {
     int depth = 0;
     for (std::size_t at = start; at + 1 < text.size();) {
-        if (text.substr(at, 2) == kOpen) {
+        if (text.substr(at, kCommentOpen.size()) == kCommentOpen) {
+            at = text.find(kCommentClose, at + kCommentOpen.size());
+            if (at == npos) return npos;
+            at += kCommentClose.size();
+        } else if (text.substr(at, 2) == kOpen) {
             ++depth;
             at += 2;
         } else if (text.substr(at, 2) == kClose) {
@@ -78,6 +87,59 @@ std::size_t TemplateEnd(std::string_view text, std::size_t start) {
         }
     }
     return npos;
+}
+
+bool IsProposedDeletionTemplate(std::string_view name) {
+    return name == kProposedDeletionTemplate.substr(kTemplateNamespace.size()) ||
+           name == kBiographyProposedDeletionTemplate.substr(kTemplateNamespace.size());
+}
+
+// The text without its proposed-deletion tags, each whole with its parameters, and without a
+// line that only they filled, so that no blank line is left where they stood; nothing when it
+// has none. One that is never closed stays, and so does the text after it: where it ends is
+// anyone's guess. A tag in a comment is no tag.
+std::optional<std::string> WithoutProposedDeletion(std::string_view text) {
+    std::string kept;
+    // Where in `kept` each tag was cut out.
+    std::vector<std::size_t> cuts;
+    std::size_t copiedTo = 0;
+    for (std::size_t at = 0; at < text.size();) {
+        if (text.substr(at, kCommentOpen.size()) == kCommentOpen) {
+            at = text.find(kCommentClose, at + kCommentOpen.size());
+            if (at == npos) break;
+            at += kCommentClose.size();
+            continue;
+        }
+        if (text.substr(at, 2) != kOpen || !IsProposedDeletionTemplate(TemplateNameAt(text, at))) {
+            ++at;
+            continue;
+        }
+        const std::size_t end = TemplateEnd(text, at);
+        if (end == npos) break;
+        kept.append(text.substr(copiedTo, at - copiedTo));
+        cuts.push_back(kept.size());
+        copiedTo = at = end;
+    }
+    if (cuts.empty()) return std::nullopt;
+    kept.append(text.substr(copiedTo));
+    // The lines that only tags filled, each once, found before any goes; then erased from the
+    // last, so that the places of the earlier ones hold.
+    std::vector<std::pair<std::size_t, std::size_t>> blankLines;
+    for (const std::size_t cut : cuts) {
+        const std::size_t newlineBefore = cut == 0 ? npos : kept.rfind('\n', cut - 1);
+        const std::size_t from = newlineBefore == npos ? 0 : newlineBefore + 1;
+        const std::size_t lineEnd = std::min(kept.find('\n', cut), kept.size());
+        const bool blank =
+            std::all_of(kept.begin() + static_cast<std::ptrdiff_t>(from),
+                        kept.begin() + static_cast<std::ptrdiff_t>(lineEnd), IsLineSpace);
+        if (blank && (blankLines.empty() || blankLines.back().first != from)) {
+            blankLines.emplace_back(from, std::min(lineEnd + 1, kept.size()));
+        }
+    }
+    for (auto line = blankLines.rbegin(); line != blankLines.rend(); ++line) {
+        kept.erase(line->first, line->second - line->first);
+    }
+    return kept;
 }
 
 // Just past the last of the short description and hatnotes the text starts with; 0 for none.
@@ -163,9 +225,16 @@ PlacedText PlaceText(Placement placement, std::string_view editorText, std::stri
                      std::string_view discussionPage) {
     std::optional<std::string> placed;
     switch (placement) {
-        case Placement::BelowHatnotes:
-            placed = TaggedArticleText(editorText, text);
+        case Placement::BelowHatnotes: {
+            // An article at a deletion discussion is not proposed for deletion as well: its
+            // tag goes as the discussion's comes.
+            const std::optional<std::string> unproposed = WithoutProposedDeletion(editorText);
+            placed = TaggedArticleText(unproposed ? *unproposed : editorText, text);
+            if (placed && unproposed) {
+                return {PlacedText::Outcome::Placed, std::move(*placed), true};
+            }
             break;
+        }
         case Placement::EmptyPage:
             placed = NewDiscussionText(editorText, text);
             break;

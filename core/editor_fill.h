@@ -53,11 +53,17 @@ std::string DiscussionSummary(std::string_view article);
 std::string LogLineSummary(std::string_view page);
 
 // An edit's text in its editor's text, placed as its kind places it (the functions above, and
-// NoticedTalkText for the notice). `discussionPage` is the discussion's full title.
+// NoticedTalkText for the notice). `discussionPage` is the discussion's full title. A tag placed
+// below the hatnotes takes the place of the article's proposed-deletion tags
+// ({{Proposed deletion/dated|...}}, {{Prod blp/dated|...}}, as the wiki reads their names):
+// each goes whole, with its parameters, and with its line when it stood alone on it; one that is
+// never closed stays, as does the text after it, and one in a comment is no tag.
 struct PlacedText {
     enum class Outcome { Placed, AlreadyThere, NoPlace };
     Outcome outcome;
     std::string text;
+    // The placing took out a proposed-deletion tag.
+    bool removedProposedDeletion = false;
 
     bool operator==(const PlacedText&) const = default;
 };

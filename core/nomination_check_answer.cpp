@@ -5,6 +5,7 @@
 #include <vector>
 
 #include "core/api_answer.h"
+#include "core/nomination_check_query.h"
 #include "core/nomination_page.h"
 
 namespace nominator {
@@ -52,11 +53,15 @@ std::variant<ArticleState, CheckFailure> ArticleStateIn(const json& query, std::
     return CheckFailure{"the answer does not list the article"};
 }
 
-long long LastRevisionIn(const json& query, std::string_view name) {
+// The article's entry in the answer's pages; nothing when they do not list it.
+const json* ArticlePageIn(const json& query, std::string_view name) {
     const json* pages = Member(query, "pages");
-    const json* page = pages != nullptr && pages->is_structured()
-                           ? EntryTitled(*pages, NormalisedTitle(query, name))
-                           : nullptr;
+    return pages != nullptr && pages->is_structured()
+               ? EntryTitled(*pages, NormalisedTitle(query, name))
+               : nullptr;
+}
+
+long long LastRevisionIn(const json* page) {
     const json* revision = page != nullptr ? Member(*page, "lastrevid") : nullptr;
     return revision != nullptr && revision->is_number_integer() ? revision->get<long long>() : 0;
 }
@@ -81,8 +86,20 @@ NominationCheck ReadNominationCheck(std::string_view answer, std::string_view na
     }
     const auto article = ArticleStateIn(*query, name);
     if (const auto* failure = std::get_if<CheckFailure>(&article)) return *failure;
-    return NominationFacts{HighestEarlierNomination(titles, name), std::get<ArticleState>(article),
-                           LastRevisionIn(*query, name)};
+    const json* page = ArticlePageIn(*query, name);
+    NominationFacts facts{HighestEarlierNomination(titles, name), std::get<ArticleState>(article),
+                          LastRevisionIn(page)};
+    if (page != nullptr) {
+        facts.proposedDeletion = ListsTemplate(*page, kProposedDeletionTemplate) ||
+                                 ListsTemplate(*page, kBiographyProposedDeletionTemplate);
+        facts.speedyDeletion = ListsTemplate(*page, kSpeedyDeletionTemplate);
+    }
+    return facts;
+}
+
+bool FoundProposedDeletion(const NominationCheck& check) {
+    const auto* facts = std::get_if<NominationFacts>(&check);
+    return facts != nullptr && facts->proposedDeletion;
 }
 
 std::variant<std::vector<NominationFacts>, CheckFailure> ReadFurtherCheck(

@@ -17,6 +17,9 @@ struct NominationFacts {
     ArticleState article = ArticleState::Fine;
     // The article's latest revision when the check was answered; 0 when it has none.
     long long lastRevision = 0;
+    // The article carries a proposed deletion's tag (either template), or a speedy deletion's.
+    bool proposedDeletion = false;
+    bool speedyDeletion = false;
 
     bool operator==(const NominationFacts&) const = default;
 };
@@ -41,6 +44,8 @@ using NominationCheck = std::variant<NominationFacts, CheckFailure>;
 //   names as an interwiki link is outside the article namespace. An answer without "pages" says
 //   nothing against the article, which counts as fine; one whose pages do not include the
 //   article is not an answer about it, and fails.
+// - The article's templates say whether it carries a proposed deletion's tag or a speedy
+//   deletion's.
 NominationCheck ReadNominationCheck(std::string_view answer, std::string_view name);
 
 // Reads the answer to FurtherCheckUrl(names): what it says of each article, in the order of
@@ -48,5 +53,7 @@ NominationCheck ReadNominationCheck(std::string_view answer, std::string_view na
 // Fails as it does, and on an answer without a list of pages or with its templates cut short.
 std::variant<std::vector<NominationFacts>, CheckFailure> ReadFurtherCheck(
     std::string_view answer, const std::vector<std::string>& names);
+// Whether the check found the article proposed for deletion.
+bool FoundProposedDeletion(const NominationCheck& check);
 
 }  // namespace nominator

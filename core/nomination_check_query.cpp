@@ -7,7 +7,9 @@ namespace nominator {
 
 std::string NominationCheckUrl(std::string_view name) {
     const std::string prefix = std::string(kDiscussionStem) + std::string(name);
-    const std::string templates = MultiValue({kFirstNominationTemplate, kRenominationTemplate});
+    const std::string templates =
+        MultiValue({kFirstNominationTemplate, kRenominationTemplate, kProposedDeletionTemplate,
+                    kBiographyProposedDeletionTemplate, kSpeedyDeletionTemplate});
     const std::string title = MultiValue({name});
     return ApiUrl({
         {"action", "query"},

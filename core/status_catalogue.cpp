@@ -93,6 +93,7 @@ StatusLine StatusOf(const NominationCheck& check, const std::optional<ReviewFact
     const auto& facts = std::get<NominationFacts>(check);
     StatusLine nomination = NominationLine(facts.highestEarlierNomination, review, today);
     std::optional<StatusId> warning = WarningOf(facts.article);
+    if (!warning && facts.speedyDeletion) warning = StatusId::SpeedyTagged;
     if (!warning && review && review->onMainPage) {
         return Status(StatusId::MainPage, std::string(kMainPageDetail) + "\n" + nomination.text);
     }
@@ -128,11 +129,17 @@ StatusLine ComposeStatus(const StatusFacts& facts) {
         shown = *facts.saves;
     } else if (facts.noLogMarker) {
         shown = Status(StatusId::NoLogMarker, shown.text);
+    } else if (facts.proposedDeletion && facts.proposedDeletionRemoved == false) {
+        shown = Status(StatusId::ProposedDeletionKept, shown.text);
     }
     if (facts.heldTwice) {
         shown = Status(
             StatusId::HeldTwice, shown.text,
             {{"tab", std::to_string(facts.heldTwice->first)}, {"edit", facts.heldTwice->second}});
+    }
+    // Someone else's nomination's tag is there already: this one's edit removes nothing.
+    if (!facts.taggedBefore && facts.proposedDeletionRemoved.value_or(facts.proposedDeletion)) {
+        shown.text += ". " + std::string(kProposedDeletionRemovedNote);
     }
     if (const std::optional<std::string_view> note = NoteOf(facts.notice)) {
         shown.text += ". " + std::string(*note);

@@ -38,11 +38,13 @@ enum class StatusId {
     NominationComplete,
     PartlySaved,
     NoLogMarker,
+    ProposedDeletionKept,
     Checking,
     CheckFailed,
     OtherNamespace,
     Missing,
     Redirect,
+    SpeedyTagged,
     MainPage,
     FurtherArticle,
     FurtherCheckFailed,
@@ -89,11 +91,20 @@ inline constexpr StatusEntry kStatusCatalogue[] = {
     {StatusId::PartlySaved, "Saved: {saved}. Not yet saved: {unsaved}", false},
     {StatusId::NoLogMarker,
      "No place for the log line on this log page: paste it at the top of the list by hand", true},
+    // The wiki says the article is proposed for deletion, but its editor's text held no tag the
+    // fill could take out whole.
+    {StatusId::ProposedDeletionKept,
+     "The article's proposed-deletion tag is still in its editor: remove it by hand", true},
     {StatusId::Checking, "Checking for earlier nominations...", false},
     {StatusId::CheckFailed, "Could not check for earlier nominations", false},
     {StatusId::OtherNamespace, "Not in the article namespace", true},
     {StatusId::Missing, "No article of this title on the wiki", true},
     {StatusId::Redirect, "This title is a redirect", true},
+    // Whether the article goes at once is an administrator's call, not the nominator's: the
+    // speedy-deletion tag stays.
+    {StatusId::SpeedyTagged,
+     "The article carries a speedy-deletion tag, which stays: an administrator decides on it",
+     true},
     {StatusId::MainPage,
      "Linked from the Main Page today: a nomination now is usually closed at once", true},
     // The first of the further articles that the check warns of, "{warning}" being what the
@@ -132,6 +143,10 @@ inline constexpr NoticeNote kNoticeNotes[] = {
 // the user's call.
 inline constexpr std::string_view kCreatorBlockedNote = "The creator is blocked";
 
+// Said after the line while the article's edit takes out its proposed-deletion tag.
+inline constexpr std::string_view kProposedDeletionRemovedNote =
+    "The proposed-deletion tag is removed by this edit";
+
 // What the Main Page's warning's tool tip says first.
 inline constexpr std::string_view kMainPageDetail =
     "The Main Page links the article today; wait until it has left the Main Page.";
@@ -148,6 +163,7 @@ StatusLine Status(StatusId id, std::string detail = {},
 // tool tip. A warning about the article wins over the nomination's count, which then becomes
 // the tool tip, since the texts and pages still follow the count. Otherwise the line names the
 // nomination: "First nomination", "2nd nomination: earlier discussions found", ...
+// A speedy-deletion tag is such a warning, after the article's state.
 // With what the review found, once it has: a Main Page link warns unless the article does
 // already, and a renomination names how the last discussion closed (a warning when it kept the
 // article less than six months before `today`).
@@ -199,9 +215,14 @@ struct StatusFacts {
     std::optional<FurtherWarning> further = {};
     // The further articles' check got no usable answer.
     bool furtherCheckFailed = false;
+    // The check found a proposed-deletion tag on the article; and, once the article's editor
+    // was filled, whether its fill took one out.
+    bool proposedDeletion = false;
+    std::optional<bool> proposedDeletionRemoved = {};
 };
 
-// The status line: the first entry that applies, with the note on the notice after it.
+// The status line: the first entry that applies, then the note that the proposed-deletion tag
+// goes, and the note on the notice.
 StatusLine ComposeStatus(const StatusFacts& facts);
 
 }  // namespace nominator

@@ -80,6 +80,7 @@ void Form1::Command1_Click() {
     filled_.assign(planned.size(), false);
     saved_.assign(planned.size(), EditState::NotAsked);
     noLogMarker_ = false;
+    proposedDeletionRemoved_.reset();
     checkOutcome_.reset();
     reviewTicket_.reset();
     review_.reset();
@@ -304,6 +305,14 @@ void Form1::fill(Pane pane) {
     PlacedText placed =
         PlaceText(edit.info().placement, shown->second.text, textToPlace(planned, row),
                   planned[RowOf(planned, EditKind::Discussion)].page);
+    // The status line's note on the proposed-deletion tag is the first article's.
+    if (row == RowOf(planned, EditKind::ArticleTag) &&
+        placed.removedProposedDeletion !=
+            proposedDeletionRemoved_.value_or(checkOutcome_ &&
+                                              FoundProposedDeletion(*checkOutcome_))) {
+        proposedDeletionRemoved_ = placed.removedProposedDeletion;
+        refreshStatus();
+    }
     switch (placed.outcome) {
         case PlacedText::Outcome::Placed:
             view_.fillEditor(pane, {shown->second.page, shown->second.text, std::move(placed.text),
@@ -344,44 +353,6 @@ void Form1::PaneNoticed(Pane pane, PaneNotice notice, const std::string& subject
     paneNotice_ = {pane, PaneNoticeStatus(pane, notice, subject, reason)};
     view_.show(Control::Status);
     refreshStatus();
-}
-
-void Form1::refreshStatus() {
-    syncPanes();
-    StatusFacts facts{.noLogMarker = noLogMarker_, .notice = input_.notice};
-    if (phase_ == Phase::Checking) facts.check = Status(StatusId::Checking);
-    if (checkOutcome_) facts.check = StatusOf(*checkOutcome_, review_, UtcToday(clock_()));
-    facts.taggedBefore = input_.taggedAtRevision.has_value();
-    facts.heldTwice = heldTwice();
-    facts.creatorBlocked =
-        review_ && review_->creatorBlocked &&
-        (input_.notice == NoticeState::Due || input_.notice == NoticeState::Open);
-    if (phase_ != Phase::Nothing) facts.saves = SavedEditsStatus(plan(), saved_);
-    for (const auto& [pane, page] : behind_) facts.behind.push_back({pane, page});
-    if (paneNotice_) facts.paneNotice = paneNotice_->second;
-    facts.refused = refused_;
-    std::vector<std::string> further;
-    for (const FurtherArticle& article : input_.further) further.push_back(article.name);
-    facts.further = FirstFurtherWarning(further, furtherStates_);
-    facts.furtherCheckFailed = furtherCheckFailed_;
-    const StatusLine shown = ComposeStatus(facts);
-    view_.setStatus(shown.text, shown.detail, shown.warning);
-}
-
-std::optional<std::pair<int, std::string>> Form1::heldTwice() const {
-    if (phase_ == Phase::Nothing) return std::nullopt;
-    const NominationPlan planned = plan();
-    for (const auto& [pane, shown] : shown_) {
-        const auto row = static_cast<std::size_t>(pane);
-        if (row >= planned.size() || TitleOfAddress(shown.page) != planned[row].page) continue;
-        const std::string text = textToPlace(planned, row);
-        const std::size_t first = text.empty() ? std::string::npos : shown.text.find(text);
-        if (first != std::string::npos &&
-            shown.text.find(text, first + text.size()) != std::string::npos) {
-            return std::pair{pane, std::string(planned[row].info().completeName)};
-        }
-    }
-    return std::nullopt;
 }
 
 void Form1::restoreArticleTag() {

@@ -61,7 +61,8 @@ public:
     // A pane's page shows the wiki's editor of `page` (as the wiki writes it in addresses),
     // holding `text`. Once the check has answered or failed, each of the nomination's editors
     // gets its text once: the tag, the discussion, the log line, the notice, each in its place
-    // and with its summary, from the boxes as they are then.
+    // and with its summary, from the boxes as they are then. The article's fill takes out its
+    // proposed-deletion tag, and the status line says so.
     void EditorShown(Pane pane, const std::string& page, const std::string& text);
     // The editor of `page` holds its fill.
     void EditorFilled(Pane pane, const std::string& page);
@@ -173,6 +174,9 @@ private:
     std::vector<bool> filled_;
     // The day's log has no place for the log line: the user must paste it.
     bool noLogMarker_ = false;
+    // Whether the article's fill took out a proposed-deletion tag, once it found otherwise than
+    // the check foresaw.
+    std::optional<bool> proposedDeletionRemoved_;
     // What a pane did last with an address or a download it did not keep, and which pane.
     std::optional<std::pair<Pane, StatusLine>> paneNotice_;
     SavedStates saved_;

@@ -8,6 +8,11 @@
 
 namespace nominator {
 
+void PrintTo(const PlacedText& placed, std::ostream* out) {
+    *out << "outcome " << static_cast<int>(placed.outcome) << " text \"" << placed.text << '"'
+         << (placed.removedProposedDeletion ? " removed a proposed-deletion tag" : "");
+}
+
 void PrintTo(const ListedLog& log, std::ostream* out) {
     *out << "outcome " << static_cast<int>(log.outcome) << " text \"" << log.text << '"';
 }
@@ -145,6 +150,112 @@ const LogCase kLogs[] = {
 };
 
 INSTANTIATE_TEST_SUITE_P(Logs, ListedLogTextTest, testing::ValuesIn(kLogs), kRowName);
+
+// A proposed deletion's tag as the wiki's software leaves it, spanning lines, with a nested
+// template and a link among its parameters.
+const std::string kProd =
+    "{{Proposed deletion/dated\n|concern = Fails [[WP:GNG|notability]]; see {{tl|notability}}\n"
+    "|timestamp = 20260301120000\n|nom = Someone\n|help = off\n}}";
+const std::string kProdBlp = "{{Prod blp/dated|concern=No sources|month=March|day=1|year=2026}}";
+
+struct ProposedCase {
+    const char* name;
+    std::string article;
+    PlacedText placed;
+};
+
+void PrintTo(const ProposedCase& row, std::ostream* out) { *out << row.name; }
+
+class ProposedDeletionTest : public testing::TestWithParam<ProposedCase> {};
+
+TEST_P(ProposedDeletionTest, TheArticlesTagTakesThePlaceOfItsProposedDeletionTag) {
+    EXPECT_EQ(PlaceText(Placement::BelowHatnotes, GetParam().article, kTag, kPage),
+              GetParam().placed);
+}
+
+using Placed = PlacedText::Outcome;
+
+const ProposedCase kProposed[] = {
+    {"OnTopWithParameters", kProd + "\n" + kLead, {Placed::Placed, kTag + "\n" + kLead, true}},
+    {"BiographysOwnTemplate", kProdBlp + "\n" + kLead, {Placed::Placed, kTag + "\n" + kLead, true}},
+    {"BelowShortDescriptionAndHatnote",
+     kSample + kProd + "\n" + kLead,
+     {Placed::Placed, kSample + kTag + "\n" + kLead, true}},
+    {"AboveTheShortDescription",
+     kProd + "\n" + kSample + kLead,
+     {Placed::Placed, kSample + kTag + "\n" + kLead, true}},
+    {"NamesAsTheWikiReadsThem",
+     "{{ proposed_deletion/dated |concern=x}}\n{{Template:prod  blp/dated\n|concern=y}}\n" + kLead,
+     {Placed::Placed, kTag + "\n" + kLead, true}},
+    {"SeveralTagsAmidTheText",
+     "{{Short description|x}}\n" + kProd + "\n'''Sample''' " + kProdBlp + "is a page.\n",
+     {Placed::Placed, "{{Short description|x}}\n" + kTag + "\n'''Sample''' is a page.\n", true}},
+    {"SpacesAroundTheTagGoWithItsLine",
+     "  " + kProdBlp + " \t\n" + kLead,
+     {Placed::Placed, kTag + "\n" + kLead, true}},
+    {"TextOnTheTagsLineStays",
+     "Lead " + kProdBlp + "\nMore.\n",
+     {Placed::Placed, kTag + "\nLead \nMore.\n", true}},
+    {"TagAtTheEnd", kLead + kProd, {Placed::Placed, kTag + "\n" + kLead, true}},
+    {"NestedTemplatesWithinNestedTemplates",
+     "{{Proposed deletion/dated|concern={{a|{{b|[[c|d]]}}}}|nom=e}}\n" + kLead,
+     {Placed::Placed, kTag + "\n" + kLead, true}},
+    {"ClosingBracesInACommentAreNotTheTags",
+     "{{Prod blp/dated|concern=x <!-- }} --> y}}\n" + kLead,
+     {Placed::Placed, kTag + "\n" + kLead, true}},
+    {"LaterTagAfterAnEarlierOne",
+     kProdBlp + kProd + "\n" + kLead,
+     {Placed::Placed, kTag + "\n" + kLead, true}},
+};
+
+// Text that is no tag, or no tag closed where the wiki would see it end, stays as it is.
+const ProposedCase kNotProposed[] = {
+    {"UnclosedTagStays",
+     "{{Proposed deletion/dated|concern=x\n" + kLead,
+     {Placed::Placed, kTag + "\n{{Proposed deletion/dated|concern=x\n" + kLead, false}},
+    {"UnclosedNestedTemplateKeepsTheTag",
+     "{{Prod blp/dated|concern={{a|b}}\n" + kLead,
+     {Placed::Placed, kTag + "\n{{Prod blp/dated|concern={{a|b}}\n" + kLead, false}},
+    {"TextAfterAnUnclosedTagStays",
+     kProdBlp + "\n{{Prod blp/dated|x\n" + kProd + "\n" + kLead,
+     {Placed::Placed, kTag + "\n{{Prod blp/dated|x\n" + kProd + "\n" + kLead, true}},
+    {"TagInACommentIsNoTag",
+     "<!-- " + kProd + " -->\n" + kLead,
+     {Placed::Placed, kTag + "\n<!-- " + kProd + " -->\n" + kLead, false}},
+    {"UnclosedCommentHidesTheRest",
+     "<!-- x\n" + kProd + "\n",
+     {Placed::Placed, kTag + "\n<!-- x\n" + kProd + "\n", false}},
+    {"LookAlikeNames",
+     "{{Proposed deletion/dated2|x}}\n{{Prod blp|x}}\n{{Proposed deletion|x}}\n",
+     {Placed::Placed,
+      kTag + "\n{{Proposed deletion/dated2|x}}\n{{Prod blp|x}}\n{{Proposed deletion|x}}\n", false}},
+    {"NameMadeByATemplate",
+     "{{Prod {{x}}/dated|y}}\n",
+     {Placed::Placed, kTag + "\n{{Prod {{x}}/dated|y}}\n", false}},
+    {"SpeedyDeletionTagStays",
+     "{{db-a7|help=off}}\n" + kLead,
+     {Placed::Placed, kTag + "\n{{db-a7|help=off}}\n" + kLead, false}},
+    // The article is at a discussion already: its editor is left as it is, tag and all.
+    {"AlreadyTaggedIsLeftAlone",
+     kProd + "\n" + kTag + "\n" + kLead,
+     {Placed::AlreadyThere, "", false}},
+};
+
+INSTANTIATE_TEST_SUITE_P(Proposed, ProposedDeletionTest, testing::ValuesIn(kProposed), kRowName);
+INSTANTIATE_TEST_SUITE_P(NotProposed, ProposedDeletionTest, testing::ValuesIn(kNotProposed),
+                         kRowName);
+
+// Only the article's placement takes proposed-deletion tags out; the other edits' pages keep
+// what they hold.
+TEST(ProposedDeletionTest, OtherPlacementsKeepTheTag) {
+    const std::string log = kHead + kProd + "\n";
+    EXPECT_EQ(PlaceText(Placement::FirstLogEntry, log, kLine, kPage),
+              (PlacedText{Placed::Placed, kHead + kLine + "\n" + kProd + "\n"}));
+    const PlacedText noticed = PlaceText(Placement::NewSection, kProd + "\n", "Notice ~~~~", kPage);
+    EXPECT_EQ(noticed.outcome, Placed::Placed);
+    EXPECT_EQ(noticed.text.find(kProd), 0U);
+    EXPECT_FALSE(noticed.removedProposedDeletion);
+}
 
 struct DiscussionCase {
     const char* name;

@@ -12,7 +12,9 @@ namespace nominator {
 
 void PrintTo(const NominationFacts& facts, std::ostream* out) {
     *out << "highest earlier nomination " << facts.highestEarlierNomination << ", article state "
-         << static_cast<int>(facts.article) << ", last revision " << facts.lastRevision;
+         << static_cast<int>(facts.article) << ", last revision " << facts.lastRevision
+         << (facts.proposedDeletion ? ", proposed for deletion" : "")
+         << (facts.speedyDeletion ? ", tagged for speedy deletion" : "");
 }
 
 void PrintTo(const CheckFailure& failure, std::ostream* out) {
@@ -144,6 +146,47 @@ const AnswerCase kArticles[] = {
      NominationFacts{0, State::OtherNamespace}},
 };
 
+// The other deletion processes' tags, as the API names the templates they leave.
+std::string WithTemplates(const std::string& templates) {
+    return Answer(
+        kNoEarlier + "," +
+        Pages(R"("9":{"ns":0,"title":"Sample","lastrevid":7,"templates":[)" + templates + "]}"));
+}
+
+const AnswerCase kDeletionTags[] = {
+    {"ProposedDeletion", "Sample",
+     WithTemplates(R"({"ns":10,"title":"Template:Proposed deletion/dated"})"),
+     NominationFacts{.lastRevision = 7, .proposedDeletion = true}},
+    {"BiographysProposedDeletion", "Sample",
+     WithTemplates(R"({"ns":10,"title":"Template:Prod blp/dated"})"),
+     NominationFacts{.lastRevision = 7, .proposedDeletion = true}},
+    {"SpeedyDeletion", "Sample",
+     WithTemplates(R"({"ns":10,"title":"Template:Db-a7"},{"ns":10,"title":"Template:Db-meta"})"),
+     NominationFacts{.lastRevision = 7, .speedyDeletion = true}},
+    {"EveryTagAtOnce", "Sample",
+     WithTemplates(R"({"ns":10,"title":"Template:AfDM"},{"ns":10,"title":"Template:Db-meta"},)"
+                   R"({"ns":10,"title":"Template:Prod blp/dated"})"),
+     NominationFacts{.article = State::AlreadyNominated,
+                     .lastRevision = 7,
+                     .proposedDeletion = true,
+                     .speedyDeletion = true}},
+    {"LookAlikeTemplatesAreNoTags", "Sample",
+     WithTemplates(R"({"ns":10,"title":"Template:Proposed deletion"},)"
+                   R"({"ns":10,"title":"Template:Db"},{"ns":0,"title":"Prod blp/dated"})"),
+     NominationFacts{.lastRevision = 7}},
+    {"FormatVersion2", "Sample",
+     R"({"query":{"allpages":[],"pages":[{"ns":0,"title":"Sample","templates":[)"
+     R"({"ns":10,"title":"Template:Db-meta"},)"
+     R"({"ns":10,"title":"Template:Proposed deletion/dated"}]}]}})",
+     NominationFacts{.proposedDeletion = true, .speedyDeletion = true}},
+    {"AnotherPagesTagsAreNotTheArticles", "Sample",
+     Answer(kNoEarlier + "," +
+            Pages(R"("8":{"ns":0,"title":"Other","templates":[)"
+                  R"({"ns":10,"title":"Template:Db-meta"}]},)"
+                  R"("9":{"ns":0,"title":"Sample"})")),
+     NominationFacts{}},
+};
+
 // Each warning wins over the ones after it.
 const AnswerCase kOrder[] = {
     {"OtherNamespaceBeforeMissing", "User:Nobody",
@@ -241,6 +284,8 @@ const auto kRowName = [](const auto& info) { return std::string(info.param.name)
 INSTANTIATE_TEST_SUITE_P(Nominations, ReadNominationCheckTest, testing::ValuesIn(kNominations),
                          kRowName);
 INSTANTIATE_TEST_SUITE_P(Articles, ReadNominationCheckTest, testing::ValuesIn(kArticles), kRowName);
+INSTANTIATE_TEST_SUITE_P(DeletionTags, ReadNominationCheckTest, testing::ValuesIn(kDeletionTags),
+                         kRowName);
 INSTANTIATE_TEST_SUITE_P(Order, ReadNominationCheckTest, testing::ValuesIn(kOrder), kRowName);
 INSTANTIATE_TEST_SUITE_P(Finding, ReadNominationCheckTest, testing::ValuesIn(kFinding), kRowName);
 INSTANTIATE_TEST_SUITE_P(Failures, ReadNominationCheckTest, testing::ValuesIn(kFailures), kRowName);

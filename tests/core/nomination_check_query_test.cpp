@@ -31,6 +31,7 @@ TEST_P(NominationCheckUrlTest, AsksForEarlierNominationsAndTheArticleInOneReques
         std::string(GetParam().titles) +
         "&prop=info%7Ctemplates%7Crevisions"
         "&tltemplates=Template:Article%20for%20deletion/dated%7CTemplate:AfDM"
+        "%7CTemplate:Proposed%20deletion/dated%7CTemplate:Prod%20blp/dated%7CTemplate:Db-meta"
         "&rvdir=newer&rvlimit=1&rvprop=user%7Ccontent&rvslots=main&meta=userinfo&format=json";
     EXPECT_EQ(nominator::NominationCheckUrl(GetParam().article), expected);
 }

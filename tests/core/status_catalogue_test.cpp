@@ -53,6 +53,7 @@ TEST_P(StatusOfTest, SaysWhatTheCheckFound) {
 }
 
 using State = ArticleState;
+const std::string_view kSpeedy = EntryOf(StatusId::SpeedyTagged).text;
 const std::string kAgain = " nomination: earlier discussions found";
 
 const StatusCase kStatuses[] = {
@@ -80,6 +81,22 @@ const StatusCase kStatuses[] = {
     {"TaggedRenomination",
      NominationFacts{4, State::AlreadyNominated},
      {"Already nominated: the article carries a deletion tag", "5th" + kAgain, true}},
+    {"SpeedyTagged",
+     NominationFacts{.speedyDeletion = true},
+     {std::string(kSpeedy), "First nomination", true}},
+    {"SpeedyTaggedRenomination",
+     NominationFacts{.highestEarlierNomination = 1, .speedyDeletion = true},
+     {std::string(kSpeedy), "2nd" + kAgain, true}},
+    {"ArticlesStateWinsOverSpeedy",
+     NominationFacts{.article = State::Redirect, .speedyDeletion = true},
+     {"This title is a redirect", "First nomination", true}},
+    {"AlreadyNominatedWinsOverSpeedy",
+     NominationFacts{.article = State::AlreadyNominated, .speedyDeletion = true},
+     {"Already nominated: the article carries a deletion tag", "First nomination", true}},
+    // The article's fill takes the tag out; what the line says of that, ComposeStatus adds.
+    {"ProposedDeletionLeavesTheCheckAsItIs",
+     NominationFacts{.proposedDeletion = true},
+     {"First nomination", "", false}},
     {"Failure",
      CheckFailure{"the answer is not JSON"},
      {"Could not check for earlier nominations", "the answer is not JSON", false}},
@@ -107,6 +124,7 @@ const StatusLine kFirst = Status(StatusId::FirstNomination);
 const StatusLine kMissing = StatusOf(NominationFacts{0, State::Missing});
 const StatusLine kPartly{"Saved: article tag. Not yet saved: discussion", "", false};
 const std::string kOwn = ". You created the article: no notice needed";
+const std::string kRemoved = ". The proposed-deletion tag is removed by this edit";
 
 const ComposeCase kComposed[] = {
     // Someone else's tag: what is saved may be theirs, so the line keeps the warning.
@@ -142,6 +160,42 @@ const ComposeCase kComposed[] = {
     {"SavesWinOverNoLogMarker",
      {.check = kMissing, .noLogMarker = true, .saves = kPartly, .notice = NoticeState::NoCreator},
      {kPartly.text + ". No creator found for the article: no notice to leave", "", false}},
+    {"ProposedDeletionRemovalNoted",
+     {.check = kFirst, .notice = NoticeState::YouCreated, .proposedDeletion = true},
+     {"First nomination" + kRemoved + kOwn, "", false}},
+    {"RemovalTheCheckDidNotForeseeNoted",
+     {.check = kFirst, .proposedDeletionRemoved = true},
+     {"First nomination" + kRemoved, "", false}},
+    {"ProposedDeletionKeptByTheFillWarns",
+     {.check = kFirst, .proposedDeletion = true, .proposedDeletionRemoved = false},
+     {std::string(EntryOf(StatusId::ProposedDeletionKept).text), "First nomination", true}},
+    {"NoTagNoFillNoWord",
+     {.check = kFirst, .proposedDeletion = false, .proposedDeletionRemoved = false},
+     kFirst},
+    {"NoLogMarkerWinsOverAKeptProposedDeletion",
+     {.check = kFirst,
+      .noLogMarker = true,
+      .proposedDeletion = true,
+      .proposedDeletionRemoved = false},
+     {std::string(EntryOf(StatusId::NoLogMarker).text), "First nomination", true}},
+    {"SavesWinOverAKeptProposedDeletion",
+     {.check = kFirst,
+      .saves = kPartly,
+      .proposedDeletion = true,
+      .proposedDeletionRemoved = false},
+     kPartly},
+    {"RemovalNotedAfterTheSaves",
+     {.check = kFirst, .saves = kPartly, .proposedDeletion = true, .proposedDeletionRemoved = true},
+     {kPartly.text + kRemoved, "", false}},
+    {"SomeoneElsesTagRemovesNothing",
+     {.check = StatusOf(NominationFacts{0, State::AlreadyNominated}),
+      .taggedBefore = true,
+      .proposedDeletion = true},
+     {"Already nominated: the article carries a deletion tag", "First nomination", true}},
+    {"SpeedyWarningKeepsTheRemovalsNote",
+     {.check = StatusOf(NominationFacts{.proposedDeletion = true, .speedyDeletion = true}),
+      .proposedDeletion = true},
+     {std::string(kSpeedy) + kRemoved, "First nomination", true}},
     {"PanesBehindWinOverAll",
      {.check = kFirst, .saves = kPartly, .notice = NoticeState::YouCreated, .behind = {{2, "X"}}},
      {"Tab 2 still shows an earlier page, kept for its unsaved changes: \"X\"",
@@ -216,6 +270,10 @@ const ReviewedCase kReviewed[] = {
      {.onMainPage = true},
      {"Linked from the Main Page today: a nomination now is usually closed at once",
       std::string(kMainPageDetail) + "\nFirst nomination", true}},
+    {"SpeedyWinsOverTheMainPage",
+     {.speedyDeletion = true},
+     {.onMainPage = true},
+     {std::string(kSpeedy), "First nomination", true}},
     {"TheArticlesOwnWarningWinsOverTheMainPage",
      {0, State::Redirect},
      {.onMainPage = true},

@@ -77,6 +77,17 @@ I am also nominating the following related pages:
      {R"(^== Nomination of \[\[:Bundled article\]\] for deletion ==
 )",
       R"(at \[\[Wikipedia:Articles for deletion/Bundle example\]\] until)", kSignature}},
+    // {{subst:prod}} and {{subst:prod blp}}: the dated tags, the second spelled as a user may;
+    // and a speedy-deletion tag.
+    {"Proposed article", true, {R"(^\{\{Short description\|An article proposed for deletion\}\}
+\{\{Proposed deletion/dated
+\|concern = No \[\[Wikipedia:Notability\|coverage\]\] of \{\{PAGENAME\}\} in reliable sources
+)"}},
+    {"Proposed biography", true, {R"(^\{\{ prod_blp/dated \|concern=No sources at all\|)"}},
+    {"Speedy article", true, {R"(^\{\{db-a7\|help=off\}\}
+'''Speedy article''')"}},
+    {"Template:Prod blp/dated", true, {"All BLP articles proposed for deletion"}},
+    {"Template:Db-a7", true, {R"(^\{\{Db-meta\|)"}},
     {"Sample redirect", true, {R"(^#REDIRECT \[\[Sample page\]\])"}},
     {"Sample page", true, {R"(^\{\{Short description\|)", R"(
 \{\{About\|)"}},

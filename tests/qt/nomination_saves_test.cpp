@@ -195,10 +195,23 @@ TEST_P(NominationSavesTest, TheEditorsGetTheTextsAndTheWikiHoldsWhatTheUserSaved
     EXPECT_FALSE(
         PaneUser::pane(3).property("url").toString().contains(QStringLiteral("User_talk")));
 
-    // The discussion page: the wiki's own "create" link opens its editor.
+    // The discussion page: the wiki's own "create" link opens its editor. A renomination's page
+    // takes the first one's place once the check has answered, and may not have begun loading
+    // yet: the pane must show the row's page, loaded.
     ASSERT_TRUE(user.showTab(1));
-    ASSERT_TRUE(
-        WaitInEventLoop([] { return !PaneUser::pane(1).property("loading").toBool(); }, kGiveUpMs));
+    QQuickItem& discussionPane = PaneUser::pane(1);
+    const auto shown = [&] {
+        return ToUtf8(discussionPane.property("url")
+                          .toUrl()
+                          .toString(QUrl::FullyDecoded)
+                          .replace(QLatin1Char('_'), QLatin1Char(' ')));
+    };
+    ASSERT_TRUE(WaitInEventLoop(
+        [&] {
+            return shown().ends_with(discussion) && !discussionPane.property("loading").toBool();
+        },
+        kGiveUpMs))
+        << shown();
     ASSERT_TRUE(user.clickInPage(1, R"(.noarticletext a[href*="action=edit"])"))
         << "no click on the create link left the discussion page";
     const std::string discussionSummary =
@@ -266,6 +279,80 @@ TEST_P(NominationSavesTest, TheEditorsGetTheTextsAndTheWikiHoldsWhatTheUserSaved
 }
 
 INSTANTIATE_TEST_SUITE_P(Nominations, NominationSavesTest, testing::ValuesIn(kRows),
+                         [](const auto& info) { return std::string(info.param.name); });
+
+struct DeletionTagRow {
+    const char* name;
+    const char* title;
+    // The status line once the article's editor holds the tag.
+    std::string status;
+    // What the article's editor holds then, as the wiki saves it: the first nomination's tag in
+    // place of any proposed-deletion tag, the rest of the article as it was.
+    std::string filled;
+    // Whether the row saves the article, and reads back the substituted tag and the rest.
+    bool saves;
+};
+
+void PrintTo(const DeletionTagRow& row, std::ostream* out) { *out << row.name; }
+
+const std::string kRemovedNote = ". The proposed-deletion tag is removed by this edit";
+
+const DeletionTagRow kDeletionTagRows[] = {
+    {"ProposedDeletionGoes", "Proposed article", "First nomination" + kRemovedNote + kOwnArticle,
+     "{{Short description|An article proposed for deletion}}\n{{subst:afd}}\n"
+     "'''Proposed article''' is an article that someone proposed for deletion.\n\n"
+     "It has a second paragraph, and a [[Sample page|link]] to another article.",
+     true},
+    {"ABiographysProposedDeletionGoes", "Proposed biography",
+     "First nomination" + kRemovedNote + kOwnArticle,
+     "{{Short description|A living person, proposed for deletion}}\n{{subst:afd}}\n"
+     "'''Proposed biography''' is the biography of a living person, without a source.",
+     true},
+    // Not the nominator's to remove: it stays, below the tag, and the line warns.
+    {"ASpeedyDeletionTagStays", "Speedy article",
+     "The article carries a speedy-deletion tag, which stays: an administrator decides on it" +
+         kOwnArticle,
+     "{{subst:afd}}\n{{db-a7|help=off}}\n"
+     "'''Speedy article''' is an article tagged for speedy deletion.",
+     false},
+};
+
+class DeletionTagSavesTest : public LoggedInWindowTest,
+                             public testing::WithParamInterface<DeletionTagRow> {};
+
+TEST_P(DeletionTagSavesTest, TheArticlesEditTakesOutOnlyTheProposedDeletionTag) {
+    const DeletionTagRow& row = GetParam();
+    nominate(row.title, "Not notable.");
+    const std::string summary = "Nominated for deletion; see [[:Wikipedia:Articles for deletion/" +
+                                std::string(row.title) + "]].";
+    ASSERT_TRUE(filled(0, summary)) << field(0, "wpSummary");
+    // The wiki's edit form ends the page's text with a line break; the saved text has none.
+    EXPECT_EQ(field(0, "wpTextbox1"), row.filled + "\n");
+    EXPECT_TRUE(statusIs(row.status)) << ToUtf8(window.status()->text());
+    if (!row.saves) return;
+
+    ASSERT_TRUE(user.showTab(0));
+    save(0, row.title);
+    EXPECT_TRUE(statusIs("Saved: article tag. Not yet saved: discussion, log line" + kRemovedNote +
+                         kOwnArticle))
+        << ToUtf8(window.status()->text());
+    // The wiki substituted the tag; everything around it is the article's own text.
+    const std::optional<support::WikiPage> article = LoopbackWiki().page(row.title);
+    const std::string tag = "{{subst:afd}}\n";
+    const std::size_t tagAt = row.filled.find(tag);
+    const std::string before = row.filled.substr(0, tagAt);
+    const std::string after = row.filled.substr(tagAt + tag.size());
+    EXPECT_THAT(article->text, testing::StartsWith(before + "<!-- "));
+    EXPECT_THAT(article->text,
+                ContainsRegex(std::string("\n\\{\\{Article for deletion/dated\\|page=") +
+                              row.title + "\\|[^\n]*\n<!-- End of AfD message[^>]*-->\n"));
+    EXPECT_THAT(article->text, testing::EndsWith("-->\n" + after));
+    EXPECT_THAT(article->text,
+                testing::Not(ContainsRegex("[Pp]roposed[ _]deletion/dated|[Pp]rod[ _]blp/dated")));
+    EXPECT_EQ(article->lastSummary, summary);
+}
+
+INSTANTIATE_TEST_SUITE_P(Articles, DeletionTagSavesTest, testing::ValuesIn(kDeletionTagRows),
                          [](const auto& info) { return std::string(info.param.name); });
 
 struct NoticeRow {

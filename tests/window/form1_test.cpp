@@ -55,6 +55,7 @@ const std::string kSampleCheck =
     "&apprefix=Articles%20for%20deletion/Sample&apfilterredir=nonredirects&aplimit=max"
     "&titles=Sample&prop=info%7Ctemplates%7Crevisions"
     "&tltemplates=Template:Article%20for%20deletion/dated%7CTemplate:AfDM"
+    "%7CTemplate:Proposed%20deletion/dated%7CTemplate:Prod%20blp/dated%7CTemplate:Db-meta"
     "&rvdir=newer&rvlimit=1&rvprop=user%7Ccontent&rvslots=main&meta=userinfo&format=json";
 
 std::vector<std::string> Joined(std::vector<std::string> first,
@@ -245,7 +246,9 @@ TEST_F(Form1Test, ALowerCaseTitleNamesTheDiscussionUnderTheWikisName) {
                     "&apfilterredir=nonredirects&aplimit=max&titles=Sample%20page"
                     "&prop=info%7Ctemplates%7Crevisions"
                     "&tltemplates=Template:Article%20for%20deletion/dated%7CTemplate:AfDM"
-                    "&rvdir=newer&rvlimit=1&rvprop=user%7Ccontent&rvslots=main&meta=userinfo"
+                    "%7CTemplate:Proposed%20deletion/dated%7CTemplate:Prod%20blp/dated"
+                    "%7CTemplate:Db-meta&rvdir=newer&rvlimit=1&rvprop=user%7Ccontent&rvslots=main&"
+                    "meta=userinfo"
                     "&format=json",
                 }));
 }
@@ -733,6 +736,96 @@ const FillRow kFillRows[] = {
 
 INSTANTIATE_TEST_SUITE_P(Steps, FillTest, testing::ValuesIn(kFillRows),
                          [](const auto& info) { return std::string(info.param.name); });
+
+// The first nomination's answer, the article carrying these templates as the API names them.
+std::string AnswerWithTemplates(const std::string& templates) {
+    return R"({"query":{"allpages":[],"pages":{"7":{"ns":0,"title":"Sample","templates":[)" +
+           templates + "]," + FirstRevisionBy("Nominator") + "}}," + kUser + "}}";
+}
+
+const std::string kProposedAnswer =
+    AnswerWithTemplates(R"({"ns":10,"title":"Template:Proposed deletion/dated"})");
+const std::string kSpeedyAnswer = AnswerWithTemplates(
+    R"({"ns":10,"title":"Template:Db-a7"},{"ns":10,"title":"Template:Db-meta"})");
+const std::string kProposedArticle =
+    "{{Proposed deletion/dated|concern=Not {{em|notable}}|timestamp=20261230000000}}\n" + kArticle;
+const std::string kRemovedNote = ". The proposed-deletion tag is removed by this edit";
+
+struct DeletionTagRow {
+    const char* name;
+    std::string answer;
+    // What the article's editor shows; nothing for an editor not shown yet.
+    std::optional<std::string> article;
+    // The status lines and fills, in order, from the check's answer on.
+    std::vector<std::string> operations;
+};
+
+void PrintTo(const DeletionTagRow& row, std::ostream* out) { *out << row.name; }
+
+class DeletionTagTest : public Form1Test, public testing::WithParamInterface<DeletionTagRow> {};
+
+TEST_P(DeletionTagTest, TheArticlesOtherDeletionTagsAreSaidAndOnlyProposedDeletionGoes) {
+    nominateSample();
+    form.NominationCheckAnswered(1, GetParam().answer);
+    if (GetParam().article) form.EditorShown(kArticlePane, "Sample", *GetParam().article);
+    std::vector<std::string> operations;
+    for (const std::string& operation : view.operations()) {
+        if (operation.starts_with("set Status") || operation.starts_with("fill ")) {
+            operations.push_back(operation);
+        }
+    }
+    EXPECT_THAT(operations, ElementsAreArray(GetParam().operations));
+}
+
+const DeletionTagRow kDeletionTagRows[] = {
+    {"TheCheckForeseesTheRemoval",
+     kProposedAnswer,
+     std::nullopt,
+     {"set Status First nomination" + kRemovedNote + kOwnArticle}},
+    {"TheFillTakesTheTagOut",
+     kProposedAnswer,
+     kProposedArticle,
+     {"set Status First nomination" + kRemovedNote + kOwnArticle,
+      ArticleFill(kProposedArticle, kTaggedArticle)}},
+    {"ATagTheCheckDidNotSeeGoesAndIsSaid",
+     kFirstNominationAnswer,
+     kProposedArticle,
+     {"set Status First nomination" + kOwnArticle,
+      "set Status First nomination" + kRemovedNote + kOwnArticle,
+      ArticleFill(kProposedArticle, kTaggedArticle)}},
+    // Never closed in the editor's text: the fill leaves it, and the line says to remove it.
+    {"ATagTheFillCannotTakeOutWarns",
+     kProposedAnswer,
+     "{{Proposed deletion/dated|concern=x\n" + kArticle,
+     {"set Status First nomination" + kRemovedNote + kOwnArticle,
+      "set Status (warning) The article's proposed-deletion tag is still in its editor: remove it "
+      "by hand" +
+          kOwnArticle + " | tip: First nomination",
+      ArticleFill("{{Proposed deletion/dated|concern=x\n" + kArticle,
+                  "{{subst:afd}}\n{{Proposed deletion/dated|concern=x\n" + kArticle)}},
+    {"TheSpeedyTagStaysAndWarns",
+     kSpeedyAnswer,
+     "{{db-a7}}\n" + kArticle,
+     {"set Status (warning) The article carries a speedy-deletion tag, which stays: an "
+      "administrator decides on it" +
+          kOwnArticle + " | tip: First nomination",
+      ArticleFill("{{db-a7}}\n" + kArticle, "{{subst:afd}}\n{{db-a7}}\n" + kArticle)}},
+};
+
+INSTANTIATE_TEST_SUITE_P(Steps, DeletionTagTest, testing::ValuesIn(kDeletionTagRows),
+                         [](const auto& info) { return std::string(info.param.name); });
+
+// The next nomination is another article's: what the last fill took out is not its.
+TEST_F(Form1Test, TheNextClickForgetsWhatTheFillTookOut) {
+    nominateSample();
+    form.NominationCheckAnswered(1, kFirstNominationAnswer);
+    form.EditorShown(kArticlePane, "Sample", kProposedArticle);
+    form.Command1_Click();
+    view.clearOperations();
+    form.NominationCheckAnswered(2, kFirstNominationAnswer);
+    EXPECT_THAT(StatusesOf(view.operations()),
+                ElementsAre("set Status First nomination" + kOwnArticle));
+}
 
 // Answers to the question which of Sample's edits the wiki holds (format version 2).
 std::string SavedAnswer(bool tag, bool discussion, bool logLine) {
