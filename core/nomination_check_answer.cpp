@@ -119,7 +119,8 @@ std::variant<std::vector<NominationFacts>, CheckFailure> ReadFurtherCheck(
         if (const auto* failure = std::get_if<CheckFailure>(&article)) {
             return CheckFailure{failure->reason + " " + name};
         }
-        found.push_back({0, std::get<ArticleState>(article), LastRevisionIn(query, name)});
+        found.push_back({.article = std::get<ArticleState>(article),
+                         .lastRevision = LastRevisionIn(ArticlePageIn(query, name))});
     }
     return found;
 }
