@@ -2,6 +2,7 @@
 
 #include <cstddef>
 
+#include "core/english_list.h"
 #include "core/nomination_page.h"
 #include "core/ordinal.h"
 #include "core/page_titles.h"
@@ -56,9 +57,14 @@ std::string CreatorNotice(std::string_view article, int nomination) {
 }
 
 std::string CreatorNoticeSummary(std::string_view page, std::string_view article) {
-    return "Notification: [[" + DiscussionTitle(page) +
-           "|nomination]] of [[:" + std::string(article) +
-           "]] at [[WP:AFD|articles for deletion]].";
+    return CreatorNoticeSummary(page, std::vector<std::string>{std::string(article)});
+}
+
+std::string CreatorNoticeSummary(std::string_view page, const std::vector<std::string>& articles) {
+    std::vector<std::string> links;
+    for (const std::string& article : articles) links.push_back("[[:" + article + "]]");
+    return "Notification: [[" + DiscussionTitle(page) + "|nomination]] of " + EnglishList(links) +
+           " at [[WP:AFD|articles for deletion]].";
 }
 
 std::optional<std::string> NoticedTalkText(std::string_view talkText, std::string_view notice,

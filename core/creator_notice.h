@@ -3,6 +3,7 @@
 #include <optional>
 #include <string>
 #include <string_view>
+#include <vector>
 
 #include "core/creator_answer.h"
 #include "core/nomination_plan.h"
@@ -18,6 +19,8 @@ std::string CreatorNotice(std::string_view article, int nomination);
 // The notice's edit summary. `page` is the discussion's name after "Wikipedia:Articles for
 // deletion/", `article` the article's wiki name.
 std::string CreatorNoticeSummary(std::string_view page, std::string_view article);
+// For the notice of several articles of one creator: "... of [[:A]] and [[:B]] at ...".
+std::string CreatorNoticeSummary(std::string_view page, const std::vector<std::string>& articles);
 
 // The talk page's text with the notice at its end, a section of its own (the template writes
 // its heading), after a blank line when the page has text. Nothing when the page holds the

@@ -102,4 +102,27 @@ bool FoundProposedDeletion(const NominationCheck& check) {
     return facts != nullptr && facts->proposedDeletion;
 }
 
+std::variant<std::vector<NominationFacts>, CheckFailure> ReadFurtherCheck(
+    std::string_view answer, const std::vector<std::string>& names) {
+    const auto parsed = QueryAnswer(answer);
+    if (const auto* failure = std::get_if<CheckFailure>(&parsed)) return *failure;
+    const json& body = std::get<json>(parsed);
+    // A template list cut short may leave out the very deletion tag.
+    if (Member(body, "continue") != nullptr) {
+        return CheckFailure{"the answer lists the articles' templates only in part"};
+    }
+    const json& query = *Member(body, "query");
+    if (Member(query, "pages") == nullptr) return CheckFailure{"the answer holds no list of pages"};
+    std::vector<NominationFacts> found;
+    for (const std::string& name : names) {
+        const auto article = ArticleStateIn(query, name);
+        if (const auto* failure = std::get_if<CheckFailure>(&article)) {
+            return CheckFailure{failure->reason + " " + name};
+        }
+        found.push_back({.article = std::get<ArticleState>(article),
+                         .lastRevision = LastRevisionIn(ArticlePageIn(query, name))});
+    }
+    return found;
+}
+
 }  // namespace nominator

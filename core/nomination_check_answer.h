@@ -3,6 +3,7 @@
 #include <string>
 #include <string_view>
 #include <variant>
+#include <vector>
 
 namespace nominator {
 
@@ -47,6 +48,11 @@ using NominationCheck = std::variant<NominationFacts, CheckFailure>;
 //   deletion's.
 NominationCheck ReadNominationCheck(std::string_view answer, std::string_view name);
 
+// Reads the answer to FurtherCheckUrl(names): what it says of each article, in the order of
+// `names` (no earlier nominations counted), read as ReadNominationCheck reads the first article.
+// Fails as it does, and on an answer without a list of pages or with its templates cut short.
+std::variant<std::vector<NominationFacts>, CheckFailure> ReadFurtherCheck(
+    std::string_view answer, const std::vector<std::string>& names);
 // Whether the check found the article proposed for deletion.
 bool FoundProposedDeletion(const NominationCheck& check);
 

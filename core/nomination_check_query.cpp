@@ -30,4 +30,17 @@ std::string NominationCheckUrl(std::string_view name) {
     });
 }
 
+std::string FurtherCheckUrl(const std::vector<std::string>& names) {
+    const std::string templates = MultiValue({kFirstNominationTemplate, kRenominationTemplate});
+    const std::string titles = MultiValue({names.begin(), names.end()});
+    return ApiUrl({
+        {"action", "query"},
+        {"titles", titles},
+        {"prop", "info|templates"},
+        {"tltemplates", templates},
+        {"tllimit", "max"},
+        {"format", "json"},
+    });
+}
+
 }  // namespace nominator

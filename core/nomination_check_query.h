@@ -2,6 +2,7 @@
 
 #include <string>
 #include <string_view>
+#include <vector>
 
 namespace nominator {
 
@@ -26,5 +27,11 @@ inline constexpr std::string_view kSpeedyDeletionTemplate = "Template:Db-meta";
 // would otherwise split into several titles, is sent as one title, marked the API's way with
 // U+001F.
 std::string NominationCheckUrl(std::string_view name);
+
+// The one request that checks the further articles of a bundle with these wiki names, at most
+// the API's 50 titles: each one's namespace, existence, redirect state, deletion templates and
+// latest revision. Their creators need a request each (CreatorQueryUrl): the API lists a page's
+// first revisions for one title only.
+std::string FurtherCheckUrl(const std::vector<std::string>& names);
 
 }  // namespace nominator

@@ -43,17 +43,22 @@ enum class NoticeState {
 };
 
 // A kind of edit: what its pane is called and what the status line and the close question call
-// the edit.
+// the edit. A plan may hold several edits of a kind (a bundle's tags and notices): those are
+// then each named by their subject, and counted in "complete".
 struct EditKindInfo {
     EditKind kind;
     std::string_view paneName;
     std::string_view paneDescription;
-    // "Saved: article tag. Not yet saved: ..."
+    // "Saved: article tag. Not yet saved: ..."; one of several: "tag on ARTICLE"
     std::string_view statusName;
-    // "The nomination of X is not complete: the article tag is not saved."
+    std::string_view statusNameOf;
+    // "The nomination of X is not complete: the article tag is not saved."; one of several:
+    // "the tag on ARTICLE"
     std::string_view questionName;
-    // "Nomination complete: tag, discussion and log line saved"
+    std::string_view questionNameOf;
+    // "Nomination complete: tag, discussion and log line saved"; several: "3 tags"
     std::string_view completeName;
+    std::string_view completePlural;
     Placement placement;
     SavedSign savedSign;
     // When a click opens its pane, among the others: the editors first, the discussion page,
@@ -64,22 +69,39 @@ struct EditKindInfo {
 // clang-format off
 inline constexpr EditKindInfo kEditKinds[] = {
     {EditKind::ArticleTag, "Article editor", "The article in the wiki's editor",
-     "article tag", "the article tag", "tag", Placement::BelowHatnotes, SavedSign::DeletionTemplate, 0},
+     "article tag", "tag on", "the article tag", "the tag on", "tag", "tags",
+     Placement::BelowHatnotes, SavedSign::DeletionTemplate, 0},
     {EditKind::Discussion, "Deletion discussion", "The article's deletion discussion page",
-     "discussion", "the discussion", "discussion", Placement::EmptyPage, SavedSign::PageExists, 2},
+     "discussion", "discussion of", "the discussion", "the discussion of", "discussion",
+     "discussions", Placement::EmptyPage, SavedSign::PageExists, 2},
     {EditKind::DayLog, "Day's log editor", "The day's deletion log in the wiki's editor",
-     "log line", "the log line", "log line", Placement::FirstLogEntry,
-     SavedSign::TranscludesDiscussion, 1},
+     "log line", "log line on", "the log line", "the log line on", "log line", "log lines",
+     Placement::FirstLogEntry, SavedSign::TranscludesDiscussion, 1},
     {EditKind::CreatorNotice, "Creator's talk page",
-     "The article creator's talk page in the wiki's editor", "notice",
-     "the notice to the creator", "notice", Placement::NewSection, SavedSign::LinksDiscussion, 3},
+     "The article creator's talk page in the wiki's editor", "notice", "notice to",
+     "the notice to the creator", "the notice to", "notice", "notices", Placement::NewSection,
+     SavedSign::LinksDiscussion, 3},
     {EditKind::TopicListing, "Deletion sorting list editor",
      "A deletion-sorting topic's list of discussions in the wiki's editor", "listing",
-     "the listing", "listing", Placement::FirstLogEntry, SavedSign::TranscludesDiscussion, 1},
+     "listing on", "the listing", "the listing on", "listing", "listings",
+     Placement::FirstLogEntry, SavedSign::TranscludesDiscussion, 1},
 };
 // clang-format on
 
 const EditKindInfo& InfoOf(EditKind kind);
+
+// A further article of a bundle, and what the wiki has said of it.
+struct FurtherArticle {
+    // Under the wiki's name.
+    std::string name = {};
+    // As NominationInput's: the revision in which the check found a deletion tag on it already.
+    std::optional<long long> taggedAtRevision = {};
+    // Unknown until the wiki has said who created it; then YouCreated, NoCreator or
+    // CreatorUnknown, or Due with its creator, Open once the creator's talk page opens, and
+    // Protected when the user may not edit it.
+    NoticeState notice = NoticeState::Unknown;
+    std::string creator = {};
+};
 
 // What the window knows of a nomination when it plans it.
 struct NominationInput {
@@ -97,6 +119,8 @@ struct NominationInput {
     // The article's revision when the check found a deletion tag on it already (0 when the
     // answer did not say which); nothing when it found none.
     std::optional<long long> taggedAtRevision = {};
+    // The further articles of a bundle, in the order typed; none for a single article.
+    std::vector<FurtherArticle> further = {};
     // The letter of the category the discussion is filed under; empty for none.
     std::string category = {};
     // The deletion-sorting topics the wiki lists that the discussion is listed under, in order.
@@ -112,6 +136,9 @@ struct PlannedEdit {
     std::string page = {};
     // The tab's caption, "Tab 0", ...
     std::string caption = {};
+    // Whom or what the edit is for, which names it among several of its kind: the article a
+    // tag goes on, the creator a notice goes to.
+    std::string subject = {};
     // The address its pane opens: the page's editor (the discussion's page itself, whose
     // editor its "create" link opens), or kEmptyPage while there is no page to edit.
     std::string address = {};
@@ -130,8 +157,11 @@ struct PlannedEdit {
 using NominationPlan = std::vector<PlannedEdit>;
 
 // The edits of the nomination, in tab order: the article's tag, the discussion, the day's log
-// line, the notice to the creator (its pane empty until the wiki says it can be left), and a
-// listing on each topic's list.
+// line, the notice to the creator (its pane empty until the wiki says it can be left); then a
+// bundle's further articles' tags, a listing on each deletion-sorting topic's list, and, once
+// the wiki has said who created every article, a notice to each further creator. A creator of
+// several articles gets one notice for all of them, the first article's creator in the first
+// notice; the user gets none.
 NominationPlan PlanNomination(const NominationInput& input);
 
 // The discussion page's name after "Wikipedia:Articles for deletion/": the wiki name, or
@@ -140,6 +170,13 @@ std::string DiscussionPageName(const NominationInput& input);
 
 // The row of the plan that makes the edit of this kind.
 std::optional<std::size_t> EditOfKind(const NominationPlan& plan, EditKind kind);
+
+// Whether the wiki has said who created every article of the nomination (whether a notice is
+// due for each): the notices' texts and panes are settled.
+bool EveryCreatorSettled(const NominationInput& input);
+
+// Whether the plan holds several edits of this kind.
+bool SeveralOfKind(const NominationPlan& plan, EditKind kind);
 
 // The plan's rows in the order in which a click opens their panes.
 std::vector<std::size_t> OpeningOrder(const NominationPlan& plan);

@@ -2,6 +2,7 @@
 
 #include <algorithm>
 #include <cstddef>
+#include <utility>
 #include <vector>
 
 #include "core/api_answer.h"
@@ -29,12 +30,47 @@ std::vector<std::size_t> Counted(const NominationPlan& plan, const SavedStates& 
     return counted;
 }
 
+// What the status line or the close question calls the edit: by its subject when the plan
+// holds several of its kind.
+std::string NameOf(const NominationPlan& plan, const PlannedEdit& edit,
+                   std::string_view EditKindInfo::*name, std::string_view EditKindInfo::*nameOf) {
+    if (!SeveralOfKind(plan, edit.kind)) return std::string(edit.info().*name);
+    return std::string(edit.info().*nameOf) + " " + edit.subject;
+}
+
 // The names of the counted edits that are saved, or of those that are not, in plan order.
 std::vector<std::string> Named(const NominationPlan& plan, const SavedStates& saved, bool savedOnes,
-                               std::string_view EditKindInfo::*name) {
+                               std::string_view EditKindInfo::*name,
+                               std::string_view EditKindInfo::*nameOf) {
     std::vector<std::string> named;
     for (const std::size_t i : Counted(plan, saved)) {
-        if ((saved[i] == EditState::Saved) == savedOnes) named.emplace_back(plan[i].info().*name);
+        if ((saved[i] == EditState::Saved) == savedOnes) {
+            named.push_back(NameOf(plan, plan[i], name, nameOf));
+        }
+    }
+    return named;
+}
+
+// The saved edits counted by kind, in the order in which the plan first holds each kind:
+// "tag", or "3 tags".
+std::vector<std::string> CountedByKind(const NominationPlan& plan, const SavedStates& saved) {
+    std::vector<std::pair<EditKind, int>> counts;
+    for (const std::size_t i : Counted(plan, saved)) {
+        const auto kind = std::find_if(counts.begin(), counts.end(), [&](const auto& count) {
+            return count.first == plan[i].kind;
+        });
+        if (kind == counts.end()) {
+            counts.emplace_back(plan[i].kind, 1);
+        } else {
+            ++kind->second;
+        }
+    }
+    std::vector<std::string> named;
+    for (const auto& [kind, count] : counts) {
+        const EditKindInfo& info = InfoOf(kind);
+        named.push_back(count == 1
+                            ? std::string(info.completeName)
+                            : std::to_string(count) + " " + std::string(info.completePlural));
     }
     return named;
 }
@@ -179,19 +215,21 @@ bool NominationComplete(const NominationPlan& plan, const SavedStates& saved) {
 std::optional<StatusLine> SavedEditsStatus(const NominationPlan& plan, const SavedStates& saved) {
     if (NoneSaved(plan, saved)) return std::nullopt;
     if (NominationComplete(plan, saved)) {
-        return Status(
-            StatusId::NominationComplete, {},
-            {{"edits", EnglishList(Named(plan, saved, true, &EditKindInfo::completeName))}});
+        return Status(StatusId::NominationComplete, {},
+                      {{"edits", EnglishList(CountedByKind(plan, saved))}});
     }
     return Status(StatusId::PartlySaved, {},
-                  {{"saved", CommaList(Named(plan, saved, true, &EditKindInfo::statusName))},
-                   {"unsaved", CommaList(Named(plan, saved, false, &EditKindInfo::statusName))}});
+                  {{"saved", CommaList(Named(plan, saved, true, &EditKindInfo::statusName,
+                                             &EditKindInfo::statusNameOf))},
+                   {"unsaved", CommaList(Named(plan, saved, false, &EditKindInfo::statusName,
+                                               &EditKindInfo::statusNameOf))}});
 }
 
 std::optional<std::string> HalfDoneNomination(std::string_view article, const NominationPlan& plan,
                                               const SavedStates& saved) {
     if (NoneSaved(plan, saved) || NominationComplete(plan, saved)) return std::nullopt;
-    const std::vector<std::string> missing = Named(plan, saved, false, &EditKindInfo::questionName);
+    const std::vector<std::string> missing =
+        Named(plan, saved, false, &EditKindInfo::questionName, &EditKindInfo::questionNameOf);
     return "The nomination of " + std::string(article) +
            " is not complete: " + EnglishList(missing) + (missing.size() == 1 ? " is" : " are") +
            " not saved.";

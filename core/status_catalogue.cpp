@@ -1,6 +1,8 @@
 #include "core/status_catalogue.h"
 
 #include <algorithm>
+#include <cctype>
+#include <cstddef>
 
 #include "core/english_list.h"
 #include "core/ordinal.h"
@@ -100,9 +102,26 @@ StatusLine StatusOf(const NominationCheck& check, const std::optional<ReviewFact
     return Status(*warning, std::move(nomination.text));
 }
 
+std::optional<FurtherWarning> FirstFurtherWarning(const std::vector<std::string>& names,
+                                                  const std::vector<ArticleState>& states) {
+    for (std::size_t i = 0; i < names.size() && i < states.size(); ++i) {
+        if (states[i] != ArticleState::Fine) return FurtherWarning{names[i], states[i]};
+    }
+    return std::nullopt;
+}
+
 StatusLine ComposeStatus(const StatusFacts& facts) {
     if (facts.paneNotice) return *facts.paneNotice;
+    if (facts.refused) return *facts.refused;
     StatusLine shown = facts.check.value_or(StatusLine{});
+    if (facts.further && !shown.warning) {
+        std::string warning{EntryOf(*WarningOf(facts.further->state)).text};
+        warning[0] = static_cast<char>(std::tolower(static_cast<unsigned char>(warning[0])));
+        shown = Status(StatusId::FurtherArticle, shown.text,
+                       {{"article", facts.further->article}, {"warning", warning}});
+    } else if (facts.furtherCheckFailed && !shown.warning) {
+        shown = Status(StatusId::FurtherCheckFailed, shown.text);
+    }
     if (facts.taggedBefore) {
         // What is saved may be the earlier nomination's: the tool tip says it, not the line.
         if (facts.saves) shown.detail += (shown.detail.empty() ? "" : "\n") + facts.saves->text;

@@ -30,6 +30,7 @@ enum class StatusId {
     DownloadRefused,
     DownloadSaved,
     DownloadFailed,
+    TooManyFurther,
     PaneBehind,
     PanesBehind,
     HeldTwice,
@@ -48,6 +49,8 @@ enum class StatusId {
     Redirect,
     SpeedyTagged,
     MainPage,
+    FurtherArticle,
+    FurtherCheckFailed,
     RenominationClosedRecently,
     RenominationClosed,
     Renomination,
@@ -75,6 +78,10 @@ inline constexpr StatusEntry kStatusCatalogue[] = {
     {StatusId::DownloadSaved, "Tab {tab}'s download was saved as {subject}", false},
     {StatusId::DownloadFailed,
      "Tab {tab}'s download {subject} stopped before it was saved: {reason}", true},
+    // A click that prepared nothing, said until the next one.
+    {StatusId::TooManyFurther,
+     "Too many further articles: at most {most} go into one nomination, so nothing was prepared",
+     true},
     {StatusId::PaneBehind,
      "Tab {tabs} still shows an earlier page, kept for its unsaved changes: {pages}", true},
     {StatusId::PanesBehind,
@@ -111,6 +118,10 @@ inline constexpr StatusEntry kStatusCatalogue[] = {
      true},
     {StatusId::MainPage,
      "Linked from the Main Page today: a nomination now is usually closed at once", true},
+    // The first of the further articles that the check warns of, "{warning}" being what the
+    // line would say of the first article.
+    {StatusId::FurtherArticle, "Further article '{article}': {warning}", true},
+    {StatusId::FurtherCheckFailed, "Could not check the further articles", false},
     {StatusId::RenominationClosedRecently,
      "{ordinal} nomination: the last discussion closed as {result} on {date}", true},
     {StatusId::RenominationClosed,
@@ -170,6 +181,17 @@ StatusLine Status(StatusId id, std::string detail = {},
 StatusLine StatusOf(const NominationCheck& check, const std::optional<ReviewFacts>& review = {},
                     std::chrono::year_month_day today = {});
 
+// A further article of a bundle that the check warns of.
+struct FurtherWarning {
+    std::string article;
+    ArticleState state = ArticleState::Fine;
+};
+
+// The warning of the first further article in `states` (one a name, in order) that is not
+// fine; nothing when all are.
+std::optional<FurtherWarning> FirstFurtherWarning(const std::vector<std::string>& names,
+                                                  const std::vector<ArticleState>& states);
+
 // A pane that still shows an earlier page, which the user kept for its unsaved changes
 // instead of leaving it for the nomination's page.
 struct PaneBehind {
@@ -203,6 +225,13 @@ struct StatusFacts {
     bool creatorBlocked = false;
     // What a pane did last with an address or a download it did not keep (PaneNoticeStatus).
     std::optional<StatusLine> paneNotice = {};
+    // The click was refused: it prepared nothing, and the line says why.
+    std::optional<StatusLine> refused = {};
+    // A further article of a bundle that the check warns of: it warns unless the first
+    // article's line does.
+    std::optional<FurtherWarning> further = {};
+    // The further articles' check got no usable answer.
+    bool furtherCheckFailed = false;
     // The check found a proposed-deletion tag on the article; and, once the article's editor
     // was filled, whether its fill took one out.
     bool proposedDeletion = false;

@@ -18,6 +18,8 @@ std::string_view NameOf(Box box) {
             return "Text5";
         case Box::Text6:
             return "Text6";
+        case Box::Further:
+            return "Further";
         case Box::Topics:
             return "Topics";
     }

@@ -32,16 +32,22 @@ std::string LastDiscussion(const NominationInput& input) {
 
 }  // namespace
 
-// The view starts with the panes of a plan without topics.
+// The window starts with the panes of a nomination without further articles or topics.
 Form1::Form1(NominationView& view, Clock clock)
     : view_(view), clock_(std::move(clock)), panes_(PaneLabelsOf(PlanNomination({}))) {}
 
 void Form1::Form_Load() {
+    panes_ = PaneLabelsOf(plan());
     view_.setPanes(panes_);
     view_.setText(Box::Text5, LogLine(view_.text(Box::Text1)));
 }
 
 void Form1::Command1_Click() {
+    std::optional<std::vector<FurtherArticle>> further = readFurther();
+    if (!further) {
+        view_.show(Control::Status);
+        return refreshStatus();
+    }
     CurDate = FormatLogDate(UtcToday(clock_()));
 
     view_.show(Control::Text2);
@@ -57,17 +63,18 @@ void Form1::Command1_Click() {
               .name = WikiName(title),
               .reason = reason,
               .logKey = CurDate,
+              .further = std::move(*further),
               .category = std::string(CategoryLetterAt(view_.chosen(Choice::Category)))};
     typedTopics_ = view_.text(Box::Topics);
     if (!WithoutLeadingSpace(typedTopics_).empty()) Topics_GotFocus();
     input_.topics = listedTopics();
+    syncPanes();
     const NominationPlan planned = plan();
     view_.setText(Box::Text3, planned[RowOf(planned, EditKind::Discussion)].text);
     view_.setText(Box::Text5, planned[RowOf(planned, EditKind::DayLog)].text);
     // The earlier nomination's notice is not this one's, nor is its talk page, which must not
     // stay on to be saved under this nomination's texts.
     view_.hide(Control::Text6);
-    showPanes(planned);
     for (const std::size_t row : OpeningOrder(planned)) {
         view_.navigate(PaneOf(row), planned[row].address);
     }
@@ -92,6 +99,7 @@ void Form1::Command1_Click() {
     view_.show(Control::Status);
     refreshStatus();
     view_.requestNominationCheck(checkTicket_, NominationCheckUrl(input_.name));
+    askFurther();
 }
 
 void Form1::DayPlus_Click() {
@@ -108,6 +116,7 @@ void Form1::DayPlus_Click() {
 }
 
 void Form1::NominationCheckAnswered(int ticket, const std::string& body) {
+    if (furtherCheckEnded(ticket, &body)) return;
     if (phase_ != Phase::Checking || ticket != checkTicket_) return;
     phase_ = Phase::Prepared;
     const NominationCheck check = ReadNominationCheck(body, input_.name);
@@ -135,6 +144,7 @@ void Form1::NominationCheckAnswered(int ticket, const std::string& body) {
 }
 
 void Form1::NominationCheckFailed(int ticket, const std::string& reason) {
+    if (furtherCheckEnded(ticket, nullptr)) return;
     if (phase_ != Phase::Checking || ticket != checkTicket_) return;
     phase_ = Phase::Prepared;
     checkOutcome_ = CheckFailure{reason};
@@ -188,6 +198,11 @@ void Form1::SavedEditsFailed(int ticket, const std::string& /*reason*/) {
 }
 
 void Form1::CreatorAnswered(int ticket, const std::string& body) {
+    const auto further = furtherCreatorTickets_.find(ticket);
+    if (further != furtherCreatorTickets_.end()) {
+        furtherCreatorEnded(ticket, ReadCreator(body, input_.further[further->second].name));
+        return;
+    }
     if (input_.notice != NoticeState::LookingFurther || ticket != creatorTicket_) return;
     learnCreator(ReadCreator(body, input_.name), false);
     refreshStatus();
@@ -196,6 +211,7 @@ void Form1::CreatorAnswered(int ticket, const std::string& body) {
 }
 
 void Form1::CreatorFailed(int ticket, const std::string& reason) {
+    if (furtherCreatorEnded(ticket, CheckFailure{reason})) return;
     if (input_.notice != NoticeState::LookingFurther || ticket != creatorTicket_) return;
     learnCreator(CheckFailure{reason}, false);
     refreshStatus();
@@ -266,8 +282,10 @@ void Form1::askReview() {
 }
 
 void Form1::noticeAnswered() {
-    // The talk page opens once the review has said whether its owner is a bot.
-    if (input_.notice != NoticeState::Due || !review_) return;
+    furtherNoticesAnswered();
+    // The talk page opens once the review has said whether its owner is a bot, and the notice
+    // holds all of the creator's articles.
+    if (input_.notice != NoticeState::Due || !review_ || !EveryCreatorSettled(input_)) return;
     const std::size_t notice = RowOf(plan(), EditKind::CreatorNotice);
     if (saved_[notice] == EditState::CannotEdit) {
         input_.notice = NoticeState::Protected;
@@ -293,7 +311,8 @@ void Form1::fill(Pane pane) {
     PlacedText placed =
         PlaceText(edit.info().placement, shown->second.text, textToPlace(planned, row),
                   planned[RowOf(planned, EditKind::Discussion)].page);
-    if (edit.kind == EditKind::ArticleTag &&
+    // The status line's note on the proposed-deletion tag is the first article's.
+    if (row == RowOf(planned, EditKind::ArticleTag) &&
         placed.removedProposedDeletion !=
             proposedDeletionRemoved_.value_or(checkOutcome_ &&
                                               FoundProposedDeletion(*checkOutcome_))) {
@@ -341,42 +360,6 @@ void Form1::PaneNoticed(Pane pane, PaneNotice notice, const std::string& subject
     paneNotice_ = {pane, PaneNoticeStatus(pane, notice, subject, reason)};
     view_.show(Control::Status);
     refreshStatus();
-}
-
-void Form1::refreshStatus() {
-    StatusFacts facts{
-        .noLogMarker = noLogMarker_, .noListMarkerTab = noListMarkerTab_, .notice = input_.notice};
-    addTopicFacts(facts);
-    if (phase_ == Phase::Checking) facts.check = Status(StatusId::Checking);
-    if (checkOutcome_) facts.check = StatusOf(*checkOutcome_, review_, UtcToday(clock_()));
-    facts.taggedBefore = input_.taggedAtRevision.has_value();
-    facts.heldTwice = heldTwice();
-    facts.creatorBlocked =
-        review_ && review_->creatorBlocked &&
-        (input_.notice == NoticeState::Due || input_.notice == NoticeState::Open);
-    if (phase_ != Phase::Nothing) facts.saves = SavedEditsStatus(plan(), saved_);
-    for (const auto& [pane, page] : behind_) facts.behind.push_back({pane, page});
-    if (paneNotice_) facts.paneNotice = paneNotice_->second;
-    facts.proposedDeletion = checkOutcome_ && FoundProposedDeletion(*checkOutcome_);
-    facts.proposedDeletionRemoved = proposedDeletionRemoved_;
-    const StatusLine shown = ComposeStatus(facts);
-    view_.setStatus(shown.text, shown.detail, shown.warning);
-}
-
-std::optional<std::pair<int, std::string>> Form1::heldTwice() const {
-    if (phase_ == Phase::Nothing) return std::nullopt;
-    const NominationPlan planned = plan();
-    for (const auto& [pane, shown] : shown_) {
-        const auto row = static_cast<std::size_t>(pane);
-        if (row >= planned.size() || TitleOfAddress(shown.page) != planned[row].page) continue;
-        const std::string text = textToPlace(planned, row);
-        const std::size_t first = text.empty() ? std::string::npos : shown.text.find(text);
-        if (first != std::string::npos &&
-            shown.text.find(text, first + text.size()) != std::string::npos) {
-            return std::pair{pane, std::string(planned[row].info().completeName)};
-        }
-    }
-    return std::nullopt;
 }
 
 void Form1::restoreArticleTag() {

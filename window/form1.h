@@ -36,7 +36,9 @@ public:
     void Form_Load();
     // Shows the three texts and the tabs, fills them for a first nomination, opens today's three
     // pages (the talk page's pane empty until a notice is due), and asks the wiki whether the
-    // article was nominated before and who created it.
+    // article was nominated before and who created it. With further articles in their box, the
+    // bundle: a tag pane for each, their check and their creators asked too; with more than the
+    // most, nothing but the status line's word why.
     void Command1_Click();
     // Points the log pane at tomorrow's log; it always counts from today.
     void DayPlus_Click();
@@ -132,11 +134,6 @@ private:
     void askWhatIsSaved();
     void restoreArticleTag();
     void refreshStatus();
-    // What the editor of the plan's row gets: its copy box's text, which the user may have
-    // changed, or the plan's own for an edit without one.
-    std::string textToPlace(const NominationPlan& planned, std::size_t row) const;
-    // Gives the view the plan's panes when they are not those it has.
-    void showPanes(const NominationPlan& planned);
     void askTopicList(const ApiContinuation& continuation);
     // The typed topics are waiting for the wiki's list.
     bool topicsPending() const;
@@ -151,6 +148,31 @@ private:
     Phase phase_ = Phase::Nothing;
     // What the latest click planned from, and what the wiki has said of it since.
     NominationInput input_;
+    // The bundle's part (form1_bundle.cpp). The further articles in their box; nothing when it
+    // holds too many, and the click prepares nothing.
+    std::optional<std::vector<FurtherArticle>> readFurther();
+    // Asks the wiki about the further articles: one check for all, a creator question each.
+    void askFurther();
+    // Takes an answer (or failure) that is the further articles' check's, or one of their
+    // creators'; false when it is not theirs.
+    bool furtherCheckEnded(int ticket, const std::string* body);
+    bool furtherCreatorEnded(int ticket, const CreatorCheck& check);
+    // The further creators' talk pages whose saved-edits answer says whether they may be edited.
+    void furtherNoticesAnswered();
+    // The text that goes into the row's editor: what its copy box holds now, which the user may
+    // have changed, or, for an edit without one, the plan's.
+    std::string textToPlace(const NominationPlan& planned, std::size_t row) const;
+    // Gives the view the plan's panes when they changed.
+    void syncPanes();
+    std::vector<PaneLabel> panes_;
+    std::optional<int> furtherCheckTicket_;
+    // The further articles' creator questions under way, by ticket: which article each is for.
+    std::map<int, std::size_t> furtherCreatorTickets_;
+    // What the check found of each further article; empty until it answered.
+    std::vector<ArticleState> furtherStates_;
+    bool furtherCheckFailed_ = false;
+    // Why the latest click prepared nothing, until the next one.
+    std::optional<StatusLine> refused_;
     int lastTicket_ = 0;
     // The ticket of the check while the phase is Checking, and of the question who created the
     // article while the notice is LookingFurther.
@@ -173,8 +195,6 @@ private:
     bool noLogMarker_ = false;
     // The first tab of a topic's list without a place for its listing.
     std::optional<int> noListMarkerTab_;
-    // The panes the view has.
-    std::vector<PaneLabel> panes_;
     // The topics box as the latest click found it.
     std::string typedTopics_;
     // The wiki's topics: those read so far while the question is under way, then the whole list.

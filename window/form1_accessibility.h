@@ -33,6 +33,8 @@ inline constexpr auto kForm1AccessibleTexts = std::to_array<AccessibleText>({
     {"DayPlus", "Next day's log", "Opens tomorrow's deletion log in the log tab (F8)"},
     {"Status", "", "What the wiki said about earlier nominations of the article"},
     {"Text6", "Notice text to copy", "Paste it at the end of the creator's talk page"},
+    {"Further", "Further articles to nominate",
+     "One title a line; they share the first article's discussion"},
     {"Category", "Discussion category", "The category the deletion discussion is filed under"},
     {"Topics", "Deletion sorting topics",
      "The wiki's deletion-sorting topics to list the discussion under, one a line"},

@@ -15,12 +15,12 @@ inline constexpr int kTwipsPerPixel = 15;
 // A MultiLineTextBox holds plain text, one item a line: Return starts a line, Tab moves on.
 enum class ControlKind {
     TextBox,
+    MultiLineTextBox,
     PushButton,
     TabContainer,
     ClickableLabel,
     Label,
     ComboBox,
-    MultiLineTextBox,
 };
 
 // What a control takes of the room the window gains beyond its design size: its left and top
@@ -56,10 +56,12 @@ inline constexpr Growth kPaneGrowth = Growth::WidthAndHeight;
 // never takes the focus, and the controls added after it come last, so that no earlier tab
 // index moves. Status fills the free space right of Command1 and Text3, so that its longest
 // texts wrap, never cut. Text6, the creator's notice, takes the free space between Text5 and
-// DayPlus while a notice is due. The discussion's category and its deletion-sorting topics sit
-// in the free room between Text2 and Command1. A larger window gives its room to Tabby and the
-// panes, where the wiki's pages need it, and the room to its right to Status. One row a control, as
-// a table reads, wider than the lines elsewhere.
+// DayPlus while a notice is due. Further, the bundle's further articles, takes the free space
+// right of Reason, one line at the design size, and grows to the right. The discussion's
+// category and its deletion-sorting topics sit in the free room between Text2 and Command1. A
+// larger window gives its room to Tabby and the panes, where the wiki's pages need it, and the
+// room to its right to Status and Further.
+// One row a control, as a table reads, wider than the lines elsewhere.
 // clang-format off
 inline constexpr auto kForm1Layout = std::to_array<ControlLayout>({
     {"Text1", ControlKind::TextBox, {240, 120, 2055, 375}, "Word", true, Growth::None},
@@ -72,6 +74,7 @@ inline constexpr auto kForm1Layout = std::to_array<ControlLayout>({
     {"DayPlus", ControlKind::ClickableLabel, {6480, 1800, 855, 255}, "Next Day ->", true, Growth::None},
     {"Status", ControlKind::Label, {3975, 660, 3600, 1095}, "", false, Growth::Width},
     {"Text6", ControlKind::TextBox, {4080, 1800, 2280, 375}, "", false, Growth::None},
+    {"Further", ControlKind::MultiLineTextBox, {6240, 120, 1560, 375}, "", true, Growth::Width},
     {"Category", ControlKind::ComboBox, {1395, 540, 1545, 375}, "", true, Growth::None},
     {"Topics", ControlKind::MultiLineTextBox, {1395, 930, 1545, 345}, "", true, Growth::None},
 });

@@ -57,17 +57,22 @@ std::vector<std::string> Form1::listedTopics() const {
 
 void Form1::topicsSettled() {
     if (phase_ == Phase::Nothing) return;
-    const std::size_t before = filled_.size();
+    const NominationPlan before = plan();
     input_.topics = listedTopics();
     const NominationPlan planned = plan();
-    if (planned.size() != before) {
-        const std::size_t discussion = *EditOfKind(planned, EditKind::Discussion);
-        view_.setText(Box::Text3, planned[discussion].text);
-        showPanes(planned);
-        filled_.resize(planned.size(), false);
-        saved_.resize(planned.size(), EditState::NotAsked);
-        for (std::size_t row = before; row < planned.size(); ++row) {
-            // What the pane showed before it was the listing's is not the listing's editor.
+    if (planned.size() != before.size()) {
+        view_.setText(Box::Text3, planned[*EditOfKind(planned, EditKind::Discussion)].text);
+        // The listings come before the further creators' notices: from the first row that
+        // changed on, each pane opens its new edit's page, and what it showed is not its editor.
+        std::size_t from = 0;
+        while (from < before.size() && from < planned.size() &&
+               before[from].address == planned[from].address) {
+            ++from;
+        }
+        filled_.resize(from);
+        saved_.resize(from);
+        syncPanes();
+        for (std::size_t row = from; row < planned.size(); ++row) {
             shown_.erase(static_cast<Pane>(row));
             view_.navigate(static_cast<Pane>(row), planned[row].address);
         }

@@ -7,9 +7,9 @@
 namespace nominator {
 
 // The text boxes of Form1 that the behaviour reads or writes.
-// Text6 holds the notice for the article's creator; Topics, the deletion-sorting topics, one a
-// line.
-enum class Box { Text1, Reason, Text2, Text3, Text5, Text6, Topics };
+// Text6 holds the notice for the article's creator; Further the further articles of a bundle,
+// one title a line; Topics, the deletion-sorting topics, one a line.
+enum class Box { Text1, Reason, Text2, Text3, Text5, Text6, Further, Topics };
 
 // The lists to choose from: Category, the discussion's category, its entries those of
 // CategoryEntries (core/deletion_sorting.h).
@@ -27,6 +27,11 @@ struct PaneLabel {
     std::string caption;      // "Tab 0"
     std::string name;         // "Article editor"
     std::string description;  // "The article in the wiki's editor"
+    // The tab's tool tip, in a bundle its name and page ("Article editor: Sample page"); empty
+    // for the name alone.
+    std::string toolTip = {};
+
+    const std::string& tabToolTip() const { return toolTip.empty() ? name : toolTip; }
 
     bool operator==(const PaneLabel&) const = default;
 };

@@ -15,7 +15,8 @@ inline std::string PaneObjectName(int index) {
     return index == 0 ? std::string("Browser") : "Browser" + std::to_string(index + 1);
 }
 
-// The tabs and panes of the plan: one an edit, in its order.
+// The tabs and panes of the plan: one an edit, in its order. In a bundle, each pane's tool tip
+// and description name its page.
 std::vector<PaneLabel> PaneLabelsOf(const NominationPlan& plan);
 
 }  // namespace nominator

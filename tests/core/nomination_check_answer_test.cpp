@@ -5,6 +5,8 @@
 #include <ostream>
 #include <string>
 #include <string_view>
+#include <variant>
+#include <vector>
 
 namespace nominator {
 
@@ -287,6 +289,49 @@ INSTANTIATE_TEST_SUITE_P(DeletionTags, ReadNominationCheckTest, testing::ValuesI
 INSTANTIATE_TEST_SUITE_P(Order, ReadNominationCheckTest, testing::ValuesIn(kOrder), kRowName);
 INSTANTIATE_TEST_SUITE_P(Finding, ReadNominationCheckTest, testing::ValuesIn(kFinding), kRowName);
 INSTANTIATE_TEST_SUITE_P(Failures, ReadNominationCheckTest, testing::ValuesIn(kFailures), kRowName);
+
+struct FurtherCase {
+    const char* name;
+    std::string body;
+    std::variant<std::vector<NominationFacts>, CheckFailure> result;
+};
+
+void PrintTo(const FurtherCase& row, std::ostream* out) { *out << row.name; }
+
+class ReadFurtherCheckTest : public testing::TestWithParam<FurtherCase> {};
+
+// The further articles "Other", "Gone" and "Tagged", read as the first article is.
+TEST_P(ReadFurtherCheckTest, ReadsEachArticleInTheOrderAsked) {
+    EXPECT_EQ(ReadFurtherCheck(GetParam().body, {"Other", "Gone", "Tagged"}), GetParam().result);
+}
+
+const std::string kOther = R"("1":{"pageid":1,"ns":0,"title":"Other","lastrevid":7})";
+const std::string kGone = R"("-1":{"ns":0,"title":"Gone","missing":""})";
+const std::string kTagged =
+    R"("3":{"pageid":3,"ns":0,"title":"Tagged","lastrevid":9,)"
+    R"("templates":[{"ns":10,"title":"Template:Article for deletion/dated"}]})";
+
+const FurtherCase kFurther[] = {
+    {"EachAsItStands", Answer(Pages(kTagged + "," + kOther + "," + kGone)),
+     std::vector<NominationFacts>{
+         {0, State::Fine, 7}, {0, State::Missing, 0}, {0, State::AlreadyNominated, 9}}},
+    {"UnderTheirNormalisedTitles",
+     Answer(R"("normalized":[{"from":"Other","to":"Other"}],)" +
+            Pages(R"("2":{"pageid":2,"ns":0,"title":"Gone","redirect":"","lastrevid":4},)" +
+                  kOther + "," + kTagged)),
+     std::vector<NominationFacts>{
+         {0, State::Fine, 7}, {0, State::Redirect, 4}, {0, State::AlreadyNominated, 9}}},
+    {"AnArticleLeftOutFails", Answer(Pages(kOther + "," + kTagged)),
+     CheckFailure{"the answer does not list the article Gone"}},
+    {"NoPagesFails", Answer(R"("userinfo":{})"), CheckFailure{"the answer holds no list of pages"}},
+    {"TemplatesCutShortFail",
+     R"({"continue":{"tlcontinue":"3|10|X"},"query":{)" +
+         Pages(kOther + "," + kGone + "," + kTagged) + "}}",
+     CheckFailure{"the answer lists the articles' templates only in part"}},
+    {"NotJsonFails", "<html>", CheckFailure{"the answer is not JSON"}},
+};
+
+INSTANTIATE_TEST_SUITE_P(Further, ReadFurtherCheckTest, testing::ValuesIn(kFurther), kRowName);
 
 // A hostile or broken server may send anything; deep nesting must not exhaust the stack.
 TEST(ReadNominationCheckTest, SurvivesDeeplyNestedAnswers) {

@@ -5,6 +5,7 @@
 #include <ostream>
 #include <string>
 #include <string_view>
+#include <vector>
 
 namespace {
 
@@ -50,5 +51,30 @@ const QueryCase kQueries[] = {
 
 INSTANTIATE_TEST_SUITE_P(Articles, NominationCheckUrlTest, testing::ValuesIn(kQueries),
                          [](const auto& info) { return std::string(info.param.name); });
+
+}  // namespace
+
+namespace {
+
+// Every further article in one request; a title holding "|" keeps the others whole too.
+TEST(FurtherCheckUrlTest, AsksForEveryFurtherArticleInOneRequest) {
+    const std::string tail =
+        "&prop=info%7Ctemplates"
+        "&tltemplates=Template:Article%20for%20deletion/dated%7CTemplate:AfDM&tllimit=max"
+        "&format=json";
+    const struct {
+        std::vector<std::string> names;
+        std::string titles;
+    } rows[] = {
+        {{"Other page"}, "Other%20page"},
+        {{"Other page", "AT&T", "Third"}, "Other%20page%7CAT%26T%7CThird"},
+        {{"A|B", "C"}, "%1FA%7CB%1FC"},
+    };
+    for (const auto& row : rows) {
+        SCOPED_TRACE(row.titles);
+        EXPECT_EQ(nominator::FurtherCheckUrl(row.names),
+                  "https://en.wikipedia.org/w/api.php?action=query&titles=" + row.titles + tail);
+    }
+}
 
 }  // namespace

@@ -127,3 +127,133 @@ INSTANTIATE_TEST_SUITE_P(States, PlannedNoticeTest, testing::ValuesIn(kNotices),
 
 }  // namespace
 }  // namespace nominator
+
+namespace nominator {
+namespace {
+
+// A row of a bundle's plan as a line: kind, page, due, address and text.
+std::string Line(const PlannedEdit& edit) {
+    return std::string(edit.info().completeName) + " | " + edit.page + " | " +
+           (edit.due ? "due" : "not due") + " | " + edit.address + " | " + edit.text;
+}
+
+struct BundleCase {
+    const char* name;
+    NominationInput input;
+    // The rows after today's four.
+    std::vector<std::string> further;
+    // The first article's notice.
+    std::string firstNotice;
+};
+
+void PrintTo(const BundleCase& row, std::ostream* out) { *out << row.name; }
+
+NominationInput Bundle(NoticeState first, std::vector<FurtherArticle> further, int number = 1) {
+    NominationInput input = Sample(number, first);
+    input.further = std::move(further);
+    return input;
+}
+
+const std::string kEdit = "https://en.wikipedia.org/w/index.php?title=";
+const std::string kFirstNotice = "{{subst:Afd notice|1=Sample page}} ~~~~";
+
+const BundleCase kBundles[] = {
+    {"WhileTheCreatorsAreAskedOnlyTheTags",
+     Bundle(NoticeState::Due, {{.name = "Second"}, {.name = "Third"}}),
+     {"tag | Second | due | " + kEdit + "Second&action=edit | {{subst:afd1|Sample page}}",
+      "tag | Third | due | " + kEdit + "Third&action=edit | {{subst:afd1|Sample page}}"},
+     kFirstNotice},
+    {"TheFirstCreatorsArticlesShareTheirNotice",
+     Bundle(NoticeState::Open,
+            {{.name = "Second", .notice = NoticeState::Due, .creator = "Creator"},
+             {.name = "Third", .notice = NoticeState::Due, .creator = "Other"},
+             {.name = "Fourth", .notice = NoticeState::Open, .creator = "Other"},
+             {.name = "Fifth", .notice = NoticeState::YouCreated}}),
+     {"tag | Second | due | " + kEdit + "Second&action=edit | {{subst:afd1|Sample page}}",
+      "tag | Third | due | " + kEdit + "Third&action=edit | {{subst:afd1|Sample page}}",
+      "tag | Fourth | due | " + kEdit + "Fourth&action=edit | {{subst:afd1|Sample page}}",
+      "tag | Fifth | due | " + kEdit + "Fifth&action=edit | {{subst:afd1|Sample page}}",
+      "notice | User talk:Other | due | about:blank | "
+      "{{subst:Afd notice|1=Third|2=Sample page}} ~~~~\n\n"
+      "{{subst:Afd notice|1=Fourth|2=Sample page}} ~~~~"},
+     kFirstNotice + "\n\n{{subst:Afd notice|1=Second|2=Sample page}} ~~~~"},
+    {"AnOpenTalkPageOpensItsEditor",
+     Bundle(NoticeState::YouCreated,
+            {{.name = "Second", .notice = NoticeState::Open, .creator = "Other"}}),
+     {"tag | Second | due | " + kEdit + "Second&action=edit | {{subst:afd1|Sample page}}",
+      "notice | User talk:Other | due | " + kEdit +
+          "User%20talk:Other&action=edit | "
+          "{{subst:Afd notice|1=Second|2=Sample page}} ~~~~"},
+     kFirstNotice},
+    {"AProtectedTalkPageIsNoneDue",
+     Bundle(NoticeState::NoCreator,
+            {{.name = "Second", .notice = NoticeState::Protected, .creator = "Other"}}),
+     {"tag | Second | due | " + kEdit + "Second&action=edit | {{subst:afd1|Sample page}}",
+      "notice |  | not due | about:blank | "},
+     kFirstNotice},
+    // A bot, or behind a protected page, the first creator gets no notice for any article.
+    {"TheFirstCreatorsNoticeLeftOutLeavesOutTheirOthers",
+     Bundle(NoticeState::Bot,
+            {{.name = "Second", .notice = NoticeState::Due, .creator = "Creator"}}),
+     {"tag | Second | due | " + kEdit + "Second&action=edit | {{subst:afd1|Sample page}}"},
+     kFirstNotice},
+    {"ARenominationsBundleNamesItsDiscussion",
+     Bundle(NoticeState::CreatorUnknown,
+            {{.name = "Second", .notice = NoticeState::Due, .creator = "Other"}}, 2),
+     {"tag | Second | due | " + kEdit +
+          "Second&action=edit | {{subst:afd1|Sample page (2nd nomination)}}",
+      "notice | User talk:Other | due | about:blank | "
+      "{{subst:Afd notice|1=Second|2=Sample page (2nd nomination)}} ~~~~"},
+     "{{subst:Afd notice|1=Sample page|order=&#32;(2nd nomination)}} ~~~~"},
+};
+
+class BundlePlanTest : public testing::TestWithParam<BundleCase> {};
+
+TEST_P(BundlePlanTest, PlansTheFurtherArticlesAfterTodaysFourEdits) {
+    const NominationPlan plan = PlanNomination(GetParam().input);
+    ASSERT_GE(plan.size(), 4U);
+    std::vector<std::string> further;
+    for (std::size_t i = 4; i < plan.size(); ++i) {
+        EXPECT_EQ(plan[i].caption, "Tab " + std::to_string(i));
+        further.push_back(Line(plan[i]));
+    }
+    EXPECT_EQ(further, GetParam().further);
+    EXPECT_EQ(plan[3].text, GetParam().firstNotice);
+    // Today's four stay where they were.
+    EXPECT_EQ(EditOfKind(plan, EditKind::CreatorNotice), 3U);
+}
+
+INSTANTIATE_TEST_SUITE_P(Bundles, BundlePlanTest, testing::ValuesIn(kBundles),
+                         [](const auto& info) { return std::string(info.param.name); });
+
+TEST(BundlePlanTest, TheDiscussionListsTheFurtherArticlesInsideItsSignedText) {
+    const NominationPlan plan =
+        PlanNomination(Bundle(NoticeState::YouCreated,
+                              {{.name = "Second", .notice = NoticeState::Due, .creator = "Other"},
+                               {.name = "Third", .notice = NoticeState::YouCreated}}));
+    EXPECT_EQ(plan[1].text,
+              "{{subst:afd2 | pg=sample page| text=Not notable\n\nI am also nominating the "
+              "following related pages:\n:{{la|Second}}\n:{{la|Third}}}} ~~~~");
+    // The log line stays the first article's.
+    EXPECT_EQ(plan[2].text, "{{subst:afd3 | pg=Sample page}}");
+    EXPECT_EQ(plan[4].summary,
+              "Nominated for deletion; see [[:Wikipedia:Articles for deletion/Sample page]].");
+    EXPECT_EQ(plan[6].summary,
+              "Notification: [[Wikipedia:Articles for deletion/Sample page|nomination]] of "
+              "[[:Second]] at [[WP:AFD|articles for deletion]].");
+    EXPECT_TRUE(SeveralOfKind(plan, EditKind::ArticleTag));
+    EXPECT_FALSE(SeveralOfKind(plan, EditKind::Discussion));
+}
+
+TEST(BundlePlanTest, OneNoticeForSeveralArticlesNamesThemAllInItsSummary) {
+    const NominationPlan plan = PlanNomination(Bundle(
+        NoticeState::Due, {{.name = "Second", .notice = NoticeState::Due, .creator = "Creator"},
+                           {.name = "Third", .notice = NoticeState::Due, .creator = "Creator"}}));
+    ASSERT_EQ(plan.size(), 6U);
+    EXPECT_EQ(plan[3].summary,
+              "Notification: [[Wikipedia:Articles for deletion/Sample page|nomination]] of "
+              "[[:Sample page]], [[:Second]] and [[:Third]] at [[WP:AFD|articles for deletion]].");
+}
+
+}  // namespace
+}  // namespace nominator

@@ -358,5 +358,63 @@ const ReportCase kReports[] = {
 
 INSTANTIATE_TEST_SUITE_P(Reports, SavedEditsReportTest, testing::ValuesIn(kReports), kRowName);
 
+// A bundle of three: the first article and Second by Creator, Third by Other; the rows are the
+// tag, the discussion, the log line, Creator's notice (of Sample page and Second), the tags on
+// Second and Third, and Other's notice.
+NominationPlan Bundle() {
+    NominationInput input{.typedTitle = "Sample page",
+                          .name = "Sample page",
+                          .logKey = "2026_March_7",
+                          .notice = NoticeState::Open,
+                          .creator = "Creator"};
+    input.further = {{.name = "Second", .notice = NoticeState::Open, .creator = "Creator"},
+                     {.name = "Third", .notice = NoticeState::Open, .creator = "Other"}};
+    return PlanNomination(input);
+}
+
+struct BundleReportCase {
+    const char* name;
+    SavedStates saved;
+    std::optional<std::string> status;
+    std::optional<std::string> question;
+};
+
+void PrintTo(const BundleReportCase& row, std::ostream* out) { *out << row.name; }
+
+class BundleReportTest : public testing::TestWithParam<BundleReportCase> {};
+
+TEST_P(BundleReportTest, NamesEachOfSeveralEditsOfAKindAndCountsThem) {
+    const NominationPlan plan = Bundle();
+    ASSERT_EQ(plan.size(), GetParam().saved.size());
+    const std::optional<StatusLine> status = SavedEditsStatus(plan, GetParam().saved);
+    EXPECT_EQ(status ? std::optional(status->text) : std::nullopt, GetParam().status);
+    EXPECT_EQ(HalfDoneNomination("Sample page", plan, GetParam().saved), GetParam().question);
+}
+
+const BundleReportCase kBundleReports[] = {
+    {"NoneSaved", {kNo, kNo, kNo, kNo, kNo, kNo, kNo}, std::nullopt, std::nullopt},
+    {"AllSaved",
+     {kYes, kYes, kYes, kYes, kYes, kYes, kYes},
+     "Nomination complete: 3 tags, discussion, log line and 2 notices saved",
+     std::nullopt},
+    {"ATagAndANoticeMissing",
+     {kYes, kYes, kYes, kYes, kYes, kNo, kNo},
+     "Saved: tag on Sample page, discussion, log line, notice to Creator, tag on Second. "
+     "Not yet saved: tag on Third, notice to Other",
+     kQuestion + "the tag on Third and the notice to Other are not saved."},
+    {"OnlyTheFirstTagMissing",
+     {kNo, kYes, kYes, kYes, kYes, kYes, kYes},
+     "Saved: discussion, log line, notice to Creator, tag on Second, tag on Third, notice to "
+     "Other. Not yet saved: tag on Sample page",
+     kQuestion + "the tag on Sample page is not saved."},
+    // A talk page that cannot be edited leaves its notice out of the count.
+    {"ANoticeThatCannotBeLeft",
+     {kYes, kYes, kYes, kYes, kYes, kYes, kCannot},
+     "Nomination complete: 3 tags, discussion, log line and notice saved",
+     std::nullopt},
+};
+
+INSTANTIATE_TEST_SUITE_P(Bundles, BundleReportTest, testing::ValuesIn(kBundleReports), kRowName);
+
 }  // namespace
 }  // namespace nominator

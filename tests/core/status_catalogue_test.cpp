@@ -221,7 +221,42 @@ const ComposeCase kComposed[] = {
       "nomination's pages.\n" +
           kPartly.text + kOwn,
       true}},
+    // A bundle's further articles.
+    {"AFurtherArticlesWarningNamesIt",
+     {.check = kFirst,
+      .notice = NoticeState::YouCreated,
+      .further = FurtherWarning{"Other page", State::Missing}},
+     {"Further article 'Other page': no article of this title on the wiki" + kOwn, kFirst.text,
+      true}},
+    {"TheFirstArticlesWarningWinsOverAFurtherOnes",
+     {.check = kMissing, .further = FurtherWarning{"Other page", State::Redirect}},
+     kMissing},
+    {"SavesWinOverAFurtherArticlesWarning",
+     {.check = kFirst, .saves = kPartly, .further = FurtherWarning{"Other page", State::Redirect}},
+     kPartly},
+    {"AFailedFurtherCheckSaysSo",
+     {.check = kFirst, .furtherCheckFailed = true},
+     {"Could not check the further articles", kFirst.text, false}},
+    {"ARefusedClickWinsOverAllButAPanesNotice",
+     {.check = kFirst,
+      .saves = kPartly,
+      .behind = {{2, "X"}},
+      .refused = Status(StatusId::TooManyFurther, {}, {{"most", "50"}})},
+     {"Too many further articles: at most 50 go into one nomination, so nothing was prepared", "",
+      true}},
 };
+
+TEST(FirstFurtherWarningTest, IsTheFirstFurtherArticleThatIsNotFine) {
+    const std::vector<std::string> names = {"A", "B", "C"};
+    const std::optional<FurtherWarning> warning =
+        FirstFurtherWarning(names, {State::Fine, State::OtherNamespace, State::Missing});
+    ASSERT_TRUE(warning.has_value());
+    EXPECT_EQ(warning->article, "B");
+    EXPECT_EQ(warning->state, State::OtherNamespace);
+    EXPECT_FALSE(FirstFurtherWarning(names, {State::Fine, State::Fine, State::Fine}));
+    // Before the check has answered, nothing is known against them.
+    EXPECT_FALSE(FirstFurtherWarning(names, {}));
+}
 
 INSTANTIATE_TEST_SUITE_P(Facts, ComposeStatusTest, testing::ValuesIn(kComposed),
                          [](const auto& info) { return std::string(info.param.name); });

@@ -11,6 +11,8 @@
 #include <QCompleter>
 #include <QLabel>
 #include <QLineEdit>
+#include <QMimeData>
+#include <QPlainTextEdit>
 #include <QPushButton>
 #include <QQuickItem>
 #include <QQuickWebEngineProfile>
@@ -19,6 +21,8 @@
 #include <QStandardPaths>
 #include <QTabBar>
 #include <QTest>
+#include <QTextBlock>
+#include <QTextCursor>
 #include <QWebEngineUrlRequestInterceptor>
 #include <algorithm>
 #include <chrono>
@@ -268,8 +272,9 @@ TEST_F(Form1WindowTest, TabbyAndTheShownPaneTakeTheRoomAWindowGainsAndNothingEls
             const QWidget* widget = window.findChild<QWidget*>(ToQString(layout.name));
             ASSERT_NE(widget, nullptr);
             QRect designed = ToPixels(layout.rect);
-            // The status line takes the room to its right, no more.
-            if (layout.name == "Status") designed.setWidth(designed.width() + gainedWidth);
+            // The status line and the further articles' box take the room to their right, no
+            // more.
+            if (layout.growth == Growth::Width) designed.setWidth(designed.width() + gainedWidth);
             if (layout.kind == ControlKind::ClickableLabel) {
                 EXPECT_EQ(widget->pos(), designed.topLeft());
             } else {
@@ -300,8 +305,8 @@ TEST_F(Form1WindowTest, InitialTextsAndTheLogLineAfterLoading) {
 }
 
 TEST_F(Form1WindowTest, NominationShowsTheHiddenControlsAndTheSelectedTabsPane) {
-    const std::set<std::string_view> shownAtStart = {"Text1",   "Reason",   "Command1",
-                                                     "DayPlus", "Category", "Topics"};
+    const std::set<std::string_view> shownAtStart = {"Text1",   "Reason",   "Command1", "DayPlus",
+                                                     "Further", "Category", "Topics"};
     for (const ControlLayout& layout : kForm1Layout) {
         SCOPED_TRACE(std::string(layout.name));
         EXPECT_EQ(window.findChild<QWidget*>(ToQString(layout.name))->isVisible(),
@@ -503,7 +508,8 @@ TEST(Form1WindowPanesTest, PanesListedBeforeTheEngineLoadsAreTheOnesItMakes) {
 TEST_F(Form1WindowTest, TabSkipsHiddenControlsAndTheLabel) {
     ASSERT_TRUE(activate());
     EXPECT_EQ(QApplication::focusWidget(), window.box(Box::Text1));
-    EXPECT_THAT(tabPresses(5), ElementsAre("Command1", "Reason", "Category", "Topics", "Text1"));
+    EXPECT_THAT(tabPresses(6),
+                ElementsAre("Command1", "Reason", "Further", "Category", "Topics", "Text1"));
 
     nominate();
     // Loading the hidden panes deactivates the window; a test below covers that on its own.
@@ -528,8 +534,9 @@ TEST_F(Form1WindowTest, TabReachesTheNoticeBoxOnceItShows) {
     EXPECT_THAT(tabPresses(1), ElementsAre("Tabby's tab bar"));
     QTest::mouseClick(window.box(Box::Text1), Qt::LeftButton);
     ASSERT_EQ(QApplication::focusWidget(), window.box(Box::Text1));
-    EXPECT_THAT(tabPresses(3, Qt::ShiftModifier), ElementsAre("Topics", "Category", "Text6"));
-    EXPECT_THAT(tabPresses(3), ElementsAre("Category", "Topics", "Text1"));
+    EXPECT_THAT(tabPresses(4, Qt::ShiftModifier),
+                ElementsAre("Topics", "Category", "Further", "Text6"));
+    EXPECT_THAT(tabPresses(4), ElementsAre("Further", "Category", "Topics", "Text1"));
 }
 
 // Typing a letter into the category list picks the category of that letter.
@@ -594,6 +601,33 @@ TEST_F(Form1WindowTest, TheDiscussionBoxKeepsItsLineBreaks) {
     window.box(Box::Text3)->selectAll();
     window.box(Box::Text3)->copy();
     EXPECT_EQ(ToUtf8(QApplication::clipboard()->text()), text);
+}
+
+// The further articles' box: Return starts a line, Tab moves on, a paste keeps only the text.
+TEST_F(Form1WindowTest, TheFurtherArticlesBoxTakesOneTitleALineAndTabMovesOn) {
+    ASSERT_TRUE(activate());
+    MultiLineBox* further = window.lines(Box::Further);
+    QTest::mouseClick(further->viewport(), Qt::LeftButton);
+    ASSERT_EQ(QApplication::focusWidget(), further);
+    QTest::keyClicks(further, "Second");
+    QTest::keyClick(further, Qt::Key_Return);
+    QTest::keyClicks(further, "Third");
+    EXPECT_EQ(window.text(Box::Further), "Second\nThird");
+    EXPECT_THAT(tabPresses(1), ElementsAre("Category"));
+    EXPECT_EQ(window.text(Box::Further), "Second\nThird");
+
+    QMimeData* rich = new QMimeData;
+    rich->setHtml(QStringLiteral("<b>Fourth</b>"));
+    rich->setText(QStringLiteral("Fourth"));
+    QApplication::clipboard()->setMimeData(rich);
+    QTest::mouseClick(further->viewport(), Qt::LeftButton);
+    QTest::keyClick(further, Qt::Key_End, Qt::ControlModifier);
+    QTest::keyClick(further, Qt::Key_Return);
+    QTest::keyClick(further, Qt::Key_V, Qt::ControlModifier);
+    EXPECT_EQ(further->toPlainText(), QStringLiteral("Second\nThird\nFourth"));
+    QTextCursor pasted(further->document()->lastBlock());
+    pasted.movePosition(QTextCursor::EndOfBlock);
+    EXPECT_NE(pasted.charFormat().fontWeight(), QFont::Bold);
 }
 
 TEST_F(Form1WindowTest, ClickingTheLabelLeavesTheFocusWhereItWas) {

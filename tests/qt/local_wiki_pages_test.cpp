@@ -52,6 +52,33 @@ const PageRow kPages[] = {
 \{\{Wikipedia:Articles for deletion/Tagged article\}\}
 \{\{Wikipedia:Articles for deletion/Sample page and more\}\}
 ?$)"}},
+    // {{subst:afd1|...}}: the dated tag of a further article, named after the discussion it
+    // shares.
+    {"Bundled article",
+     true,
+     {R"(^<!-- [^>]+ -->
+\{\{Article for deletion/dated\|page=Bundle example\|timestamp=[0-9]{14}\|year=[0-9]{4}\|month=[A-Z][a-z]+\|day=[0-9]+\|)",
+      R"(\}\}
+<!-- End of AfD message[^>]*-->
+'''Bundled article''')"}},
+    // A bundle's discussion: the further articles listed with {{la|...}} before the signature.
+    {"Wikipedia:Articles for deletion/Bundle example",
+     true,
+     {R"(^===\[\[:Bundle example\]\]===
+:\[\[Bundle example\]\])",
+      R"(
+Neither is notable\.
+
+I am also nominating the following related pages:
+:\{\{la\|Bundled article\}\} )",
+      kSignature}},
+    // {{subst:Afd notice|1=...|2=...}} ~~~~: the further article's notice links the shared
+    // discussion.
+    {"User talk:Notified editor",
+     true,
+     {R"(^== Nomination of \[\[:Bundled article\]\] for deletion ==
+)",
+      R"(at \[\[Wikipedia:Articles for deletion/Bundle example\]\] until)", kSignature}},
     // {{subst:prod}} and {{subst:prod blp}}: the dated tags, the second spelled as a user may;
     // and a speedy-deletion tag.
     {"Proposed article", true, {R"(^\{\{Short description\|An article proposed for deletion\}\}
@@ -137,6 +164,12 @@ const LinkRow kLinks[] = {
     {"Main Page", "Plain article", false},
     {"Main Page", "Recently kept article", false},
     {"Talk:Recently kept article", "Wikipedia:Articles for deletion/Recently kept article", true},
+    // {{la|...}} links the article and its talk page.
+    {"Wikipedia:Articles for deletion/Bundle example", "Bundled article", true},
+    {"Wikipedia:Articles for deletion/Bundle example", "Talk:Bundled article", true},
+    {"User talk:Notified editor", "Wikipedia:Articles for deletion/Bundle example", true},
+    // The notice without its second parameter would name the article's own discussion.
+    {"User talk:Notified editor", "Wikipedia:Articles for deletion/Bundled article", false},
 };
 
 class LocalWikiLinksTest : public testing::TestWithParam<LinkRow> {};
@@ -165,7 +198,8 @@ void PrintTo(const AccountRow& row, std::ostream* out) { *out << row.name; }
 
 const AccountRow kAccounts[] = {
     {"Nominator", "sysop", false, {"Main Page article", "Recently kept article"}},
-    {"Creator", "user", false, {"Creator's article"}},
+    {"Creator", "user", false, {"Creator's article", "Bundle lead", "Bundle second"}},
+    {"Further creator", "user", false, {"Bundle third"}},
     {"Blocked creator", "user", true, {"Blocked creator's article"}},
     {"Helper bot", "bot", false, {"Bot's article"}},
 };

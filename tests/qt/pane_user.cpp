@@ -3,6 +3,7 @@
 #include <QApplication>
 #include <QClipboard>
 #include <QLineEdit>
+#include <QPlainTextEdit>
 #include <QQuickItem>
 #include <QQuickWindow>
 #include <QTabBar>
@@ -55,13 +56,18 @@ void PaneUser::key(std::uint32_t keysym, support::XInput::Modifier modifier) {
 }
 
 bool PaneUser::paste(Box box, const std::string& text) {
-    QLineEdit* edit = window_.box(box);
+    // The further articles' box is the one of several lines.
+    QPlainTextEdit* lines = box == Box::Further ? window_.further() : nullptr;
+    QWidget* edit = lines != nullptr ? static_cast<QWidget*>(lines) : window_.box(box);
+    const auto shown = [&] {
+        return ToUtf8(lines != nullptr ? lines->toPlainText() : window_.box(box)->text());
+    };
     clickOn(edit);
     if (!WaitInEventLoop([&] { return edit->hasFocus(); }, kGiveUpMs)) return false;
     QApplication::clipboard()->setText(ToQString(text));
     key(kLetterA, support::XInput::Modifier::Control);
     key(kLetterV, support::XInput::Modifier::Control);
-    return WaitInEventLoop([&] { return ToUtf8(edit->text()) == text; }, kGiveUpMs);
+    return WaitInEventLoop([&] { return shown() == text; }, kGiveUpMs);
 }
 
 bool PaneUser::showTab(int tab) {

@@ -10,7 +10,7 @@ namespace nominator {
 FakeView::FakeView() {
     // The boxes start with their design texts, as the real window's do.
     for (const Box box :
-         {Box::Text1, Box::Reason, Box::Text2, Box::Text3, Box::Text5, Box::Topics}) {
+         {Box::Text1, Box::Reason, Box::Text2, Box::Text3, Box::Text5, Box::Further, Box::Topics}) {
         for (const ControlLayout& layout : kForm1Layout) {
             if (layout.name == NameOf(box)) texts_[box] = std::string(layout.initialText);
         }

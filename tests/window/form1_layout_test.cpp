@@ -53,9 +53,9 @@ TEST(Form1LayoutTest, TabbyAndItsPanesTakeTheRoomTheWindowGainsAndStatusItsWidth
 
 TEST(Form1LayoutTest, ControlsAddedLaterComeLastSoThatNoEarlierTabIndexMoves) {
     // The panes' pages come right after Tabby, wherever the window puts them.
-    const std::string_view inTabOrder[] = {"Text1",  "Command1", "Text2",    "Text3",
-                                           "Reason", "Text5",    "Tabby",    "DayPlus",
-                                           "Status", "Text6",    "Category", "Topics"};
+    const std::string_view inTabOrder[] = {"Text1",   "Command1", "Text2",   "Text3",  "Reason",
+                                           "Text5",   "Tabby",    "DayPlus", "Status", "Text6",
+                                           "Further", "Category", "Topics"};
     ASSERT_EQ(kForm1Layout.size(), std::size(inTabOrder));
     for (std::size_t index = 0; index < kForm1Layout.size(); ++index) {
         EXPECT_EQ(kForm1Layout.at(index).name, inTabOrder[index]) << "tab index " << index;

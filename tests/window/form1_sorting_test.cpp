@@ -114,6 +114,7 @@ TEST_P(SortedNominationTest, FilesTheDiscussionAndListsItUnderEachTopicOnTheWiki
     EXPECT_THAT(operations, ElementsAreArray(GetParam().operations));
 }
 
+// Once a plan holds several edits of a kind, every pane's description names its page.
 const std::string kPanes =
     "panes Tab 0 Article editor: The article in the wiki's editor | Tab 1 Deletion discussion: "
     "The article's deletion discussion page | Tab 2 Day's log editor: The day's deletion log in "
@@ -122,13 +123,21 @@ const std::string kPanes =
 const std::string kListingPane =
     " Deletion sorting list editor: A deletion-sorting topic's list of discussions in the wiki's "
     "editor";
+const std::string kPanesNamingPages =
+    "panes Tab 0 Article editor: The article in the wiki's editor: Sample | Tab 1 Deletion "
+    "discussion: The article's deletion discussion page: Wikipedia:Articles for deletion/Sample | "
+    "Tab 2 Day's log editor: The day's deletion log in the wiki's editor: Wikipedia:Articles for "
+    "deletion/Log/2026 December 31 | Tab 3 Creator's talk page: The article creator's talk page "
+    "in the wiki's editor";
 const std::string kAskTopics = "ask topics 1 " + TopicListUrl();
 const std::string kTopicChoices = "topics Football | Places";
 const std::string kUnsorted = "set Text3 {{subst:afd2 | pg=Sample| text=Not notable}} ~~~~";
 const std::string kSortedText =
     "set Text3 {{subst:afd2 | pg=Sample| cat=B| text=Not notable}} ~~~~\n"
     "{{subst:delsort|Football|~~~~}}\n{{subst:delsort|Places|~~~~}}";
-const std::string kTwoListingPanes = kPanes + " | Tab 4" + kListingPane + " | Tab 5" + kListingPane;
+const std::string kTwoListingPanes = kPanesNamingPages + " | Tab 4" + kListingPane + ": " +
+                                     TopicListTitle("Football") + " | Tab 5" + kListingPane + ": " +
+                                     TopicListTitle("Places");
 const std::string kEditStem =
     "https://en.wikipedia.org/w/index.php?title=Wikipedia:WikiProject%20Deletion%20sorting/";
 const std::string kOpenFootball = "navigate Browser5 " + kEditStem + "Football&action=edit";
@@ -155,7 +164,7 @@ const SortRow kSortRows[] = {
       {SortStep::Chose, "", 3},
       {SortStep::Typed, "football\n\nPlaces\n"},
       {SortStep::Nominated}},
-     {kAskTopics, kTopicChoices, kSortedText, kTwoListingPanes, kOpenFootball, kOpenPlaces}},
+     {kAskTopics, kTopicChoices, kTwoListingPanes, kSortedText, kOpenFootball, kOpenPlaces}},
     // The list's question goes on where each answer says, and the list is whole at its end.
     {"TheListInParts",
      {{SortStep::Focused},
@@ -165,7 +174,7 @@ const SortRow kSortRows[] = {
       {SortStep::Typed, "Football\nPlaces"},
       {SortStep::Nominated}},
      {kAskTopics, "ask topics 2 " + TopicListUrl({{"apcontinue", "Q"}, {"continue", "-||"}}),
-      kTopicChoices, kSortedText, kTwoListingPanes, kOpenFootball, kOpenPlaces}},
+      kTopicChoices, kTwoListingPanes, kSortedText, kOpenFootball, kOpenPlaces}},
     // An answer that continues where it began would never end: no list.
     {"AContinuationThatGoesNowhere",
      {{SortStep::Focused},
@@ -182,10 +191,10 @@ const SortRow kSortRows[] = {
       {SortStep::Listed},
       {SortStep::Typed, "Footbal\nPlaces"},
       {SortStep::Nominated}},
-     {kAskTopics, kTopicChoices,
+     {kAskTopics, kTopicChoices, kPanes + " | Tab 4" + kListingPane,
       "set Text3 {{subst:afd2 | pg=Sample| text=Not notable}} ~~~~\n"
       "{{subst:delsort|Places|~~~~}}",
-      kPanes + " | Tab 4" + kListingPane, "navigate Browser5 " + kEditStem + "Places&action=edit",
+      "navigate Browser5 " + kEditStem + "Places&action=edit",
       "set Status (warning) Not a deletion-sorting topic on the wiki, so not listed: Footbal | "
       "tip: Checking for earlier nominations..."}},
     // The list arrives after the click: the listings join the nomination then.
@@ -217,10 +226,10 @@ const SortRow kSortRows[] = {
       {SortStep::Checked},
       {SortStep::Shown, kListText},
       {SortStep::Shown, "A list without its marker.", 2, 5}},
-     {kAskTopics, kTopicChoices,
+     {kAskTopics, kTopicChoices, kTwoListingPanes,
       "set Text3 {{subst:afd2 | pg=Sample| text=Not notable}} ~~~~\n"
       "{{subst:delsort|Football|~~~~}}\n{{subst:delsort|Places|~~~~}}",
-      kTwoListingPanes, kOpenFootball, kOpenPlaces, kFootballFill,
+      kOpenFootball, kOpenPlaces, kFootballFill,
       "set Status (warning) No place for the listing on tab 5's topic list: paste it at the top "
       "of the list by hand" +
           kOwnArticle + " | tip: First nomination"}},

@@ -108,7 +108,7 @@ void Form1Widgets::setTabs(const std::vector<PaneLabel>& panes) {
     for (const PaneLabel& pane : panes) {
         captions << ToQString(pane.caption);
         // The tool tip says what the tab holds; the caption only counts.
-        toolTips << ToQString(pane.name);
+        toolTips << ToQString(pane.tabToolTip());
     }
     tabby()->setTabs(captions, toolTips);
 }

@@ -36,6 +36,7 @@ class Form1Widgets : public QWidget {
 public:
     explicit Form1Widgets(QWidget* parent = nullptr);
 
+    // The one-line boxes.
     QLineEdit* box(Box box) const;
     // The box when it holds several lines; nullptr for a box of one line.
     MultiLineBox* lines(Box box) const;
@@ -45,7 +46,7 @@ public:
     ClickableLabel* dayPlus() const;
     QLabel* status() const;
     TabContainer* tabby() const;
-    // One tab a pane, in order: the label's caption on it, and its name as its tool tip.
+    // One tab a pane, in order: the label's caption on it, and its tool tip.
     void setTabs(const std::vector<PaneLabel>& panes);
 
 protected:

@@ -6,6 +6,7 @@
 #include <QLabel>
 #include <QLineEdit>
 #include <QMessageBox>
+#include <QPlainTextEdit>
 #include <QPushButton>
 #include <QTabBar>
 #include <QTimer>
@@ -84,7 +85,7 @@ void Form1Window::showAddress(int tab, const QUrl& address) {
     // A pane has no address bar: its tab's tool tip says where it is, after what it holds.
     const std::vector<PaneLabel>& labels = panes_.labels();
     if (tab < 0 || static_cast<std::size_t>(tab) >= labels.size()) return;
-    QString tip = ToQString(labels[static_cast<std::size_t>(tab)].name);
+    QString tip = ToQString(labels[static_cast<std::size_t>(tab)].tabToolTip());
     if (!address.isEmpty() && address.scheme() != QStringLiteral("about")) {
         tip += u'\n' + address.toDisplayString();
     }

@@ -1,0 +1,285 @@
+// A bundled nomination through the fake view: further articles typed one a line, checked in
+// one request, each tagged, their creators asked one by one and told once each.
+#include <gmock/gmock.h>
+#include <gtest/gtest.h>
+
+#include <chrono>
+#include <ostream>
+#include <string>
+#include <vector>
+
+#include "core/creator_query.h"
+#include "core/nomination_check_query.h"
+#include "core/nomination_plan.h"
+#include "core/saved_edits.h"
+#include "tests/window/fake_view.h"
+#include "window/form1.h"
+
+namespace nominator {
+namespace {
+
+using std::chrono::sys_days;
+using namespace std::chrono_literals;
+using testing::Contains;
+using testing::ElementsAre;
+using testing::IsEmpty;
+using testing::Not;
+
+const auto kNewYearsEve = sys_days{std::chrono::year{2026} / 12 / 31} + 12h;
+
+// What the user is: Nominator, who created Sample.
+const std::string kUser = R"("userinfo":{"id":1,"name":"Nominator"})";
+
+std::string RevisionBy(const std::string& user) {
+    return R"("revisions":[{"user":")" + user + R"(","slots":{"main":{"*":"Text"}}}])";
+}
+
+const std::string kSampleChecked =
+    R"({"query":{"allpages":[],"pages":{"1":{"pageid":1,"ns":0,"title":"Sample","lastrevid":1,)" +
+    RevisionBy("Creator") + "}}," + kUser + "}}";
+
+// The further articles' check: Second is fine, Third missing.
+const std::string kFurtherChecked =
+    R"({"query":{"pages":{"2":{"pageid":2,"ns":0,"title":"Second","lastrevid":5},)"
+    R"("-1":{"ns":0,"title":"Third","missing":""}}}})";
+
+// The answer to CreatorQueryUrl(article): its first revision by `user`.
+std::string CreatorOf(const std::string& article, const std::string& user) {
+    return R"({"query":{"pages":{"9":{"pageid":9,"ns":0,"title":")" + article + R"(",)" +
+           RevisionBy(user) + "}}," + kUser + "}}";
+}
+
+// The saved-edits answer for every page of the plan: none saved, every talk page editable.
+std::string NoneSaved(const NominationPlan& plan) {
+    std::string pages;
+    int id = 1;
+    for (const PlannedEdit& edit : plan) {
+        if (edit.page.empty()) continue;
+        if (!pages.empty()) pages += ",";
+        pages += "\"" + std::to_string(id) + R"(":{"pageid":)" + std::to_string(id) +
+                 R"(,"title":")" + edit.page + R"(","actions":{"edit":""}})";
+        ++id;
+    }
+    return R"({"query":{"pages":{)" + pages + "}}}";
+}
+
+std::vector<std::string> Matching(const std::vector<std::string>& operations,
+                                  const std::string& start) {
+    std::vector<std::string> found;
+    for (const std::string& operation : operations) {
+        if (operation.starts_with(start)) found.push_back(operation);
+    }
+    return found;
+}
+
+class Form1BundleTest : public testing::Test {
+protected:
+    void nominate(const std::string& further) {
+        view.type(Box::Text1, "Sample");
+        view.type(Box::Reason, "Not notable");
+        view.type(Box::Further, further);
+        form.Command1_Click();
+    }
+
+    FakeView view;
+    Form1 form{view, [] { return kNewYearsEve; }};
+};
+
+const std::string kEdit = "https://en.wikipedia.org/w/index.php?title=";
+
+TEST_F(Form1BundleTest, AClickPreparesTheBundleAndAsksAboutEveryArticle) {
+    form.Form_Load();
+    view.clearOperations();
+    nominate("Second\n\nthird\nSample\nSecond\n");
+    const std::vector<std::string>& operations = view.operations();
+    EXPECT_THAT(
+        Matching(operations, "panes"),
+        ElementsAre("panes Tab 0 Article editor: The article in the wiki's editor: Sample | "
+                    "Tab 1 Deletion discussion: The article's deletion discussion page: "
+                    "Wikipedia:Articles for deletion/Sample | "
+                    "Tab 2 Day's log editor: The day's deletion log in the wiki's editor: "
+                    "Wikipedia:Articles for deletion/Log/2026 December 31 | "
+                    "Tab 3 Creator's talk page: The article creator's talk page in the wiki's "
+                    "editor | "
+                    "Tab 4 Article editor: The article in the wiki's editor: Second | "
+                    "Tab 5 Article editor: The article in the wiki's editor: Third"));
+    EXPECT_THAT(operations,
+                Contains("set Text3 {{subst:afd2 | pg=Sample| text=Not notable\n\nI am also "
+                         "nominating the following related pages:\n:{{la|Second}}\n"
+                         ":{{la|Third}}}} ~~~~"));
+    EXPECT_THAT(Matching(operations, "navigate Browser5"),
+                ElementsAre("navigate Browser5 " + kEdit + "Second&action=edit"));
+    EXPECT_THAT(Matching(operations, "navigate Browser6"),
+                ElementsAre("navigate Browser6 " + kEdit + "Third&action=edit"));
+    // One check for the first article, one for all the further ones, a creator question each.
+    EXPECT_THAT(Matching(operations, "request"),
+                ElementsAre(testing::StartsWith("request 1 "),
+                            "request 2 " + FurtherCheckUrl({"Second", "Third"})));
+    EXPECT_THAT(Matching(operations, "ask creator"),
+                ElementsAre("ask creator 3 " + CreatorQueryUrl("Second"),
+                            "ask creator 4 " + CreatorQueryUrl("Third")));
+}
+
+TEST_F(Form1BundleTest, MoreThanFiftyFurtherArticlesPrepareNothing) {
+    std::string further;
+    for (int i = 0; i <= 50; ++i) further += "Article " + std::to_string(i) + "\n";
+    nominate(further);
+    EXPECT_THAT(view.operations(),
+                ElementsAre("show Status",
+                            "set Status (warning) Too many further articles: at most 50 go into "
+                            "one nomination, so nothing was prepared"));
+    EXPECT_TRUE(form.CurDate.empty());
+    // The next click that fits prepares as ever.
+    view.clearOperations();
+    nominate("Second");
+    EXPECT_THAT(Matching(view.operations(), "set Status"),
+                ElementsAre("set Status Checking for earlier nominations..."));
+}
+
+struct Step {
+    enum Kind { Checked, FurtherChecked, FurtherFailed, Creator, CreatorFailed, Saved, Shown } kind;
+    int ticket = 0;
+    std::string body = {};
+    Pane pane = 0;
+    std::string page = {};
+};
+
+struct BundleRow {
+    const char* name;
+    std::vector<Step> steps;
+    // The operations of these kinds ("set Status", "navigate", "fill", "panes", "set Text6")
+    // after the click, in order.
+    std::string kind;
+    std::vector<std::string> operations;
+};
+
+void PrintTo(const BundleRow& row, std::ostream* out) { *out << row.name; }
+
+class BundleStepsTest : public Form1BundleTest, public testing::WithParamInterface<BundleRow> {};
+
+// The click's tickets: 1 the first article's check, 2 the further check, 3 and 4 the creators
+// of Second and Third.
+TEST_P(BundleStepsTest, FollowsTheWikisAnswers) {
+    nominate("Second\nThird");
+    view.clearOperations();
+    for (const Step& step : GetParam().steps) {
+        switch (step.kind) {
+            case Step::Checked:
+                form.NominationCheckAnswered(1, kSampleChecked);
+                break;
+            case Step::FurtherChecked:
+                form.NominationCheckAnswered(2, kFurtherChecked);
+                break;
+            case Step::FurtherFailed:
+                form.NominationCheckFailed(2, "timed out");
+                break;
+            case Step::Creator:
+                form.CreatorAnswered(step.ticket, step.body);
+                break;
+            case Step::CreatorFailed:
+                form.CreatorFailed(step.ticket, "timed out");
+                break;
+            case Step::Saved:
+                form.SavedEditsAnswered(step.ticket, step.body);
+                break;
+            case Step::Shown:
+                form.EditorShown(step.pane, step.page, step.body);
+                break;
+        }
+    }
+    EXPECT_EQ(Matching(view.operations(), GetParam().kind), GetParam().operations);
+}
+
+// Sample and Second by Creator, Third by Other.
+NominationPlan Settled(NoticeState notice) {
+    NominationInput input{.typedTitle = "Sample",
+                          .name = "Sample",
+                          .reason = "Not notable",
+                          .logKey = "2026_December_31",
+                          .notice = notice,
+                          .creator = "Creator"};
+    input.further = {{.name = "Second", .notice = notice, .creator = "Creator"},
+                     {.name = "Third", .notice = notice, .creator = "Other"}};
+    return PlanNomination(input);
+}
+
+const std::string kTagSummary =
+    " | summary: Nominated for deletion; see [[:Wikipedia:Articles for deletion/Sample]].";
+
+const BundleRow kRows[] = {
+    {"AFurtherArticlesWarningNamesIt",
+     {{Step::Checked}, {Step::FurtherChecked}},
+     "set Status",
+     {"set Status First nomination",
+      "set Status (warning) Further article 'Third': no article of this title on the wiki | tip: "
+      "First nomination"}},
+    {"AFailedFurtherCheckSaysSo",
+     {{Step::Checked}, {Step::FurtherFailed}},
+     "set Status",
+     {"set Status First nomination",
+      "set Status Could not check the further articles | tip: First nomination"}},
+    // The first creator's notice holds their further article too; the other creator gets a
+    // pane of their own once every creator is known.
+    {"EachCreatorIsToldOnce",
+     {{Step::Checked},
+      {Step::Creator, 3, CreatorOf("Second", "Creator")},
+      {Step::Creator, 4, CreatorOf("Third", "Other")}},
+     "set Text6",
+     {"set Text6 {{subst:Afd notice|1=Sample}} ~~~~",
+      "set Text6 {{subst:Afd notice|1=Sample}} ~~~~\n\n"
+      "{{subst:Afd notice|1=Second|2=Sample}} ~~~~"}},
+    {"TheFurtherCreatorsPaneComesLast",
+     {{Step::Checked},
+      {Step::Creator, 3, CreatorOf("Second", "Creator")},
+      {Step::Creator, 4, CreatorOf("Third", "Other")}},
+     "panes",
+     {"panes Tab 0 Article editor: The article in the wiki's editor: Sample | "
+      "Tab 1 Deletion discussion: The article's deletion discussion page: "
+      "Wikipedia:Articles for deletion/Sample | "
+      "Tab 2 Day's log editor: The day's deletion log in the wiki's editor: "
+      "Wikipedia:Articles for deletion/Log/2026 December 31 | "
+      "Tab 3 Creator's talk page: The article creator's talk page in the wiki's editor: "
+      "User talk:Creator | "
+      "Tab 4 Article editor: The article in the wiki's editor: Second | "
+      "Tab 5 Article editor: The article in the wiki's editor: Third",
+      "panes Tab 0 Article editor: The article in the wiki's editor: Sample | "
+      "Tab 1 Deletion discussion: The article's deletion discussion page: "
+      "Wikipedia:Articles for deletion/Sample | "
+      "Tab 2 Day's log editor: The day's deletion log in the wiki's editor: "
+      "Wikipedia:Articles for deletion/Log/2026 December 31 | "
+      "Tab 3 Creator's talk page: The article creator's talk page in the wiki's editor: "
+      "User talk:Creator | "
+      "Tab 4 Article editor: The article in the wiki's editor: Second | "
+      "Tab 5 Article editor: The article in the wiki's editor: Third | "
+      "Tab 6 Creator's talk page: The article creator's talk page in the wiki's editor: "
+      "User talk:Other"}},
+    // The further creator's talk page opens once the wiki says it may be edited; the first
+    // creator's waits for the review as ever.
+    {"TheFurtherCreatorsTalkPageOpens",
+     {{Step::Checked},
+      {Step::Creator, 3, CreatorOf("Second", "Creator")},
+      {Step::Creator, 4, CreatorOf("Third", "Other")},
+      {Step::Saved, 1, NoneSaved(Settled(NoticeState::Due))}},
+     "navigate",
+     {"navigate Browser7 " + kEdit + "User%20talk:Other&action=edit"}},
+    {"ACreatorNobodyKnowsIsToldNothing",
+     {{Step::Checked},
+      {Step::Creator, 3, CreatorOf("Second", "Nominator")},
+      {Step::CreatorFailed, 4}},
+     "set Text6",
+     {"set Text6 {{subst:Afd notice|1=Sample}} ~~~~",
+      "set Text6 {{subst:Afd notice|1=Sample}} ~~~~"}},
+    // A further article's editor gets its own tag, not Text2's, below the short description.
+    {"AFurtherArticlesEditorGetsItsTag",
+     {{Step::Checked}, {Step::Shown, 0, "{{Short description|A second}}\nText.", 4, "Second"}},
+     "fill",
+     {"fill Browser5 Second | shown: {{Short description|A second}}\nText. | text: "
+      "{{Short description|A second}}\n{{subst:afd1|Sample}}\nText." +
+      kTagSummary}},
+};
+
+INSTANTIATE_TEST_SUITE_P(Steps, BundleStepsTest, testing::ValuesIn(kRows),
+                         [](const auto& info) { return std::string(info.param.name); });
+
+}  // namespace
+}  // namespace nominator
