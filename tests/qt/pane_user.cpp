@@ -15,6 +15,7 @@
 #include "tests/qt/quick_panes.h"
 #include "tests/support/gui_test_constants.h"
 #include "tests/support/local_wiki.h"
+#include "window/qt/multi_line_box.h"
 #include "window/qt/tab_container.h"
 #include "window/qt/utf8.h"
 
@@ -56,8 +57,7 @@ void PaneUser::key(std::uint32_t keysym, support::XInput::Modifier modifier) {
 }
 
 bool PaneUser::paste(Box box, const std::string& text) {
-    // The further articles' box is the one of several lines.
-    QPlainTextEdit* lines = box == Box::Further ? window_.further() : nullptr;
+    QPlainTextEdit* lines = window_.lines(box);
     QWidget* edit = lines != nullptr ? static_cast<QWidget*>(lines) : window_.box(box);
     const auto shown = [&] {
         return ToUtf8(lines != nullptr ? lines->toPlainText() : window_.box(box)->text());
