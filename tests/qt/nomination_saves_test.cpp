@@ -581,7 +581,9 @@ TEST_P(SortedNominationTest, TheDiscussionIsFiledAndListedUnderEachTopicOnTheWik
 
     ASSERT_TRUE(user.paste(Box::Text1, title));
     ASSERT_TRUE(user.paste(Box::Reason, "No sources discuss it."));
-    // The category list and the topics box follow the reason.
+    // The further articles' box, the category list and the topics box follow the reason.
+    user.key(kTab);
+    ASSERT_TRUE(WaitInEventLoop([&] { return window.lines(Box::Further)->hasFocus(); }, kGiveUpMs));
     QComboBox* category = window.list(Choice::Category);
     user.key(kTab);
     ASSERT_TRUE(WaitInEventLoop([&] { return category->hasFocus(); }, kGiveUpMs));
