@@ -37,6 +37,7 @@ enum class StatusId {
     AlreadyNominated,
     NominationComplete,
     PartlySaved,
+    SavedSoFar,
     NoLogMarker,
     ProposedDeletionKept,
     Checking,
@@ -89,6 +90,8 @@ inline constexpr StatusEntry kStatusCatalogue[] = {
     {StatusId::AlreadyNominated, "Already nominated: the article carries a deletion tag", true},
     {StatusId::NominationComplete, "Nomination complete: {edits} saved", false},
     {StatusId::PartlySaved, "Saved: {saved}. Not yet saved: {unsaved}", false},
+    {StatusId::SavedSoFar, "Saved so far: {saved}. The creators' notices are not known yet",
+     false},
     {StatusId::NoLogMarker,
      "No place for the log line on this log page: paste it at the top of the list by hand", true},
     // The wiki says the article is proposed for deletion, but its editor's text held no tag the
