@@ -371,5 +371,99 @@ const BundleRow kRows[] = {
 INSTANTIATE_TEST_SUITE_P(Steps, BundleStepsTest, testing::ValuesIn(kRows),
                          [](const auto& info) { return std::string(info.param.name); });
 
+// A bundle of 48 further articles, Further 1 to Further 48: with the first creator's talk page,
+// 52 pages, asked in two batches, the second holding the tags on Further 47 and Further 48.
+NominationPlan FiftyTwoPages() {
+    NominationInput input{.typedTitle = "Sample",
+                          .name = "Sample",
+                          .reason = "Not notable",
+                          .logKey = "2026_December_31",
+                          .notice = NoticeState::Due,
+                          .creator = "Creator"};
+    for (int i = 1; i <= 48; ++i) input.further.push_back({.name = "Further " + std::to_string(i)});
+    return PlanNomination(input);
+}
+
+const NominationPlan kFiftyTwo = FiftyTwoPages();
+const std::string kFirstBatchSaved = Answer(kFiftyTwo, true, 0, 50);
+const std::string kSecondBatchUnsaved = Answer(kFiftyTwo, false, 50, 2);
+
+std::string AskBatch(int ticket, std::size_t batch) {
+    return "ask saved " + std::to_string(ticket) + " " + SavedEditsUrls(kFiftyTwo).at(batch);
+}
+
+// All of the first batch saved, none of the second.
+std::string FirstBatchOnly() {
+    std::string saved = "set Status Saved: tag on Sample, discussion, log line, notice";
+    for (int i = 1; i <= 46; ++i) saved += ", tag on Further " + std::to_string(i);
+    return saved + ". Not yet saved: tag on Further 47, tag on Further 48";
+}
+
+const std::string kFirstBatchOnlyQuestion =
+    "The nomination of Sample is not complete: the tag on Further 47 and the tag on Further 48 "
+    "are not saved and the creators' notices are not known yet. Close anyway?";
+
+class SavedBatchesTest : public BundleStepsTest {};
+
+// The click's tickets: 1 the first article's check, 2 the further check, 3 to 50 the creators;
+// the saves' own count from 1.
+TEST_P(SavedBatchesTest, AsksInBatchesAndSaysWhereTheNominationStandsOnceAllHaveAnswered) {
+    std::string further;
+    for (int i = 1; i <= 48; ++i) further += "Further " + std::to_string(i) + "\n";
+    nominate(further);
+    follow(GetParam());
+}
+
+const BundleRow kBatchRows[] = {
+    {"EveryBatchIsAsked", {{Step::Checked}}, "ask saved", {AskBatch(1, 0), AskBatch(2, 1)}},
+    {"TheLineWaitsForEveryBatch",
+     {{Step::Checked}, {Step::Saved, 2, kSecondBatchUnsaved}, {Step::Saved, 1, kFirstBatchSaved}},
+     "set Status",
+     {"set Status First nomination", FirstBatchOnly()},
+     kFirstBatchOnlyQuestion},
+    // A page loaded meanwhile asks again once the round has answered; the earlier round's
+    // tickets are stale then.
+    {"AStaleBatchChangesNothing",
+     {{Step::Checked},
+      {Step::Saved, 1, kFirstBatchSaved},
+      {Step::Loaded},
+      {Step::Saved, 2, kSecondBatchUnsaved},
+      {Step::Saved, 2, Answer(kFiftyTwo, true, 50, 2)},
+      {Step::Saved, 1, Answer(kFiftyTwo, false)}},
+     "set Status",
+     {"set Status First nomination", FirstBatchOnly()},
+     kFirstBatchOnlyQuestion},
+    {"AnotherRoundOnlyAfterTheFirst",
+     {{Step::Checked},
+      {Step::Saved, 1, kFirstBatchSaved},
+      {Step::Loaded},
+      {Step::Loaded},
+      {Step::Saved, 2, kSecondBatchUnsaved}},
+     "ask saved",
+     {AskBatch(1, 0), AskBatch(2, 1), AskBatch(3, 0), AskBatch(4, 1)},
+     kFirstBatchOnlyQuestion},
+    // One failed batch fails the round: the other's answer says nothing on its own.
+    {"AFailedBatchFailsTheRound",
+     {{Step::Checked},
+      {Step::Saved, 1, kFirstBatchSaved},
+      {Step::SavedFailed, 2},
+      {Step::Saved, 2, kSecondBatchUnsaved}},
+     "set Status",
+     {"set Status First nomination"}},
+    {"AfterAFailedBatchTheNextLoadAsksAnew",
+     {{Step::Checked},
+      {Step::SavedFailed, 1},
+      {Step::Saved, 2, kSecondBatchUnsaved},
+      {Step::Loaded},
+      {Step::Saved, 3, kFirstBatchSaved},
+      {Step::Saved, 4, kSecondBatchUnsaved}},
+     "ask saved",
+     {AskBatch(1, 0), AskBatch(2, 1), AskBatch(3, 0), AskBatch(4, 1)},
+     kFirstBatchOnlyQuestion},
+};
+
+INSTANTIATE_TEST_SUITE_P(Batches, SavedBatchesTest, testing::ValuesIn(kBatchRows),
+                         [](const auto& info) { return std::string(info.param.name); });
+
 }  // namespace
 }  // namespace nominator
