@@ -81,6 +81,17 @@ bool NoneSaved(const NominationPlan& plan, const SavedStates& saved) {
                         [&saved](std::size_t i) { return saved[i] == EditState::Saved; });
 }
 
+// A notice the nomination may still need: a creator the wiki has not named yet, or a due edit
+// whose page joined the plan since the wiki was last asked.
+bool NoticesUnknown(const NominationPlan& plan, const SavedStates& saved, CreatorsKnown creators) {
+    if (creators == CreatorsKnown::NotAll) return true;
+    for (std::size_t i = 0; i < plan.size(); ++i) {
+        const bool asked = i < saved.size() && saved[i] != EditState::NotAsked;
+        if (plan[i].due && !plan[i].page.empty() && !asked) return true;
+    }
+    return false;
+}
+
 bool MayEdit(const json& page) {
     const json* actions = Member(page, "actions");
     return actions != nullptr && FlagMember(*actions, "edit");
@@ -112,25 +123,28 @@ EditState StateOn(const json& page, const PlannedEdit& edit, std::string_view di
     return EditState::Unsaved;
 }
 
-// The pages to ask about: every edit's that has one.
-std::vector<std::string_view> AskedPages(const NominationPlan& plan) {
-    std::vector<std::string_view> pages;
-    for (const PlannedEdit& edit : plan) {
-        if (!edit.page.empty()) pages.push_back(edit.page);
+// The rows whose pages the wiki is asked about (every edit's that has one), in batches of at
+// most kMostTitlesARequest, in plan order.
+std::vector<std::vector<std::size_t>> Batches(const NominationPlan& plan) {
+    std::vector<std::vector<std::size_t>> batches;
+    for (std::size_t row = 0; row < plan.size(); ++row) {
+        if (plan[row].page.empty()) continue;
+        if (batches.empty() || batches.back().size() == kMostTitlesARequest) batches.emplace_back();
+        batches.back().push_back(row);
     }
-    return pages;
+    return batches;
+}
+
+bool AnyOf(const NominationPlan& plan, const std::vector<std::size_t>& rows,
+           bool (*holds)(const PlannedEdit&)) {
+    return std::any_of(rows.begin(), rows.end(), [&](std::size_t row) { return holds(plan[row]); });
 }
 
 // The pages' revisions, which tell an edit from what a page showed before.
-bool AsksForRevisions(const NominationPlan& plan) {
-    return std::any_of(plan.begin(), plan.end(),
-                       [](const PlannedEdit& edit) { return edit.savedAfterRevision.has_value(); });
-}
+bool AsksForRevision(const PlannedEdit& edit) { return edit.savedAfterRevision.has_value(); }
 
-bool AsksForLinks(const NominationPlan& plan) {
-    return std::any_of(plan.begin(), plan.end(), [](const PlannedEdit& edit) {
-        return !edit.page.empty() && edit.info().savedSign == SavedSign::LinksDiscussion;
-    });
+bool AsksForLinks(const PlannedEdit& edit) {
+    return edit.info().savedSign == SavedSign::LinksDiscussion;
 }
 
 std::string DiscussionOf(const NominationPlan& plan) {
@@ -149,90 +163,122 @@ std::string CommaList(const std::vector<std::string>& items) {
 
 }  // namespace
 
-std::string SavedEditsUrl(const NominationPlan& plan) {
+std::vector<std::string> SavedEditsUrls(const NominationPlan& plan) {
     const std::string discussion = DiscussionOf(plan);
     const std::string templates =
         MultiValue({kFirstNominationTemplate, kRenominationTemplate, discussion});
-    const std::string titles = MultiValue(AskedPages(plan));
-    if (!AsksForLinks(plan)) {
-        return ApiUrl({
-            {"action", "query"},
-            {"titles", titles},
-            {"prop", AsksForRevisions(plan) ? "templates|info" : "templates"},
-            {"tltemplates", templates},
-            {"tllimit", "max"},
-            {"format", "json"},
-        });
-    }
-    return ApiUrl({
-        {"action", "query"},
-        {"titles", titles},
-        {"prop", "templates|links|info"},
-        {"tltemplates", templates},
-        {"tllimit", "max"},
-        {"pltitles", MultiValue({discussion})},
-        {"pllimit", "max"},
-        {"intestactions", "edit"},
-        {"format", "json"},
-    });
-}
-
-std::variant<SavedStates, CheckFailure> ReadSavedEdits(std::string_view answer,
-                                                       const NominationPlan& plan) {
-    const auto parsed = QueryAnswer(answer);
-    if (const auto* failure = std::get_if<CheckFailure>(&parsed)) return *failure;
-    const json& body = std::get<json>(parsed);
-    // A template list cut short may leave out the very template that was saved.
-    if (Member(body, "continue") != nullptr) {
-        return CheckFailure{"the answer lists the pages' templates only in part"};
-    }
-    const json& query = *Member(body, "query");
-    const json* listed = Member(query, "pages");
-    if (listed == nullptr || !listed->is_structured()) {
-        return CheckFailure{"the answer holds no list of pages"};
-    }
-    const std::string discussionTitle = NormalisedTitle(query, DiscussionOf(plan));
-    SavedStates saved;
-    for (const PlannedEdit& edit : plan) {
-        if (edit.page.empty()) {
-            saved.push_back(EditState::NotAsked);
+    std::vector<std::string> urls;
+    for (const std::vector<std::size_t>& batch : Batches(plan)) {
+        std::vector<std::string_view> pages;
+        for (const std::size_t row : batch) pages.push_back(plan[row].page);
+        const std::string titles = MultiValue(pages);
+        if (!AnyOf(plan, batch, AsksForLinks)) {
+            urls.push_back(ApiUrl({
+                {"action", "query"},
+                {"titles", titles},
+                {"prop", AnyOf(plan, batch, AsksForRevision) ? "templates|info" : "templates"},
+                {"tltemplates", templates},
+                {"tllimit", "max"},
+                {"format", "json"},
+            }));
             continue;
         }
-        const json* page = EntryTitled(*listed, NormalisedTitle(query, edit.page));
-        if (page == nullptr) return CheckFailure{"the answer does not list the page " + edit.page};
-        saved.push_back(StateOn(*page, edit, discussionTitle));
+        urls.push_back(ApiUrl({
+            {"action", "query"},
+            {"titles", titles},
+            {"prop", "templates|links|info"},
+            {"tltemplates", templates},
+            {"tllimit", "max"},
+            {"pltitles", MultiValue({discussion})},
+            {"pllimit", "max"},
+            {"intestactions", "edit"},
+            {"format", "json"},
+        }));
+    }
+    return urls;
+}
+
+std::variant<SavedStates, CheckFailure> ReadSavedEdits(const std::vector<std::string>& answers,
+                                                       const NominationPlan& plan) {
+    const std::vector<std::vector<std::size_t>> batches = Batches(plan);
+    if (answers.size() != batches.size()) {
+        return CheckFailure{"the answers are not those of the plan's batches"};
+    }
+    std::vector<json> bodies;
+    for (const std::string& answer : answers) {
+        auto parsed = QueryAnswer(answer);
+        if (const auto* failure = std::get_if<CheckFailure>(&parsed)) return *failure;
+        json& body = std::get<json>(parsed);
+        // A template list cut short may leave out the very template that was saved.
+        if (Member(body, "continue") != nullptr) {
+            return CheckFailure{"the answer lists the pages' templates only in part"};
+        }
+        const json* listed = Member(*Member(body, "query"), "pages");
+        if (listed == nullptr || !listed->is_structured()) {
+            return CheckFailure{"the answer holds no list of pages"};
+        }
+        bodies.push_back(std::move(body));
+    }
+    // Only the batch that asked about the discussion says what the wiki normalised it to.
+    std::string discussionTitle = DiscussionOf(plan);
+    for (const json& body : bodies) {
+        discussionTitle = NormalisedTitle(*Member(body, "query"), discussionTitle);
+    }
+    SavedStates saved(plan.size(), EditState::NotAsked);
+    for (std::size_t b = 0; b < batches.size(); ++b) {
+        const json& query = *Member(bodies[b], "query");
+        for (const std::size_t row : batches[b]) {
+            const PlannedEdit& edit = plan[row];
+            const json* page =
+                EntryTitled(*Member(query, "pages"), NormalisedTitle(query, edit.page));
+            if (page == nullptr) {
+                return CheckFailure{"the answer does not list the page " + edit.page};
+            }
+            saved[row] = StateOn(*page, edit, discussionTitle);
+        }
     }
     return saved;
 }
 
-bool NominationComplete(const NominationPlan& plan, const SavedStates& saved) {
+bool NominationComplete(const NominationPlan& plan, const SavedStates& saved,
+                        CreatorsKnown creators) {
     const std::vector<std::size_t> counted = Counted(plan, saved);
-    return !counted.empty() && std::all_of(counted.begin(), counted.end(), [&saved](std::size_t i) {
-        return saved[i] == EditState::Saved;
-    });
+    return !NoticesUnknown(plan, saved, creators) && !counted.empty() &&
+           std::all_of(counted.begin(), counted.end(),
+                       [&saved](std::size_t i) { return saved[i] == EditState::Saved; });
 }
 
-std::optional<StatusLine> SavedEditsStatus(const NominationPlan& plan, const SavedStates& saved) {
+std::optional<StatusLine> SavedEditsStatus(const NominationPlan& plan, const SavedStates& saved,
+                                           CreatorsKnown creators) {
     if (NoneSaved(plan, saved)) return std::nullopt;
-    if (NominationComplete(plan, saved)) {
+    if (NominationComplete(plan, saved, creators)) {
         return Status(StatusId::NominationComplete, {},
                       {{"edits", EnglishList(CountedByKind(plan, saved))}});
     }
+    const std::string savedOnes =
+        CommaList(Named(plan, saved, true, &EditKindInfo::statusName, &EditKindInfo::statusNameOf));
+    const std::vector<std::string> unsaved =
+        Named(plan, saved, false, &EditKindInfo::statusName, &EditKindInfo::statusNameOf);
+    if (unsaved.empty()) return Status(StatusId::SavedSoFar, {}, {{"saved", savedOnes}});
     return Status(StatusId::PartlySaved, {},
-                  {{"saved", CommaList(Named(plan, saved, true, &EditKindInfo::statusName,
-                                             &EditKindInfo::statusNameOf))},
-                   {"unsaved", CommaList(Named(plan, saved, false, &EditKindInfo::statusName,
-                                               &EditKindInfo::statusNameOf))}});
+                  {{"saved", savedOnes}, {"unsaved", CommaList(unsaved)}});
 }
 
 std::optional<std::string> HalfDoneNomination(std::string_view article, const NominationPlan& plan,
-                                              const SavedStates& saved) {
-    if (NoneSaved(plan, saved) || NominationComplete(plan, saved)) return std::nullopt;
+                                              const SavedStates& saved, CreatorsKnown creators) {
+    if (NoneSaved(plan, saved) || NominationComplete(plan, saved, creators)) return std::nullopt;
     const std::vector<std::string> missing =
         Named(plan, saved, false, &EditKindInfo::questionName, &EditKindInfo::questionNameOf);
+    std::vector<std::string> reasons;
+    if (!missing.empty()) {
+        reasons.push_back(EnglishList(missing) + (missing.size() == 1 ? " is" : " are") +
+                          " not saved");
+    }
+    if (NoticesUnknown(plan, saved, creators)) {
+        reasons.push_back("the creators' notices are not known yet");
+    }
     return "The nomination of " + std::string(article) +
-           " is not complete: " + EnglishList(missing) + (missing.size() == 1 ? " is" : " are") +
-           " not saved.";
+           " is not complete: " + EnglishList(reasons) + ".";
 }
 
 }  // namespace nominator

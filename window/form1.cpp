@@ -94,7 +94,7 @@ void Form1::Command1_Click() {
 
     phase_ = Phase::Checking;
     checkTicket_ = ++lastTicket_;
-    savedTicket_.reset();
+    savedBatches_.clear();
     askSavedAgain_ = false;
     view_.show(Control::Status);
     refreshStatus();
@@ -177,26 +177,6 @@ void Form1::PaneLoaded(Pane pane) {
     if (phase_ == Phase::Prepared || phase_ == Phase::Complete) askWhatIsSaved();
 }
 
-void Form1::SavedEditsAnswered(int ticket, const std::string& body) {
-    if (savedTicket_ != ticket) return;
-    savedTicket_.reset();
-    const auto saved = ReadSavedEdits(body, plan());
-    if (const auto* states = std::get_if<SavedStates>(&saved)) {
-        saved_ = *states;
-        noticeAnswered();
-        phase_ = NominationComplete(plan(), saved_) ? Phase::Complete : Phase::Prepared;
-        refreshStatus();
-    }
-    if (std::exchange(askSavedAgain_, false)) askWhatIsSaved();
-}
-
-void Form1::SavedEditsFailed(int ticket, const std::string& /*reason*/) {
-    // What the wiki held last still stands; the next page that loads asks again.
-    if (savedTicket_ != ticket) return;
-    savedTicket_.reset();
-    if (std::exchange(askSavedAgain_, false)) askWhatIsSaved();
-}
-
 void Form1::CreatorAnswered(int ticket, const std::string& body) {
     const auto further = furtherCreatorTickets_.find(ticket);
     if (further != furtherCreatorTickets_.end()) {
@@ -246,7 +226,9 @@ void Form1::reviewed(ReviewFacts facts) {
 std::optional<std::string> Form1::CloseQuestion(const std::vector<int>& unsavedTabs) const {
     const NominationPlan planned = plan();
     std::optional<std::string> halfDone;
-    if (phase_ != Phase::Nothing) halfDone = HalfDoneNomination(input_.name, planned, saved_);
+    if (phase_ != Phase::Nothing) {
+        halfDone = HalfDoneNomination(input_.name, planned, saved_, creatorsKnown());
+    }
     return ClosingQuestion(halfDone, unsavedTabs, PaneLabelsOf(planned));
 }
 
@@ -334,15 +316,6 @@ void Form1::fill(Pane pane) {
     }
     // The text is there already, or has no place: nothing to put.
     filled_[row] = true;
-}
-
-void Form1::askWhatIsSaved() {
-    if (savedTicket_) {
-        askSavedAgain_ = true;
-        return;
-    }
-    savedTicket_ = ++lastSavedTicket_;
-    view_.requestSavedEdits(*savedTicket_, SavedEditsUrl(plan()));
 }
 
 void Form1::PaneStayed(Pane pane, const std::string& page) {

@@ -74,8 +74,9 @@ public:
                      const std::string& reason);
     // A pane finished loading a page: after a save, the wiki may hold another of the edits.
     void PaneLoaded(Pane pane);
-    // The wiki's answer to the latest question which edits it holds; the status line then says
-    // where the nomination stands. Other tickets' outcomes are stale.
+    // The wiki's answer to one batch of the latest question which edits it holds; once every
+    // batch has answered, the status line says where the nomination stands. One batch that
+    // fails fails the whole question. Other tickets' outcomes are stale.
     void SavedEditsAnswered(int ticket, const std::string& body);
     void SavedEditsFailed(int ticket, const std::string& reason);
     // The wiki's answer to the question who created the article, asked when its first
@@ -131,7 +132,12 @@ private:
     // A tab whose editor holds its nomination's text twice, and what that text is.
     std::optional<std::pair<int, std::string>> heldTwice() const;
     void fill(Pane pane);
+    // Asks the wiki which edits it holds, in as many requests as the plan's pages need
+    // (form1_saves.cpp); one round at a time, and again after it when asked meanwhile.
     void askWhatIsSaved();
+    // The round of that question ended, answered in full or not.
+    void savedRoundEnded();
+    CreatorsKnown creatorsKnown() const;
     void restoreArticleTag();
     void refreshStatus();
     void askTopicList(const ApiContinuation& continuation);
@@ -211,8 +217,11 @@ private:
     SavedStates saved_;
     int lastSavedTicket_ = 0;
     int lastReviewTicket_ = 0;
-    // The question which edits are saved that is under way, and whether to ask again after.
-    std::optional<int> savedTicket_;
+    // The round of the question which edits are saved that is under way: the tickets of its
+    // batches still to answer, each with its batch; the answers so far, one a batch; and
+    // whether to ask again after it.
+    std::map<int, std::size_t> savedBatches_;
+    std::vector<std::string> savedAnswers_;
     bool askSavedAgain_ = false;
 };
 

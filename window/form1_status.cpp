@@ -19,7 +19,7 @@ void Form1::refreshStatus() {
     facts.creatorBlocked =
         review_ && review_->creatorBlocked &&
         (input_.notice == NoticeState::Due || input_.notice == NoticeState::Open);
-    if (phase_ != Phase::Nothing) facts.saves = SavedEditsStatus(plan(), saved_);
+    if (phase_ != Phase::Nothing) facts.saves = SavedEditsStatus(plan(), saved_, creatorsKnown());
     for (const auto& [pane, page] : behind_) facts.behind.push_back({pane, page});
     if (paneNotice_) facts.paneNotice = paneNotice_->second;
     facts.refused = refused_;

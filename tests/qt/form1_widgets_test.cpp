@@ -364,10 +364,16 @@ std::string LongestStatusText(StatusId id) {
                             {2, "Editing Wikipedia:Articles for deletion/Log/2026 September 27"}};
             break;
         case StatusId::NominationComplete:
-            facts.saves = SavedEditsStatus(plan, {S::Saved, S::Saved, S::Saved, S::Saved});
+            facts.saves = SavedEditsStatus(plan, {S::Saved, S::Saved, S::Saved, S::Saved},
+                                           CreatorsKnown::All);
             break;
         case StatusId::PartlySaved:
-            facts.saves = SavedEditsStatus(plan, {S::Unsaved, S::Unsaved, S::Unsaved, S::Saved});
+            facts.saves = SavedEditsStatus(plan, {S::Unsaved, S::Unsaved, S::Unsaved, S::Saved},
+                                           CreatorsKnown::All);
+            break;
+        case StatusId::SavedSoFar:
+            facts.saves = SavedEditsStatus(plan, {S::Saved, S::Saved, S::Saved, S::Saved},
+                                           CreatorsKnown::NotAll);
             break;
         case StatusId::NoLogMarker:
             facts.noLogMarker = true;

@@ -10,7 +10,10 @@
 #include <variant>
 #include <vector>
 
+#include "core/api_query.h"
 #include "core/deletion_sorting.h"
+#include "core/nomination_plan.h"
+#include "core/saved_edits.h"
 #include "tests/qt/stand_in_wiki.h"
 
 namespace nominator {
@@ -256,6 +259,67 @@ TEST(LocalWikiTopicsTest, EachTopicsListTakesNewEntriesAtItsTop) {
 TEST(LocalWikiBlocksTest, NoBlockStopsTheTestsOwnAddress) {
     EXPECT_FALSE(LoopbackWiki().addressBlocked("127.0.0.1"));
 }
+
+// The largest bundle: No such article and 50 further ones, none of them on the wiki, each by a
+// creator of their own who is due a notice: 104 pages.
+NominationPlan FullBundle() {
+    NominationInput input{.typedTitle = "No such article",
+                          .name = "No such article",
+                          .logKey = "2026_March_7",
+                          .notice = NoticeState::Open,
+                          .creator = "Creator"};
+    for (int i = 1; i <= 50; ++i) {
+        input.further.push_back({.name = "No such article " + std::to_string(i),
+                                 .notice = NoticeState::Open,
+                                 .creator = "No such creator " + std::to_string(i)});
+    }
+    return PlanNomination(input);
+}
+
+// Every page of the plan in one request, as the question asked before it came in batches.
+std::string OneRequestForAll(const NominationPlan& plan) {
+    std::vector<std::string_view> pages;
+    for (const PlannedEdit& edit : plan) pages.push_back(edit.page);
+    return ApiUrl({{"action", "query"},
+                   {"titles", MultiValue(pages)},
+                   {"prop", "templates"},
+                   {"format", "json"}});
+}
+
+struct TitleLimitRow {
+    const char* name;
+    // Whether the first batch's request asks about every page at once.
+    bool allAtOnce;
+    std::variant<SavedStates, CheckFailure> read;
+};
+
+void PrintTo(const TitleLimitRow& row, std::ostream* out) { *out << row.name; }
+
+// Nothing of the bundle is saved; the wiki lets anyone edit the creators' talk pages.
+SavedStates NothingSaved() { return SavedStates(FullBundle().size(), EditState::Unsaved); }
+
+const TitleLimitRow kTitleLimits[] = {
+    {"EveryBatchIsAnsweredInFull", false, NothingSaved()},
+    // The wiki refuses more titles than it takes: the question fails, saying why.
+    {"TooManyTitlesAreRefused", true,
+     CheckFailure{"the wiki answered with an error: toomanyvalues (Too many values supplied for "
+                  "parameter \"titles\". The limit is 50.)"}},
+};
+
+class LocalWikiTitleLimitTest : public testing::TestWithParam<TitleLimitRow> {};
+
+TEST_P(LocalWikiTitleLimitTest, TheSavedEditsQuestionFitsTheWikisLimit) {
+    const NominationPlan plan = FullBundle();
+    std::vector<std::string> urls = SavedEditsUrls(plan);
+    ASSERT_EQ(urls.size(), 3u);
+    if (GetParam().allAtOnce) urls.front() = OneRequestForAll(plan);
+    std::vector<std::string> answers;
+    for (const std::string& url : urls) answers.push_back(LoopbackWiki().answerTo(url));
+    EXPECT_EQ(ReadSavedEdits(answers, plan), GetParam().read);
+}
+
+INSTANTIATE_TEST_SUITE_P(TitleLimits, LocalWikiTitleLimitTest, testing::ValuesIn(kTitleLimits),
+                         [](const auto& info) { return std::string(info.param.name); });
 
 }  // namespace
 }  // namespace nominator

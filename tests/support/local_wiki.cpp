@@ -113,6 +113,15 @@ std::string LocalWiki::askApi(std::string_view query, std::string_view cookies) 
                    cookies);
 }
 
+std::string LocalWiki::answerTo(std::string_view address) const {
+    constexpr std::string_view origin = "https://en.wikipedia.org";
+    if (!address.starts_with(origin)) {
+        throw std::invalid_argument("local wiki: not an address of the wiki: " +
+                                    std::string(address));
+    }
+    return HttpGet(serverPort_, std::string(address.substr(origin.size())), {});
+}
+
 std::optional<WikiPage> LocalWiki::page(std::string_view title) const {
     const nlohmann::json answer = nlohmann::json::parse(
         askApi("action=query&prop=revisions&rvprop=content%7Ccomment&rvslots=main&titles=" +

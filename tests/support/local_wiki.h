@@ -66,11 +66,14 @@ public:
     // The name of the user whom these cookies (a Cookie header's value) log in; empty when they
     // log in no one.
     std::string loggedInUser(std::string_view cookies) const;
+
+    // The wiki's answer to a GET of this address of https://en.wikipedia.org (the API's, say), as
+    // nobody logged in: with an ordinary user's limits.
+    std::string answerTo(std::string_view address) const;
     // The JSON answer of the API to the query (format version 2), sent with the cookies.
     std::string askApi(std::string_view query, std::string_view cookies = {}) const;
 
 private:
-
     ScratchFolder folder_;
     std::string userName_;
     std::string password_;

@@ -4,6 +4,7 @@
 #include <gtest/gtest.h>
 
 #include <chrono>
+#include <optional>
 #include <ostream>
 #include <string>
 #include <vector>
@@ -49,19 +50,50 @@ std::string CreatorOf(const std::string& article, const std::string& user) {
            RevisionBy(user) + "}}," + kUser + "}}";
 }
 
-// The saved-edits answer for every page of the plan: none saved, every talk page editable.
-std::string NoneSaved(const NominationPlan& plan) {
+// The page entry of the saved-edits answer for the edit: saved or not, every talk page editable.
+std::string Entry(int id, const PlannedEdit& edit, const std::string& discussion, bool saved) {
+    const std::string listed = R"([{"ns":4,"title":")" + discussion + R"("}])";
+    std::string more;
+    switch (edit.kind) {
+        case EditKind::ArticleTag:
+            if (saved) more = R"(,"templates":[{"ns":10,"title":"Template:AfDM"}])";
+            break;
+        case EditKind::Discussion:
+            if (!saved)
+                return "\"-" + std::to_string(id) + R"(":{"ns":4,"title":")" + edit.page +
+                       R"(","missing":""})";
+            break;
+        case EditKind::DayLog:
+        case EditKind::TopicListing:
+            if (saved) more = R"(,"templates":)" + listed;
+            break;
+        case EditKind::CreatorNotice:
+            if (saved) more = R"(,"links":)" + listed;
+            break;
+    }
+    return "\"" + std::to_string(id) + R"(":{"pageid":)" + std::to_string(id) + R"(,"title":")" +
+           edit.page + "\"" + more + R"(,"actions":{"edit":""}})";
+}
+
+// The saved-edits answer for the plan's pages, or for `count` of them from the `first`th on
+// (one batch's): every edit saved, or none.
+std::string Answer(const NominationPlan& plan, bool saved, std::size_t first = 0,
+                   std::size_t count = kMostTitlesARequest) {
+    const std::string& discussion = plan[*EditOfKind(plan, EditKind::Discussion)].page;
     std::string pages;
-    int id = 1;
+    std::size_t index = 0;
     for (const PlannedEdit& edit : plan) {
         if (edit.page.empty()) continue;
-        if (!pages.empty()) pages += ",";
-        pages += "\"" + std::to_string(id) + R"(":{"pageid":)" + std::to_string(id) +
-                 R"(,"title":")" + edit.page + R"(","actions":{"edit":""}})";
-        ++id;
+        if (index >= first && index < first + count) {
+            if (!pages.empty()) pages += ",";
+            pages += Entry(static_cast<int>(index + 1), edit, discussion, saved);
+        }
+        ++index;
     }
     return R"({"query":{"pages":{)" + pages + "}}}";
 }
+
+std::string NoneSaved(const NominationPlan& plan) { return Answer(plan, false); }
 
 std::vector<std::string> Matching(const std::vector<std::string>& operations,
                                   const std::string& start) {
@@ -137,7 +169,17 @@ TEST_F(Form1BundleTest, MoreThanFiftyFurtherArticlesPrepareNothing) {
 }
 
 struct Step {
-    enum Kind { Checked, FurtherChecked, FurtherFailed, Creator, CreatorFailed, Saved, Shown } kind;
+    enum Kind {
+        Checked,
+        FurtherChecked,
+        FurtherFailed,
+        Creator,
+        CreatorFailed,
+        Saved,
+        SavedFailed,
+        Loaded,
+        Shown
+    } kind;
     int ticket = 0;
     std::string body = {};
     Pane pane = 0;
@@ -147,47 +189,61 @@ struct Step {
 struct BundleRow {
     const char* name;
     std::vector<Step> steps;
-    // The operations of these kinds ("set Status", "navigate", "fill", "panes", "set Text6")
-    // after the click, in order.
+    // The operations of these kinds ("set Status", "navigate", "fill", "panes", "set Text6",
+    // "ask saved") after the click, in order.
     std::string kind;
     std::vector<std::string> operations;
+    // What closing the window then asks.
+    std::optional<std::string> closeQuestion = {};
 };
 
 void PrintTo(const BundleRow& row, std::ostream* out) { *out << row.name; }
 
-class BundleStepsTest : public Form1BundleTest, public testing::WithParamInterface<BundleRow> {};
+class BundleStepsTest : public Form1BundleTest, public testing::WithParamInterface<BundleRow> {
+protected:
+    void follow(const BundleRow& row) {
+        view.clearOperations();
+        for (const Step& step : row.steps) {
+            switch (step.kind) {
+                case Step::Checked:
+                    form.NominationCheckAnswered(1, kSampleChecked);
+                    break;
+                case Step::FurtherChecked:
+                    form.NominationCheckAnswered(2, kFurtherChecked);
+                    break;
+                case Step::FurtherFailed:
+                    form.NominationCheckFailed(2, "timed out");
+                    break;
+                case Step::Creator:
+                    form.CreatorAnswered(step.ticket, step.body);
+                    break;
+                case Step::CreatorFailed:
+                    form.CreatorFailed(step.ticket, "timed out");
+                    break;
+                case Step::Saved:
+                    form.SavedEditsAnswered(step.ticket, step.body);
+                    break;
+                case Step::SavedFailed:
+                    form.SavedEditsFailed(step.ticket, "timed out");
+                    break;
+                case Step::Loaded:
+                    form.PaneLoaded(step.pane);
+                    break;
+                case Step::Shown:
+                    form.EditorShown(step.pane, step.page, step.body);
+                    break;
+            }
+        }
+        EXPECT_EQ(Matching(view.operations(), row.kind), row.operations);
+        EXPECT_EQ(form.CloseQuestion({}), row.closeQuestion);
+    }
+};
 
 // The click's tickets: 1 the first article's check, 2 the further check, 3 and 4 the creators
 // of Second and Third.
 TEST_P(BundleStepsTest, FollowsTheWikisAnswers) {
     nominate("Second\nThird");
-    view.clearOperations();
-    for (const Step& step : GetParam().steps) {
-        switch (step.kind) {
-            case Step::Checked:
-                form.NominationCheckAnswered(1, kSampleChecked);
-                break;
-            case Step::FurtherChecked:
-                form.NominationCheckAnswered(2, kFurtherChecked);
-                break;
-            case Step::FurtherFailed:
-                form.NominationCheckFailed(2, "timed out");
-                break;
-            case Step::Creator:
-                form.CreatorAnswered(step.ticket, step.body);
-                break;
-            case Step::CreatorFailed:
-                form.CreatorFailed(step.ticket, "timed out");
-                break;
-            case Step::Saved:
-                form.SavedEditsAnswered(step.ticket, step.body);
-                break;
-            case Step::Shown:
-                form.EditorShown(step.pane, step.page, step.body);
-                break;
-        }
-    }
-    EXPECT_EQ(Matching(view.operations(), GetParam().kind), GetParam().operations);
+    follow(GetParam());
 }
 
 // Sample and Second by Creator, Third by Other.
@@ -202,6 +258,22 @@ NominationPlan Settled(NoticeState notice) {
                      {.name = "Third", .notice = notice, .creator = "Other"}};
     return PlanNomination(input);
 }
+
+// Before the wiki has said who created Second and Third.
+NominationPlan Unsettled() {
+    NominationInput input{.typedTitle = "Sample",
+                          .name = "Sample",
+                          .reason = "Not notable",
+                          .logKey = "2026_December_31",
+                          .notice = NoticeState::Due,
+                          .creator = "Creator"};
+    input.further = {{.name = "Second"}, {.name = "Third"}};
+    return PlanNomination(input);
+}
+
+const std::string kAllSavedSoFar =
+    "set Status Saved so far: tag on Sample, discussion, log line, notice, tag on Second, tag on "
+    "Third. The creators' notices are not known yet";
 
 const std::string kTagSummary =
     " | summary: Nominated for deletion; see [[:Wikipedia:Articles for deletion/Sample]].";
@@ -276,9 +348,122 @@ const BundleRow kRows[] = {
      {"fill Browser5 Second | shown: {{Short description|A second}}\nText. | text: "
       "{{Short description|A second}}\n{{subst:afd1|Sample}}\nText." +
       kTagSummary}},
+    // Every edit of the plan saved, but not every creator known: more notices may come.
+    {"NotCompleteWhileACreatorIsUnknown",
+     {{Step::Checked}, {Step::Saved, 1, Answer(Unsettled(), true)}},
+     "set Status",
+     {"set Status First nomination", kAllSavedSoFar},
+     "The nomination of Sample is not complete: the creators' notices are not known yet. Close "
+     "anyway?"},
+    // Other's notice joins the plan: it is not known to be saved until the wiki says so.
+    {"CompleteOnceEveryCreatorsNoticeIsSaved",
+     {{Step::Checked},
+      {Step::Saved, 1, Answer(Unsettled(), true)},
+      {Step::Creator, 3, CreatorOf("Second", "Creator")},
+      {Step::Creator, 4, CreatorOf("Third", "Other")},
+      {Step::Saved, 2, Answer(Settled(NoticeState::Due), true)}},
+     "set Status",
+     {"set Status First nomination", kAllSavedSoFar,
+      "set Status Saved so far: tag on Sample, discussion, log line, notice to Creator, tag on "
+      "Second, tag on Third. The creators' notices are not known yet",
+      "set Status Nomination complete: 3 tags, discussion, log line and 2 notices saved"}},
 };
 
 INSTANTIATE_TEST_SUITE_P(Steps, BundleStepsTest, testing::ValuesIn(kRows),
+                         [](const auto& info) { return std::string(info.param.name); });
+
+// A bundle of 48 further articles, Further 1 to Further 48: with the first creator's talk page,
+// 52 pages, asked in two batches, the second holding the tags on Further 47 and Further 48.
+NominationPlan FiftyTwoPages() {
+    NominationInput input{.typedTitle = "Sample",
+                          .name = "Sample",
+                          .reason = "Not notable",
+                          .logKey = "2026_December_31",
+                          .notice = NoticeState::Due,
+                          .creator = "Creator"};
+    for (int i = 1; i <= 48; ++i) input.further.push_back({.name = "Further " + std::to_string(i)});
+    return PlanNomination(input);
+}
+
+const NominationPlan kFiftyTwo = FiftyTwoPages();
+const std::string kFirstBatchSaved = Answer(kFiftyTwo, true, 0, 50);
+const std::string kSecondBatchUnsaved = Answer(kFiftyTwo, false, 50, 2);
+
+std::string AskBatch(int ticket, std::size_t batch) {
+    return "ask saved " + std::to_string(ticket) + " " + SavedEditsUrls(kFiftyTwo).at(batch);
+}
+
+// All of the first batch saved, none of the second.
+std::string FirstBatchOnly() {
+    std::string saved = "set Status Saved: tag on Sample, discussion, log line, notice";
+    for (int i = 1; i <= 46; ++i) saved += ", tag on Further " + std::to_string(i);
+    return saved + ". Not yet saved: tag on Further 47, tag on Further 48";
+}
+
+const std::string kFirstBatchOnlyQuestion =
+    "The nomination of Sample is not complete: the tag on Further 47 and the tag on Further 48 "
+    "are not saved and the creators' notices are not known yet. Close anyway?";
+
+class SavedBatchesTest : public BundleStepsTest {};
+
+// The click's tickets: 1 the first article's check, 2 the further check, 3 to 50 the creators;
+// the saves' own count from 1.
+TEST_P(SavedBatchesTest, AsksInBatchesAndSaysWhereTheNominationStandsOnceAllHaveAnswered) {
+    std::string further;
+    for (int i = 1; i <= 48; ++i) further += "Further " + std::to_string(i) + "\n";
+    nominate(further);
+    follow(GetParam());
+}
+
+const BundleRow kBatchRows[] = {
+    {"EveryBatchIsAsked", {{Step::Checked}}, "ask saved", {AskBatch(1, 0), AskBatch(2, 1)}},
+    {"TheLineWaitsForEveryBatch",
+     {{Step::Checked}, {Step::Saved, 2, kSecondBatchUnsaved}, {Step::Saved, 1, kFirstBatchSaved}},
+     "set Status",
+     {"set Status First nomination", FirstBatchOnly()},
+     kFirstBatchOnlyQuestion},
+    // A page loaded meanwhile asks again once the round has answered; the earlier round's
+    // tickets are stale then.
+    {"AStaleBatchChangesNothing",
+     {{Step::Checked},
+      {Step::Saved, 1, kFirstBatchSaved},
+      {Step::Loaded},
+      {Step::Saved, 2, kSecondBatchUnsaved},
+      {Step::Saved, 2, Answer(kFiftyTwo, true, 50, 2)},
+      {Step::Saved, 1, Answer(kFiftyTwo, false)}},
+     "set Status",
+     {"set Status First nomination", FirstBatchOnly()},
+     kFirstBatchOnlyQuestion},
+    {"AnotherRoundOnlyAfterTheFirst",
+     {{Step::Checked},
+      {Step::Saved, 1, kFirstBatchSaved},
+      {Step::Loaded},
+      {Step::Loaded},
+      {Step::Saved, 2, kSecondBatchUnsaved}},
+     "ask saved",
+     {AskBatch(1, 0), AskBatch(2, 1), AskBatch(3, 0), AskBatch(4, 1)},
+     kFirstBatchOnlyQuestion},
+    // One failed batch fails the round: the other's answer says nothing on its own.
+    {"AFailedBatchFailsTheRound",
+     {{Step::Checked},
+      {Step::Saved, 1, kFirstBatchSaved},
+      {Step::SavedFailed, 2},
+      {Step::Saved, 2, kSecondBatchUnsaved}},
+     "set Status",
+     {"set Status First nomination"}},
+    {"AfterAFailedBatchTheNextLoadAsksAnew",
+     {{Step::Checked},
+      {Step::SavedFailed, 1},
+      {Step::Saved, 2, kSecondBatchUnsaved},
+      {Step::Loaded},
+      {Step::Saved, 3, kFirstBatchSaved},
+      {Step::Saved, 4, kSecondBatchUnsaved}},
+     "ask saved",
+     {AskBatch(1, 0), AskBatch(2, 1), AskBatch(3, 0), AskBatch(4, 1)},
+     kFirstBatchOnlyQuestion},
+};
+
+INSTANTIATE_TEST_SUITE_P(Batches, SavedBatchesTest, testing::ValuesIn(kBatchRows),
                          [](const auto& info) { return std::string(info.param.name); });
 
 }  // namespace

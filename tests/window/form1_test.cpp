@@ -144,14 +144,15 @@ NominationPlan SamplePlan(int nomination = 1, NoticeState notice = NoticeState::
 }
 
 std::string AskSaved(int ticket, int nomination = 1) {
-    return "ask saved " + std::to_string(ticket) + " " + SavedEditsUrl(SamplePlan(nomination));
+    return "ask saved " + std::to_string(ticket) + " " +
+           SavedEditsUrls(SamplePlan(nomination)).at(0);
 }
 
 // The same when the check found the article tagged already, in this revision.
 std::string AskSavedAfter(int ticket, long long revision) {
     NominationPlan plan = SamplePlan();
     plan.front().savedAfterRevision = revision;
-    return "ask saved " + std::to_string(ticket) + " " + SavedEditsUrl(plan);
+    return "ask saved " + std::to_string(ticket) + " " + SavedEditsUrls(plan).at(0);
 }
 
 // The question what the wiki's reviewers would look at, once the creator is settled.
@@ -972,7 +973,7 @@ const std::string kRevisionsFromARedirect = CheckAnswer(
 std::string AskSavedWithTalk(int ticket, const std::string& talk, int nomination = 1) {
     const std::string creator = talk.substr(talk.find(':') + 1);
     return "ask saved " + std::to_string(ticket) + " " +
-           SavedEditsUrl(SamplePlan(nomination, NoticeState::Due, creator));
+           SavedEditsUrls(SamplePlan(nomination, NoticeState::Due, creator)).at(0);
 }
 
 // The wiki's answer when nothing of the three edits is saved, and the talk page as `talk` says.
