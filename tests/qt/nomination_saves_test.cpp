@@ -663,6 +663,11 @@ TEST_P(SortedNominationTest, TheDiscussionIsFiledAndListedUnderEachTopicOnTheWik
                                             " is not complete: the listing on " + row.topics[1] +
                                             " is not saved. "
                                             "Close anyway?");
+    // Escape keeps the window, and the nomination goes on.
+    user.key(kEscape);
+    ASSERT_TRUE(
+        WaitInEventLoop([] { return QApplication::activeModalWidget() == nullptr; }, kGiveUpMs));
+    ASSERT_TRUE(window.isVisible());
     ASSERT_TRUE(user.showTab(5));
     save(5, lists[1]);
     EXPECT_TRUE(WaitInEventLoop(
