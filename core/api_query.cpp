@@ -43,4 +43,18 @@ std::string MultiValue(const std::vector<std::string_view>& values) {
     return joined;
 }
 
+std::vector<ApiParameter> ProjectPagesQuery(std::string_view prefix,
+                                            const std::vector<ApiParameter>& more) {
+    std::vector<ApiParameter> parameters = {
+        {"action", "query"},
+        {"list", "allpages"},
+        {"apnamespace", "4"},
+        {"apprefix", prefix},
+        {"apfilterredir", "nonredirects"},
+        {"aplimit", "max"},
+    };
+    parameters.insert(parameters.end(), more.begin(), more.end());
+    return parameters;
+}
+
 }  // namespace nominator

@@ -14,6 +14,12 @@ using ApiParameter = std::pair<std::string_view, std::string_view>;
 // percent-encoded.
 std::string ApiUrl(const std::vector<ApiParameter>& parameters);
 
+// A query's parameters (action=query first) that list the project namespace's pages whose
+// titles start with `prefix` (given without the namespace), redirects left out, as many as one
+// answer takes; then `more`. `prefix` must outlive the parameters.
+std::vector<ApiParameter> ProjectPagesQuery(std::string_view prefix,
+                                            const std::vector<ApiParameter>& more);
+
 // The value of a multi-valued parameter that holds these values. The API splits such a value at
 // "|"; when a value holds "|" itself, the whole parameter is marked the API's way instead, with
 // U+001F first and between the values, which no title can hold.

@@ -57,14 +57,7 @@ std::string TopicListTitle(std::string_view topic) {
 std::string TopicListUrl(const ApiContinuation& continuation) {
     // The stem's namespace is the project's, number 4.
     const std::string_view prefix = kTopicListStem.substr(kTopicListStem.find(':') + 1);
-    std::vector<ApiParameter> parameters = {
-        {"action", "query"},
-        {"list", "allpages"},
-        {"apnamespace", "4"},
-        {"apprefix", prefix},
-        {"apfilterredir", "nonredirects"},
-        {"aplimit", "max"},
-    };
+    std::vector<ApiParameter> parameters = ProjectPagesQuery(prefix, {});
     for (const auto& [name, value] : continuation) parameters.emplace_back(name, value);
     parameters.emplace_back("format", "json");
     return ApiUrl(parameters);

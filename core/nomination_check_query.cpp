@@ -11,23 +11,15 @@ std::string NominationCheckUrl(std::string_view name) {
         MultiValue({kFirstNominationTemplate, kRenominationTemplate, kProposedDeletionTemplate,
                     kBiographyProposedDeletionTemplate, kSpeedyDeletionTemplate});
     const std::string title = MultiValue({name});
-    return ApiUrl({
-        {"action", "query"},
-        {"list", "allpages"},
-        {"apnamespace", "4"},
-        {"apprefix", prefix},
-        {"apfilterredir", "nonredirects"},
-        {"aplimit", "max"},
-        {"titles", title},
-        {"prop", "info|templates|revisions"},
-        {"tltemplates", templates},
-        {"rvdir", "newer"},
-        {"rvlimit", "1"},
-        {"rvprop", "user|content"},
-        {"rvslots", "main"},
-        {"meta", "userinfo"},
+    // Its earlier nominations, and the article itself.
+    const std::vector<ApiParameter> article = {
+        {"titles", title},          {"prop", "info|templates|revisions"},
+        {"tltemplates", templates}, {"rvdir", "newer"},
+        {"rvlimit", "1"},           {"rvprop", "user|content"},
+        {"rvslots", "main"},        {"meta", "userinfo"},
         {"format", "json"},
-    });
+    };
+    return ApiUrl(ProjectPagesQuery(prefix, article));
 }
 
 std::string FurtherCheckUrl(const std::vector<std::string>& names) {
