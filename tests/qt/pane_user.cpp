@@ -100,10 +100,16 @@ bool PaneUser::clickInPage(int tab, const char* selector, const std::function<bo
 }
 
 bool PaneUser::save(int tab) {
-    if (!clickInPage(tab, "#wpSave")) return false;
+    QQuickItem& view = pane(tab);
+    const QUrl editor = view.property("url").toUrl();
+    // The click took once the form is on its way: the wiki may take longer to answer a save
+    // than a click waits, and a second click would save twice.
+    const std::function<bool()> sent = [&] {
+        return view.property("loading").toBool() || view.property("url").toUrl() != editor;
+    };
+    if (!clickInPage(tab, "#wpSave", sent)) return false;
     return WaitInEventLoop(
         [&] {
-            QQuickItem& view = pane(tab);
             return !view.property("loading").toBool() &&
                    !QUrlQuery(view.property("url").toUrl()).hasQueryItem("action");
         },
