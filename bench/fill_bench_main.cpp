@@ -226,7 +226,8 @@ public:
             {5, tag},
             {6, CreatorNoticeSummary(kBundleLead, "Bundle third")}};
         FillTimes lead;
-        if (!user_.paste(nominator::Box::Further, kBundleFurther) ||
+        // From tab 0, as the first nomination starts, not from the tab the later ones left shown.
+        if (!shown(0) || !user_.paste(nominator::Box::Further, kBundleFurther) ||
             !nominate(kBundleLead, lead, further, &times) || !save(0, kBundleLead) ||
             !openDiscussionEditor(kBundleLead, lead)) {
             return false;
