@@ -10,6 +10,7 @@
 #include <QPushButton>
 #include <QQuickItem>
 #include <QTabBar>
+#include <algorithm>
 #include <chrono>
 #include <cstdio>
 #include <exception>
@@ -19,10 +20,12 @@
 #include <optional>
 #include <string>
 #include <string_view>
+#include <utility>
 #include <vector>
 
 #include "bench/fill_results.h"
 #include "bench/stats.h"
+#include "core/creator_notice.h"
 #include "core/editor_fill.h"
 #include "tests/qt/event_loop_wait.h"
 #include "tests/qt/page_script.h"
@@ -51,6 +54,10 @@ constexpr char kSavedTitle[] = "Bench article";
 constexpr const char* kLaterTitles[] = {"Bench article 1", "Bench article 2", "Bench article 3",
                                         "Bench article 4", "Bench article 5"};
 constexpr char kReason[] = "No independent sources discuss it.";
+// The local wiki's bundle: the lead and the second started by Creator, the third by Further
+// creator; panes 3 to 6 hold Creator's notice, the further tags and Further creator's notice.
+constexpr char kBundleLead[] = "Bundle lead";
+constexpr char kBundleFurther[] = "Bundle second\nBundle third";
 constexpr char kCreateLink[] = R"(.noarticletext a[href*="action=edit"])";
 
 // One pane from a click on: when its new page had loaded, and when its editor held the summary
@@ -91,7 +98,10 @@ void MarkShownPages(std::initializer_list<int> tabs) {
 // its summary holds, each as of the moment the page's answer came. The page is asked while it
 // loads, too: the editor may be filled before the page has finished loading.
 void Look(PaneWatch& watch, std::vector<double>& roundTrips) {
-    QQuickItem& view = PaneUser::pane(watch.tab);
+    // A bundle's further panes come only after the click.
+    QQuickItem* const pane = nominator::PaneOnTab(watch.tab);
+    if (pane == nullptr) return;
+    QQuickItem& view = *pane;
     const Clock::time_point asked = Clock::now();
     const std::optional<QVariant> answer = nominator::RunInPage(
         view, QStringLiteral("(() => { const f = document.getElementById('wpSummary');"
@@ -99,8 +109,10 @@ void Look(PaneWatch& watch, std::vector<double>& roundTrips) {
     const Clock::time_point now = Clock::now();
     roundTrips.push_back(MsBetween(asked, now));
     if (!answer || answer->toList().size() != 2 || !answer->toList()[0].toBool()) return;
-    if (!watch.loadedMs && !view.property("loading").toBool() &&
-        view.property("loadProgress").toInt() == 100) {
+    // A new pane is blank until its page starts loading.
+    if (!watch.loadedMs &&
+        view.property("url").toUrl().scheme().startsWith(QLatin1String("http")) &&
+        !view.property("loading").toBool() && view.property("loadProgress").toInt() == 100) {
         watch.loadedMs = MsBetween(watch.from, now);
     }
     if (!watch.filledMs && !watch.summary.empty() &&
@@ -122,6 +134,10 @@ bool WatchUntilDone(std::vector<PaneWatch>& watches, std::vector<double>& roundT
         kGiveUpMs, kPollMs);
     for (const PaneWatch& watch : watches) {
         if (watch.done()) continue;
+        if (nominator::PaneOnTab(watch.tab) == nullptr) {
+            std::fprintf(stderr, "afd_fill_bench: no tab %d\n", watch.tab);
+            continue;
+        }
         QQuickItem& view = PaneUser::pane(watch.tab);
         std::fprintf(
             stderr, "afd_fill_bench: tab %d %s, %s, at %s (loading %d, %d %%), summary \"%s\"\n",
@@ -142,9 +158,12 @@ public:
                user_.paste(nominator::Box::Reason, kReason);
     }
 
-    // Pastes the title, clicks AFD, and times the three panes; then opens the discussion's
-    // editor with the page's "create" link and times it. False when something did not happen.
-    bool nominate(const std::string& title, FillTimes& times) {
+    // Pastes the title, clicks AFD, and times the three panes and the `more` ones (tab, summary),
+    // the latest of all of them into `bundle`; then opens the discussion's editor with the page's
+    // "create" link and times it. False when something did not happen.
+    bool nominate(const std::string& title, FillTimes& times,
+                  const std::vector<std::pair<int, std::string>>& more = {},
+                  BundleTimes* bundle = nullptr) {
         if (!user_.paste(nominator::Box::Text1, title)) return Failed("pasting the title", title);
         MarkShownPages({0, 1, 2});
         clicksBefore_ = user_.clicks();
@@ -154,6 +173,7 @@ public:
         std::vector<PaneWatch> panes{{0, nominator::ArticleTagSummary(title), clicked},
                                      {1, "", clicked},
                                      {2, nominator::LogLineSummary(title), clicked}};
+        for (const auto& [tab, summary] : more) panes.push_back({tab, summary, clicked});
         if (!WatchUntilDone(panes, roundTrips_))
             return Failed("loading and filling the panes", title);
         for (int tab : {0, 2}) {
@@ -161,6 +181,11 @@ public:
             times.filled.at(tab) = *panes.at(tab).filledMs;
         }
         times.discussionViewLoaded = *panes[1].loadedMs;
+        for (const PaneWatch& pane : panes) {
+            if (bundle == nullptr) break;
+            bundle->slowestLoaded = std::max(bundle->slowestLoaded, *pane.loadedMs);
+            bundle->everyFilled = std::max(bundle->everyFilled, pane.filledMs.value_or(0));
+        }
         return true;
     }
 
@@ -177,9 +202,9 @@ public:
     }
 
     // Saves the tab's editor, showing the tab first if need be.
-    bool save(int tab) {
+    bool save(int tab, const std::string& title = kSavedTitle) {
         return (shown(tab) && user_.save(tab)) ||
-               Failed(("saving tab " + std::to_string(tab)).c_str(), kSavedTitle);
+               Failed(("saving tab " + std::to_string(tab)).c_str(), title);
     }
 
     bool complete() {
@@ -188,6 +213,29 @@ public:
                 return window_.status()->text().startsWith(QStringLiteral("Nomination complete"));
             },
             kGiveUpMs);
+    }
+
+    // A bundle of three, every edit saved.
+    bool nominateBundle(BundleTimes& times) {
+        using nominator::CreatorNoticeSummary;
+        const std::string tag = nominator::ArticleTagSummary(kBundleLead);
+        const std::vector<std::pair<int, std::string>> further{
+            {3, CreatorNoticeSummary(kBundleLead,
+                                     std::vector<std::string>{kBundleLead, "Bundle second"})},
+            {4, tag},
+            {5, tag},
+            {6, CreatorNoticeSummary(kBundleLead, "Bundle third")}};
+        FillTimes lead;
+        // From tab 0, as the first nomination starts, not from the tab the later ones left shown.
+        if (!shown(0) || !user_.paste(nominator::Box::Further, kBundleFurther) ||
+            !nominate(kBundleLead, lead, further, &times) || !save(0, kBundleLead) ||
+            !openDiscussionEditor(kBundleLead, lead)) {
+            return false;
+        }
+        for (int tab = 1; tab <= 6; ++tab) {
+            if (!save(tab, kBundleLead)) return false;
+        }
+        return true;
     }
 
     int clicksSinceAfd() const { return user_.clicks() - clicksBefore_; }
@@ -207,7 +255,7 @@ private:
     std::vector<double> roundTrips_;
 };
 
-// One run, in this process: its first nomination saved, then later ones.
+// One run, in this process: its first nomination saved, then later ones, then a bundle saved.
 FillResults Run() {
     FillResults results;
     Driver driver;
@@ -236,6 +284,15 @@ FillResults Run() {
             ++results.failedNominations;
         }
     }
+    BundleTimes bundle;
+    if (driver.nominateBundle(bundle)) {
+        results.bundle.push_back(bundle);
+        results.bundleCompleteRuns = driver.complete() ? 1 : 0;
+    } else {
+        ++results.failedNominations;
+    }
+    results.bundleClicks = driver.clicksSinceAfd();
+    results.bundleKeys = driver.keysSinceAfd();
     results.pollRoundTripMs.push_back(Summarize(driver.roundTrips()).median);
     return results;
 }

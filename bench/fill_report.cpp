@@ -42,6 +42,16 @@ void PrintRows(std::FILE* out, const char* label, const std::vector<FillTimes>& 
     std::fprintf(out, "\n");
 }
 
+void PrintInputs(std::FILE* out, const char* label, int clicks, int keys, int runs, int complete,
+                 int target) {
+    const int sent = clicks + keys;
+    std::fprintf(out,
+                 "  %sclicks and keys, AFD -> \"Nomination complete\": %d (%d clicks, %d keys; the "
+                 "most of %d runs, complete in %d)  target <= %d: %s\n",
+                 label, sent, clicks, keys, runs, complete, target,
+                 runs > 0 && complete == runs && sent <= target ? "HOLDS" : "FAILS");
+}
+
 }  // namespace
 
 void PrintFillReport(const FillResults& results, std::FILE* out) {
@@ -49,14 +59,8 @@ void PrintFillReport(const FillResults& results, std::FILE* out) {
                  "\n5. A nomination in the panes, against the local MediaWiki, logged in "
                  "(in-process; each page asked every %d ms, an answer in %s ms)\n",
                  results.pollMs, Format(Summarize(results.pollRoundTripMs)).c_str());
-    const int sent = results.clicks + results.keys;
-    const bool allComplete = results.runs > 0 && results.completeRuns == results.runs;
-    std::fprintf(out,
-                 "  clicks and keys, AFD -> \"Nomination complete\": %d (%d clicks, %d keys; the "
-                 "most of %d runs, complete in %d)  target <= %d: %s\n",
-                 sent, results.clicks, results.keys, results.runs, results.completeRuns,
-                 kNominationInputTarget,
-                 allComplete && sent <= kNominationInputTarget ? "HOLDS" : "FAILS");
+    PrintInputs(out, "", results.clicks, results.keys, results.runs, results.completeRuns,
+                kNominationInputTarget);
     std::fprintf(out,
                  "  click on AFD (tab 1: on the page's \"create\" link) -> page loaded, -> "
                  "editor filled\n");
@@ -72,6 +76,19 @@ void PrintFillReport(const FillResults& results, std::FILE* out) {
     for (const FillTimes& run : results.later) laterView.push_back(run.discussionViewLoaded);
     std::fprintf(out, "  tab 1's page for viewing, AFD -> loaded: first %s, later %s\n",
                  Format(Summarize(firstView)).c_str(), Format(Summarize(laterView)).c_str());
+    PrintInputs(out, "a bundle of three, ", results.bundleClicks, results.bundleKeys, results.runs,
+                results.bundleCompleteRuns, kBundleInputTarget);
+    std::vector<double> slowest, every;
+    for (const BundleTimes& run : results.bundle) {
+        slowest.push_back(run.slowestLoaded);
+        every.push_back(run.everyFilled);
+    }
+    const double ratio = Ratio(Summarize(every), Summarize(slowest));
+    std::fprintf(out,
+                 "  the bundle, AFD -> its 7 pages loaded %s, -> its 6 editors filled %s; ratio "
+                 "%.2f  %s\n",
+                 Format(Summarize(slowest)).c_str(), Format(Summarize(every)).c_str(), ratio,
+                 Verdict(ratio, kFillTarget).c_str());
     std::fprintf(out, "\n%d failed nominations (or runs); fill benchmark %.0f s\n",
                  results.failedNominations, results.elapsedSeconds);
 }
