@@ -149,11 +149,6 @@ private:
     std::vector<std::string> listedTopics() const;
     void addTopicFacts(StatusFacts& facts) const;
 
-    NominationView& view_;
-    Clock clock_;
-    Phase phase_ = Phase::Nothing;
-    // What the latest click planned from, and what the wiki has said of it since.
-    NominationInput input_;
     // The bundle's part (form1_bundle.cpp). The further articles in their box; nothing when it
     // holds too many, and the click prepares nothing.
     std::optional<std::vector<FurtherArticle>> readFurther();
@@ -170,6 +165,13 @@ private:
     std::string textToPlace(const NominationPlan& planned, std::size_t row) const;
     // Gives the view the plan's panes when they changed.
     void syncPanes();
+
+    NominationView& view_;
+    Clock clock_;
+    Phase phase_ = Phase::Nothing;
+    // What the latest click planned from, and what the wiki has said of it since.
+    NominationInput input_;
+    // The panes the view has.
     std::vector<PaneLabel> panes_;
     std::optional<int> furtherCheckTicket_;
     // The further articles' creator questions under way, by ticket: which article each is for.
