@@ -1,19 +1,33 @@
 // Reads the process tree from /proc; see process_tree.h.
 #include "tests/support/process_tree.h"
 
+#include <fcntl.h>
+#include <unistd.h>
+
 #include <cctype>
+#include <cerrno>
 #include <filesystem>
-#include <fstream>
-#include <iterator>
 #include <map>
 #include <sstream>
 
 namespace support {
 namespace {
 
+// A process may end between the open and the read, and the read then fails with ESRCH: what
+// was read so far is the answer (a stream would throw from its iterator instead).
 std::string ReadFile(const std::filesystem::path& path) {
-    std::ifstream in(path, std::ios::binary);
-    return {std::istreambuf_iterator<char>(in), std::istreambuf_iterator<char>()};
+    std::string contents;
+    const int fd = ::open(path.c_str(), O_RDONLY | O_CLOEXEC);
+    if (fd < 0) return contents;
+    char buffer[4096];
+    for (;;) {
+        const ssize_t got = ::read(fd, buffer, sizeof buffer);
+        if (got < 0 && errno == EINTR) continue;
+        if (got <= 0) break;
+        contents.append(buffer, static_cast<std::size_t>(got));
+    }
+    ::close(fd);
+    return contents;
 }
 
 bool IsPid(const std::string& name) {
