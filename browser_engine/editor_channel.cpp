@@ -21,15 +21,25 @@ void EditorChannel::fill(const BrowserEngine::EditorFill& fill) {
     emit fillRequested(fill.page, fill.shownText, fill.text, fill.summary);
 }
 
-void EditorChannel::shown(const QString& title, const QString& text) {
+void EditorChannel::opening() {
+    kept_ = -1;
+    ++visit_;
+    emit visitChanged();
+}
+
+void EditorChannel::stayed() { kept_ = shownVisit_; }
+
+void EditorChannel::shown(int visit, const QString& title, const QString& text) {
+    if (!believed(visit)) return;
+    shownVisit_ = visit;
     // A new page, or the same page read again: nothing in it is the module's yet.
     onlyTheFill_ = false;
     if (title.isEmpty() || !onTheWiki()) return;
     if (events_.editorShown) events_.editorShown(pane_, title, text);
 }
 
-void EditorChannel::filled(const QString& title) {
-    if (!onTheWiki()) return;
+void EditorChannel::filled(int visit, const QString& title) {
+    if (!believed(visit) || !onTheWiki()) return;
     onlyTheFill_ = true;
     if (events_.editorFilled) events_.editorFilled(pane_, title);
 }

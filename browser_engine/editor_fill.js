@@ -39,8 +39,11 @@
     }
 
     new QWebChannel(qt.webChannelTransport, function (channel) {
+        // Read once, as the channel connects: the module's number moves on as soon as the
+        // window opens another address here, while this page may still report.
+        const visit = channel.objects.editor.visit;
         watchLinks(channel.objects.links);
-        whenParsed(function () { connected(channel.objects.editor); });
+        whenParsed(function () { connected(channel.objects.editor, visit); });
     });
 
     // A link to a local file is dropped by the engine before any navigation the module sees;
@@ -55,16 +58,18 @@
         }
     }
 
-    function connected(editor) {
+    function connected(editor, visit) {
         const form = editForm();
         let filled = null;
+        // The module's own fill is not the user's typing, and is not read again.
+        let filling = false;
 
         function stillFilled() {
             return filled !== null && form.box.value === filled.text &&
                 (!form.summary || form.summary.value === filled.summary);
         }
         function report() {
-            editor.shown(form ? form.title : '', form ? form.box.value : '');
+            editor.shown(visit, form ? form.title : '', form ? form.box.value : '');
         }
 
         if (form) {
@@ -72,10 +77,15 @@
                 if (title !== form.title) return;
                 // The user typed since the module read the editor: it reads it again.
                 if (form.box.value !== expected) return report();
-                setAsTyped(form.box, text);
-                if (form.summary) setAsTyped(form.summary, summary);
+                filling = true;
+                try {
+                    setAsTyped(form.box, text);
+                    if (form.summary) setAsTyped(form.summary, summary);
+                } finally {
+                    filling = false;
+                }
                 filled = {text: text, summary: summary};
-                editor.filled(title);
+                editor.filled(visit, title);
             });
             // Any change of the user's, however it is made, makes the editor the user's.
             const changed = function () {
@@ -92,6 +102,7 @@
             // can tell a text that the editor now holds twice.
             let reread = null;
             form.box.addEventListener('input', function () {
+                if (filling) return;
                 clearTimeout(reread);
                 reread = setTimeout(report, 300);
             });

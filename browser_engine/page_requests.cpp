@@ -3,6 +3,7 @@
 #include <QQuickItem>
 #include <QToolTip>
 #include <QWebEngineLoadingInfo>
+#include <functional>
 #include <utility>
 
 #include "browser_engine/page_context_menu.h"
@@ -17,11 +18,25 @@ namespace {
 constexpr int kBeforeUnloadDialog = 3;
 constexpr int kHideTooltip = 1;
 
+// The window's events, with the pane's editor channel told first that the user kept its page.
+BrowserEngine::PaneEvents KeepingEditor(BrowserEngine::PaneEvents events,
+                                        std::function<void(int pane)> keep) {
+    events.stayed = [stayed = std::move(events.stayed), keep = std::move(keep)](
+                        int pane, const QString& page) {
+        keep(pane);
+        if (stayed) stayed(pane, page);
+    };
+    return events;
+}
+
 }  // namespace
 
 PageRequests::PageRequests(BrowserEngine::PaneEvents events)
     : events_(std::move(events)),
-      leaving_(events_,
+      leaving_(KeepingEditor(events_,
+                             [this](int pane) {
+                                 if (EditorChannel* channel = editor(pane)) channel->stayed();
+                             }),
                [this](int pane) {
                    const EditorChannel* channel = editor(pane);
                    return channel != nullptr && channel->holdsOnlyTheFill();
@@ -52,6 +67,11 @@ void PageRequests::attach(QuickPanesHost& host) {
     for (std::size_t pane = 0; pane < editors_.size(); ++pane) {
         if (QQuickItem* view = host.pane(static_cast<int>(pane))) editors_[pane]->attach(*view);
     }
+}
+
+void PageRequests::opening(int pane, const QUrl& address) {
+    leaving_.opening(pane, address);
+    if (EditorChannel* channel = editor(pane)) channel->opening();
 }
 
 EditorChannel* PageRequests::editor(int pane) const {

@@ -29,6 +29,8 @@ public:
     // the panes' QML has made new panes, for their editor channels to know their pages.
     void attach(QuickPanesHost& host);
     PaneLeaving& leaving() { return leaving_; }
+    // The window opens the address in the pane.
+    void opening(int pane, const QUrl& address);
     // The pane's editor channel; nullptr for a number without a pane.
     EditorChannel* editor(int pane) const;
 

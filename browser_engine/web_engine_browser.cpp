@@ -115,7 +115,7 @@ public:
     }
 
     void load(int pane, const QUrl& address) override {
-        requests_->leaving().opening(pane, address);
+        requests_->opening(pane, address);
         load(*host_, pane, address);
     }
 

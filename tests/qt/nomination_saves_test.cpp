@@ -22,7 +22,11 @@
 #include <QUrl>
 #include <algorithm>
 #include <chrono>
+#include <condition_variable>
 #include <cstdint>
+#include <exception>
+#include <memory>
+#include <mutex>
 #include <optional>
 #include <regex>
 #include <string>
@@ -834,6 +838,146 @@ TEST_P(BundleSavesTest, EachEditIsSavedInItsPaneAndTheWikiHoldsEachWhereItBelong
 }
 
 INSTANTIATE_TEST_SUITE_P(Bundles, BundleSavesTest, testing::ValuesIn(kBundleRows),
+                         [](const auto& info) { return std::string(info.param.name); });
+
+// The day's log in its editor: the address every nomination of the day opens in tab 2.
+constexpr char kLogEditor[] =
+    "/w/index.php?title=Wikipedia:Articles_for_deletion/Log/2026_March_7&action=edit";
+
+// Holds back the wiki's answers to the day's log editor while closed, so that the page the
+// pane shows outlives the click that leaves it; then gives the page as the wiki serves it.
+class HeldLogEditor {
+public:
+    HeldLogEditor() {
+        LoopbackWiki().tlsEnd().answer(
+            kLogEditor, [gate = gate_](const support::ArrivedRequest& request) {
+                {
+                    std::unique_lock lock(gate->mutex);
+                    ++gate->arrived;
+                    gate->changed.wait(lock, [&] { return gate->open; });
+                }
+                support::StubAnswer answer;
+                try {
+                    answer.body =
+                        LoopbackWiki().answerTo("https://en.wikipedia.org" + request.target);
+                } catch (const std::exception& error) {
+                    answer.status = 502;
+                    answer.body = error.what();
+                }
+                return answer;
+            });
+    }
+    ~HeldLogEditor() {
+        open();
+        LoopbackWiki().tlsEnd().passOn(kLogEditor);
+    }
+    HeldLogEditor(const HeldLogEditor&) = delete;
+    HeldLogEditor& operator=(const HeldLogEditor&) = delete;
+
+    void open() {
+        const std::lock_guard lock(gate_->mutex);
+        gate_->open = true;
+        gate_->changed.notify_all();
+    }
+    void close() {
+        const std::lock_guard lock(gate_->mutex);
+        gate_->open = false;
+        gate_->arrived = 0;
+    }
+    // How many requests came since it was closed last.
+    int arrived() const {
+        const std::lock_guard lock(gate_->mutex);
+        return gate_->arrived;
+    }
+
+private:
+    struct Gate {
+        std::mutex mutex;
+        std::condition_variable changed;
+        bool open = false;
+        int arrived = 0;
+    };
+    std::shared_ptr<Gate> gate_ = std::make_shared<Gate>();
+};
+
+struct LaterRow {
+    const char* name;
+    const char* earlier;
+    const char* later;
+    // The earlier log editor is read again after the click (as the user's typing is); without,
+    // the click comes right after the earlier fill.
+    bool readAgain;
+};
+
+void PrintTo(const LaterRow& row, std::ostream* out) { *out << row.name; }
+
+const LaterRow kLaterRows[] = {
+    {"RightAfterTheEarlierFill", "Bench article 1", "Bench article 2", false},
+    {"TheEarlierEditorReadAgainAfterTheClick", "Bench article 3", "Bench article 4", true},
+};
+
+class LaterNominationTest : public LoggedInWindowTest,
+                            public testing::WithParamInterface<LaterRow> {};
+
+// A later nomination on the same day opens the log's editor at the same address as the earlier
+// one, whose fill was left unsaved; that page may still report until the new one replaces it.
+TEST_P(LaterNominationTest, TheLogEditorTheClickOpensGetsTheLaterLine) {
+    const LaterRow& row = GetParam();
+    const auto logSummary = [](const std::string& title) {
+        return "Adding [[:Wikipedia:Articles for deletion/" + title + "]].";
+    };
+    HeldLogEditor held;
+    nominate(row.earlier, "No sources discuss it.");
+    ASSERT_TRUE(user.paste(Box::Text1, row.later));
+    ASSERT_TRUE(WaitInEventLoop([&] { return held.arrived() > 0; }, kGiveUpMs));
+    held.open();
+    const std::string earlierLine = ToUtf8(window.box(Box::Text5)->text());
+    ASSERT_TRUE(filled(2, logSummary(row.earlier))) << field(2, "wpSummary");
+
+    held.close();
+    user.clickOn(window.command1());
+    QQuickItem& log = PaneUser::pane(2);
+    ASSERT_TRUE(WaitInEventLoop([&] { return held.arrived() > 0; }, kGiveUpMs));
+    // The earlier page, still shown, says what it holds once more after the click; the marker
+    // is set after that.
+    const QString readAgain = row.readAgain
+                                  ? QStringLiteral(
+                                        "document.getElementById('wpTextbox1')"
+                                        ".dispatchEvent(new Event('input', {bubbles: true}));")
+                                  : QString();
+    ASSERT_TRUE(
+        RunInPage(log, readAgain + QStringLiteral("setTimeout(() => { window.saidAgain = true; }, "
+                                                  "300); true")));
+    ASSERT_TRUE(WaitInEventLoop(
+        [&] {
+            return RunInPage(log, QStringLiteral("window.saidAgain === true"))
+                .value_or(false)
+                .toBool();
+        },
+        kGiveUpMs));
+    ASSERT_TRUE(WaitInEventLoop(
+        [&] { return !window.status()->text().startsWith(QStringLiteral("Checking")); },
+        kGiveUpMs));
+    // Whatever the earlier page was sent meanwhile has reached it.
+    ASSERT_TRUE(RunInPage(log, QStringLiteral("true")));
+    held.open();
+    // The earlier page is replaced by the one the click opened, which alone gets the line.
+    ASSERT_TRUE(WaitInEventLoop(
+        [&] {
+            return RunInPage(log, QStringLiteral("window.saidAgain === undefined"))
+                .value_or(false)
+                .toBool();
+        },
+        kGiveUpMs));
+    ASSERT_TRUE(filled(2, logSummary(row.later))) << field(2, "wpSummary");
+    const std::string text = field(2, "wpTextbox1");
+    EXPECT_THAT(text, HasSubstr("<!-- Add new entries to the TOP of the following list -->\n" +
+                                ToUtf8(window.box(Box::Text5)->text()) + "\n"));
+    EXPECT_THAT(text, testing::Not(HasSubstr(earlierLine)));
+    EXPECT_EQ(QApplication::activeModalWidget(), nullptr);
+}
+
+INSTANTIATE_TEST_SUITE_P(SameDay, LaterNominationTest, testing::ValuesIn(kLaterRows),
                          [](const auto& info) { return std::string(info.param.name); });
 
 }  // namespace
