@@ -66,6 +66,15 @@ long long LastRevisionIn(const json* page) {
     return revision != nullptr && revision->is_number_integer() ? revision->get<long long>() : 0;
 }
 
+// A proposed deletion's tag (either template) or a speedy deletion's, which the page's
+// templates list.
+void ReadOtherDeletionTags(const json* page, NominationFacts& facts) {
+    if (page == nullptr) return;
+    facts.proposedDeletion = ListsTemplate(*page, kProposedDeletionTemplate) ||
+                             ListsTemplate(*page, kBiographyProposedDeletionTemplate);
+    facts.speedyDeletion = ListsTemplate(*page, kSpeedyDeletionTemplate);
+}
+
 }  // namespace
 
 NominationCheck ReadNominationCheck(std::string_view answer, std::string_view name) {
@@ -89,11 +98,7 @@ NominationCheck ReadNominationCheck(std::string_view answer, std::string_view na
     const json* page = ArticlePageIn(*query, name);
     NominationFacts facts{HighestEarlierNomination(titles, name), std::get<ArticleState>(article),
                           LastRevisionIn(page)};
-    if (page != nullptr) {
-        facts.proposedDeletion = ListsTemplate(*page, kProposedDeletionTemplate) ||
-                                 ListsTemplate(*page, kBiographyProposedDeletionTemplate);
-        facts.speedyDeletion = ListsTemplate(*page, kSpeedyDeletionTemplate);
-    }
+    ReadOtherDeletionTags(page, facts);
     return facts;
 }
 
@@ -119,8 +124,11 @@ std::variant<std::vector<NominationFacts>, CheckFailure> ReadFurtherCheck(
         if (const auto* failure = std::get_if<CheckFailure>(&article)) {
             return CheckFailure{failure->reason + " " + name};
         }
-        found.push_back({.article = std::get<ArticleState>(article),
-                         .lastRevision = LastRevisionIn(ArticlePageIn(query, name))});
+        const json* page = ArticlePageIn(query, name);
+        NominationFacts facts{.article = std::get<ArticleState>(article),
+                              .lastRevision = LastRevisionIn(page)};
+        ReadOtherDeletionTags(page, facts);
+        found.push_back(facts);
     }
     return found;
 }

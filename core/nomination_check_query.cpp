@@ -4,12 +4,19 @@
 #include "core/nomination_page.h"
 
 namespace nominator {
+namespace {
+
+// The deletion tags an article may carry already: this venue's, and the other processes'.
+std::string DeletionTemplates() {
+    return MultiValue({kFirstNominationTemplate, kRenominationTemplate, kProposedDeletionTemplate,
+                       kBiographyProposedDeletionTemplate, kSpeedyDeletionTemplate});
+}
+
+}  // namespace
 
 std::string NominationCheckUrl(std::string_view name) {
     const std::string prefix = std::string(kDiscussionStem) + std::string(name);
-    const std::string templates =
-        MultiValue({kFirstNominationTemplate, kRenominationTemplate, kProposedDeletionTemplate,
-                    kBiographyProposedDeletionTemplate, kSpeedyDeletionTemplate});
+    const std::string templates = DeletionTemplates();
     const std::string title = MultiValue({name});
     // Its earlier nominations, and the article itself.
     const std::vector<ApiParameter> article = {
@@ -23,7 +30,7 @@ std::string NominationCheckUrl(std::string_view name) {
 }
 
 std::string FurtherCheckUrl(const std::vector<std::string>& names) {
-    const std::string templates = MultiValue({kFirstNominationTemplate, kRenominationTemplate});
+    const std::string templates = DeletionTemplates();
     const std::string titles = MultiValue({names.begin(), names.end()});
     return ApiUrl({
         {"action", "query"},

@@ -27,6 +27,13 @@ std::optional<StatusId> WarningOf(ArticleState article) {
     return std::nullopt;
 }
 
+// What the line warns of the article: its state first, then a speedy-deletion tag.
+std::optional<StatusId> ArticleWarningOf(const NominationFacts& facts) {
+    if (const auto warning = WarningOf(facts.article)) return warning;
+    if (facts.speedyDeletion) return StatusId::SpeedyTagged;
+    return std::nullopt;
+}
+
 StatusLine NominationLine(int highestEarlierNomination, const std::optional<ReviewFacts>& review,
                           std::chrono::year_month_day today) {
     if (highestEarlierNomination == 0) return Status(StatusId::FirstNomination);
@@ -93,8 +100,7 @@ StatusLine StatusOf(const NominationCheck& check, const std::optional<ReviewFact
     }
     const auto& facts = std::get<NominationFacts>(check);
     StatusLine nomination = NominationLine(facts.highestEarlierNomination, review, today);
-    std::optional<StatusId> warning = WarningOf(facts.article);
-    if (!warning && facts.speedyDeletion) warning = StatusId::SpeedyTagged;
+    const std::optional<StatusId> warning = ArticleWarningOf(facts);
     if (!warning && review && review->onMainPage) {
         return Status(StatusId::MainPage, std::string(kMainPageDetail) + "\n" + nomination.text);
     }
@@ -103,9 +109,10 @@ StatusLine StatusOf(const NominationCheck& check, const std::optional<ReviewFact
 }
 
 std::optional<FurtherWarning> FirstFurtherWarning(const std::vector<std::string>& names,
-                                                  const std::vector<ArticleState>& states) {
-    for (std::size_t i = 0; i < names.size() && i < states.size(); ++i) {
-        if (states[i] != ArticleState::Fine) return FurtherWarning{names[i], states[i]};
+                                                  const std::vector<NominationFacts>& facts) {
+    for (std::size_t i = 0; i < names.size() && i < facts.size(); ++i) {
+        if (const auto warning = ArticleWarningOf(facts[i]))
+            return FurtherWarning{names[i], *warning};
     }
     return std::nullopt;
 }
@@ -115,7 +122,7 @@ StatusLine ComposeStatus(const StatusFacts& facts) {
     if (facts.refused) return *facts.refused;
     StatusLine shown = facts.check.value_or(StatusLine{});
     if (facts.further && !shown.warning) {
-        std::string warning{EntryOf(*WarningOf(facts.further->state)).text};
+        std::string warning{EntryOf(facts.further->warning).text};
         warning[0] = static_cast<char>(std::tolower(static_cast<unsigned char>(warning[0])));
         shown = Status(StatusId::FurtherArticle, shown.text,
                        {{"article", facts.further->article}, {"warning", warning}});

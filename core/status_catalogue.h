@@ -184,16 +184,19 @@ StatusLine Status(StatusId id, std::string detail = {},
 StatusLine StatusOf(const NominationCheck& check, const std::optional<ReviewFacts>& review = {},
                     std::chrono::year_month_day today = {});
 
-// A further article of a bundle that the check warns of.
+// A further article of a bundle that the check warns of, and the warning that the line would
+// give of the first article with the same facts.
 struct FurtherWarning {
     std::string article;
-    ArticleState state = ArticleState::Fine;
+    StatusId warning = StatusId::Missing;
+
+    bool operator==(const FurtherWarning&) const = default;
 };
 
-// The warning of the first further article in `states` (one a name, in order) that is not
-// fine; nothing when all are.
+// The warning of the first further article in `facts` (one a name, in order) that the check
+// warns of, as it warns of the first article; nothing when it warns of none.
 std::optional<FurtherWarning> FirstFurtherWarning(const std::vector<std::string>& names,
-                                                  const std::vector<ArticleState>& states);
+                                                  const std::vector<NominationFacts>& facts);
 
 // A pane that still shows an earlier page, which the user kept for its unsaved changes
 // instead of leaving it for the nomination's page.

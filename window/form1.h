@@ -177,7 +177,7 @@ private:
     // The further articles' creator questions under way, by ticket: which article each is for.
     std::map<int, std::size_t> furtherCreatorTickets_;
     // What the check found of each further article; empty until it answered.
-    std::vector<ArticleState> furtherStates_;
+    std::vector<NominationFacts> furtherFacts_;
     bool furtherCheckFailed_ = false;
     // Why the latest click prepared nothing, until the next one.
     std::optional<StatusLine> refused_;

@@ -30,7 +30,7 @@ std::optional<std::vector<FurtherArticle>> Form1::readFurther() {
 void Form1::askFurther() {
     furtherCheckTicket_.reset();
     furtherCreatorTickets_.clear();
-    furtherStates_.clear();
+    furtherFacts_.clear();
     furtherCheckFailed_ = false;
     if (input_.further.empty()) return;
     std::vector<std::string> names;
@@ -53,8 +53,8 @@ bool Form1::furtherCheckEnded(int ticket, const std::string* body) {
         body != nullptr ? ReadFurtherCheck(*body, names)
                         : std::variant<std::vector<NominationFacts>, CheckFailure>(CheckFailure{});
     if (const auto* facts = std::get_if<std::vector<NominationFacts>>(&check)) {
+        furtherFacts_ = *facts;
         for (std::size_t i = 0; i < facts->size(); ++i) {
-            furtherStates_.push_back((*facts)[i].article);
             // A tag the check found is someone else's, as on the first article.
             if ((*facts)[i].article == ArticleState::AlreadyNominated) {
                 input_.further[i].taggedAtRevision = (*facts)[i].lastRevision;

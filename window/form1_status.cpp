@@ -25,7 +25,7 @@ void Form1::refreshStatus() {
     facts.refused = refused_;
     std::vector<std::string> further;
     for (const FurtherArticle& article : input_.further) further.push_back(article.name);
-    facts.further = FirstFurtherWarning(further, furtherStates_);
+    facts.further = FirstFurtherWarning(further, furtherFacts_);
     facts.furtherCheckFailed = furtherCheckFailed_;
     facts.proposedDeletion = checkOutcome_ && FoundProposedDeletion(*checkOutcome_);
     facts.proposedDeletionRemoved = proposedDeletionRemoved_;

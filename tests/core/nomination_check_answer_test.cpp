@@ -321,6 +321,17 @@ const FurtherCase kFurther[] = {
                   kOther + "," + kTagged)),
      std::vector<NominationFacts>{
          {0, State::Fine, 7}, {0, State::Redirect, 4}, {0, State::AlreadyNominated, 9}}},
+    // Their other deletion processes' tags, as the first article's check reads them.
+    {"ProposedAndSpeedyTags",
+     Answer(Pages(R"("1":{"pageid":1,"ns":0,"title":"Other","lastrevid":7,"templates":)"
+                  R"([{"ns":10,"title":"Template:Prod blp/dated"}]},)" +
+                  kGone + "," +
+                  R"("3":{"pageid":3,"ns":0,"title":"Tagged","lastrevid":9,"templates":)"
+                  R"([{"ns":10,"title":"Template:Db-a7"},{"ns":10,"title":"Template:Db-meta"}]})")),
+     std::vector<NominationFacts>{
+         {.article = State::Fine, .lastRevision = 7, .proposedDeletion = true},
+         {0, State::Missing, 0},
+         {.article = State::Fine, .lastRevision = 9, .speedyDeletion = true}}},
     {"AnArticleLeftOutFails", Answer(Pages(kOther + "," + kTagged)),
      CheckFailure{"the answer does not list the article Gone"}},
     {"NoPagesFails", Answer(R"("userinfo":{})"), CheckFailure{"the answer holds no list of pages"}},

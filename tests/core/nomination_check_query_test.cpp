@@ -60,8 +60,9 @@ namespace {
 TEST(FurtherCheckUrlTest, AsksForEveryFurtherArticleInOneRequest) {
     const std::string tail =
         "&prop=info%7Ctemplates"
-        "&tltemplates=Template:Article%20for%20deletion/dated%7CTemplate:AfDM&tllimit=max"
-        "&format=json";
+        "&tltemplates=Template:Article%20for%20deletion/dated%7CTemplate:AfDM"
+        "%7CTemplate:Proposed%20deletion/dated%7CTemplate:Prod%20blp/dated%7CTemplate:Db-meta"
+        "&tllimit=max&format=json";
     const struct {
         std::vector<std::string> names;
         std::string titles;

@@ -225,14 +225,21 @@ const ComposeCase kComposed[] = {
     {"AFurtherArticlesWarningNamesIt",
      {.check = kFirst,
       .notice = NoticeState::YouCreated,
-      .further = FurtherWarning{"Other page", State::Missing}},
+      .further = FurtherWarning{"Other page", StatusId::Missing}},
      {"Further article 'Other page': no article of this title on the wiki" + kOwn, kFirst.text,
       true}},
+    {"AFurtherArticlesSpeedyTagNamesIt",
+     {.check = kFirst, .further = FurtherWarning{"Other page", StatusId::SpeedyTagged}},
+     {"Further article 'Other page': the article carries a speedy-deletion tag, which stays: an "
+      "administrator decides on it",
+      kFirst.text, true}},
     {"TheFirstArticlesWarningWinsOverAFurtherOnes",
-     {.check = kMissing, .further = FurtherWarning{"Other page", State::Redirect}},
+     {.check = kMissing, .further = FurtherWarning{"Other page", StatusId::Redirect}},
      kMissing},
     {"SavesWinOverAFurtherArticlesWarning",
-     {.check = kFirst, .saves = kPartly, .further = FurtherWarning{"Other page", State::Redirect}},
+     {.check = kFirst,
+      .saves = kPartly,
+      .further = FurtherWarning{"Other page", StatusId::Redirect}},
      kPartly},
     {"AFailedFurtherCheckSaysSo",
      {.check = kFirst, .furtherCheckFailed = true},
@@ -246,16 +253,39 @@ const ComposeCase kComposed[] = {
       true}},
 };
 
-TEST(FirstFurtherWarningTest, IsTheFirstFurtherArticleThatIsNotFine) {
-    const std::vector<std::string> names = {"A", "B", "C"};
-    const std::optional<FurtherWarning> warning =
-        FirstFurtherWarning(names, {State::Fine, State::OtherNamespace, State::Missing});
-    ASSERT_TRUE(warning.has_value());
-    EXPECT_EQ(warning->article, "B");
-    EXPECT_EQ(warning->state, State::OtherNamespace);
-    EXPECT_FALSE(FirstFurtherWarning(names, {State::Fine, State::Fine, State::Fine}));
-    // Before the check has answered, nothing is known against them.
-    EXPECT_FALSE(FirstFurtherWarning(names, {}));
+// The further articles "A", "B" and "C": the first that the check warns of, warned of as the
+// first article would be.
+TEST(FirstFurtherWarningTest, IsTheFirstFurtherArticleTheCheckWarnsOf) {
+    const NominationFacts fine{};
+    const NominationFacts speedy{.speedyDeletion = true};
+    const NominationFacts proposed{.proposedDeletion = true};
+    const NominationFacts missing{.article = State::Missing};
+    const NominationFacts speedyRedirect{.article = State::Redirect, .speedyDeletion = true};
+    const struct {
+        const char* name;
+        std::vector<NominationFacts> facts;
+        std::optional<FurtherWarning> warning;
+    } rows[] = {
+        {"AStateInOrder",
+         {fine, {.article = State::OtherNamespace}, missing},
+         FurtherWarning{"B", StatusId::OtherNamespace}},
+        {"ASpeedyTag", {fine, fine, speedy}, FurtherWarning{"C", StatusId::SpeedyTagged}},
+        {"TheEarlierArticleWins",
+         {speedy, missing, fine},
+         FurtherWarning{"A", StatusId::SpeedyTagged}},
+        {"TheStateBeforeTheTag",
+         {speedyRedirect, fine, fine},
+         FurtherWarning{"A", StatusId::Redirect}},
+        // Its removal is said by the editor's text, not warned of.
+        {"AProposedDeletionIsNoWarning", {proposed, fine, fine}, std::nullopt},
+        {"AllFine", {fine, fine, fine}, std::nullopt},
+        // Before the check has answered, nothing is known against them.
+        {"NotAnsweredYet", {}, std::nullopt},
+    };
+    for (const auto& row : rows) {
+        SCOPED_TRACE(row.name);
+        EXPECT_EQ(FirstFurtherWarning({"A", "B", "C"}, row.facts), row.warning);
+    }
 }
 
 INSTANTIATE_TEST_SUITE_P(Facts, ComposeStatusTest, testing::ValuesIn(kComposed),

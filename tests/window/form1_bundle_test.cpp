@@ -209,7 +209,8 @@ protected:
                     form.NominationCheckAnswered(1, kSampleChecked);
                     break;
                 case Step::FurtherChecked:
-                    form.NominationCheckAnswered(2, kFurtherChecked);
+                    form.NominationCheckAnswered(2,
+                                                 step.body.empty() ? kFurtherChecked : step.body);
                     break;
                 case Step::FurtherFailed:
                     form.NominationCheckFailed(2, "timed out");
@@ -285,6 +286,16 @@ const BundleRow kRows[] = {
      {"set Status First nomination",
       "set Status (warning) Further article 'Third': no article of this title on the wiki | tip: "
       "First nomination"}},
+    {"AFurtherArticlesSpeedyTagNamesIt",
+     {{Step::Checked},
+      {Step::FurtherChecked, 0,
+       R"({"query":{"pages":{"2":{"pageid":2,"ns":0,"title":"Second","lastrevid":5},)"
+       R"("3":{"pageid":3,"ns":0,"title":"Third","lastrevid":6,)"
+       R"("templates":[{"ns":10,"title":"Template:Db-meta"}]}}}})"}},
+     "set Status",
+     {"set Status First nomination",
+      "set Status (warning) Further article 'Third': the article carries a speedy-deletion tag, "
+      "which stays: an administrator decides on it | tip: First nomination"}},
     {"AFailedFurtherCheckSaysSo",
      {{Step::Checked}, {Step::FurtherFailed}},
      "set Status",
