@@ -61,7 +61,12 @@ void Form1::topicsSettled() {
     input_.topics = listedTopics();
     const NominationPlan planned = plan();
     if (planned.size() != before.size()) {
-        view_.setText(Box::Text3, planned[*EditOfKind(planned, EditKind::Discussion)].text);
+        // The notes join the discussion's text unless the user has rewritten it meanwhile: what
+        // was typed there is what goes in.
+        const std::size_t discussion = *EditOfKind(planned, EditKind::Discussion);
+        if (view_.text(Box::Text3) == before[discussion].text) {
+            view_.setText(Box::Text3, planned[discussion].text);
+        }
         // The listings come before the further creators' notices: from the first row that
         // changed on, each pane opens its new edit's page, and what it showed is not its editor.
         std::size_t from = 0;

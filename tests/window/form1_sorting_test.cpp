@@ -49,7 +49,19 @@ bool Compared(const std::string& operation) {
 }
 
 struct SortStep {
-    enum Kind { Focused, Listed, Continued, ListFailed, Typed, Chose, Nominated, Checked, Shown };
+    enum Kind {
+        Focused,
+        Listed,
+        Continued,
+        ListFailed,
+        Typed,
+        Chose,
+        Nominated,
+        Checked,
+        Shown,
+        // The user rewrites the discussion's text.
+        Rewrote
+    };
     Kind kind;
     std::string text = {};
     int ticket = 1;
@@ -90,6 +102,9 @@ TEST_P(SortedNominationTest, FilesTheDiscussionAndListsItUnderEachTopicOnTheWiki
                 break;
             case SortStep::Typed:
                 view.type(Box::Topics, step.text);
+                break;
+            case SortStep::Rewrote:
+                view.type(Box::Text3, step.text);
                 break;
             case SortStep::Chose:
                 view.choose(Choice::Category, static_cast<std::size_t>(step.ticket));
@@ -209,6 +224,14 @@ const SortRow kSortRows[] = {
       "set Text3 {{subst:afd2 | pg=Sample| text=Not notable}} ~~~~\n"
       "{{subst:delsort|Football|~~~~}}",
       kPanes + " | Tab 4" + kListingPane, kOpenFootball, kFootballFill}},
+    // What the user typed into the discussion's text before the list came is what it gets.
+    {"TheListAfterTheClickKeepsARewrittenDiscussion",
+     {{SortStep::Typed, "Football"},
+      {SortStep::Nominated},
+      {SortStep::Checked},
+      {SortStep::Rewrote, "My own words. ~~~~"},
+      {SortStep::Listed}},
+     {kAskTopics, kUnsorted, kTopicChoices, kPanes + " | Tab 4" + kListingPane, kOpenFootball}},
     {"NoListAtAll",
      {{SortStep::Typed, "Football"},
       {SortStep::Nominated},
