@@ -9,14 +9,9 @@ namespace nominator {
 
 FurtherTitles ReadFurtherTitles(std::string_view box, std::string_view firstName) {
     FurtherTitles titles;
-    std::size_t at = 0;
-    while (at <= box.size()) {
-        const std::size_t end = std::min(box.find_first_of("\r\n", at), box.size());
+    for (const std::string_view line : Lines(box)) {
         // A line of white space alone is blank, tabs included, which no title holds.
-        std::string name =
-            WikiName(WithoutTrailingSpace(WithoutLeadingSpace(box.substr(at, end - at))));
-        at = end + 1;
-        if (end < box.size() && box[end] == '\r' && at < box.size() && box[at] == '\n') ++at;
+        std::string name = WikiName(Trimmed(line));
         if (name.empty() || name == firstName ||
             std::find(titles.names.begin(), titles.names.end(), name) != titles.names.end()) {
             continue;

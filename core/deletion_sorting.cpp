@@ -16,21 +16,6 @@ using nlohmann::json;
 constexpr std::string_view kListsOfAllTopics[] = {"Compact", "Flat"};
 constexpr std::string_view kArchive = "Archive";
 
-std::string_view Trimmed(std::string_view text) {
-    return WithoutLeadingSpace(WithoutTrailingSpace(text));
-}
-
-std::vector<std::string_view> Lines(std::string_view text) {
-    std::vector<std::string_view> lines;
-    while (!text.empty()) {
-        const std::size_t end = text.find('\n');
-        lines.push_back(text.substr(0, end));
-        if (end == std::string_view::npos) break;
-        text.remove_prefix(end + 1);
-    }
-    return lines;
-}
-
 void AddOnce(std::vector<std::string>& list, std::string item) {
     if (std::find(list.begin(), list.end(), item) == list.end()) list.push_back(std::move(item));
 }

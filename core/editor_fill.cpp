@@ -35,10 +35,6 @@ constexpr std::string_view kLeadingTemplates[] = {
 bool IsLineSpace(char c) { return c == ' ' || c == '\t'; }
 bool IsSpace(char c) { return IsLineSpace(c) || c == '\n' || c == '\r'; }
 
-std::string_view Trimmed(std::string_view text) {
-    return WithoutLeadingSpace(WithoutTrailingSpace(text));
-}
-
 // The name of the template called at `start` ("{{"), as the wiki reads it: spaces and
 // underscores alike, the first letter in either case, with or without "Template:". Empty when
 // the name is itself made by a template.

@@ -41,12 +41,6 @@ std::vector<std::string> FurtherCreators(const NominationInput& input) {
     return creators;
 }
 
-std::vector<std::string> Names(const std::vector<FurtherArticle>& further) {
-    std::vector<std::string> names;
-    for (const FurtherArticle& article : further) names.push_back(article.name);
-    return names;
-}
-
 // A notice's text and summary for these articles of one creator.
 struct Notice {
     std::string text;
@@ -67,12 +61,18 @@ void AddFurtherNotices(Notice& notice, const NominationInput& input, std::string
 // own, for each topic it is listed under.
 std::string SortedDiscussionText(const NominationInput& input) {
     std::string text = DiscussionText(
-        input.typedTitle, BundledReason(input.reason, Names(input.further)), input.category);
+        input.typedTitle, BundledReason(input.reason, FurtherNames(input.further)), input.category);
     for (const std::string& topic : input.topics) text += "\n" + DelsortNote(topic);
     return text;
 }
 
 }  // namespace
+
+std::vector<std::string> FurtherNames(const std::vector<FurtherArticle>& further) {
+    std::vector<std::string> names;
+    for (const FurtherArticle& article : further) names.push_back(article.name);
+    return names;
+}
 
 bool EveryCreatorSettled(const NominationInput& input) {
     return CreatorSettled(input.notice) && std::all_of(input.further.begin(), input.further.end(),

@@ -103,6 +103,9 @@ struct FurtherArticle {
     std::string creator = {};
 };
 
+// The further articles' names, in order.
+std::vector<std::string> FurtherNames(const std::vector<FurtherArticle>& further);
+
 // What the window knows of a nomination when it plans it.
 struct NominationInput {
     // The article's title as typed, and under the wiki's name.

@@ -167,33 +167,27 @@ std::vector<std::string> SavedEditsUrls(const NominationPlan& plan) {
     const std::string discussion = DiscussionOf(plan);
     const std::string templates =
         MultiValue({kFirstNominationTemplate, kRenominationTemplate, discussion});
+    const std::string linked = MultiValue({discussion});
     std::vector<std::string> urls;
     for (const std::vector<std::size_t>& batch : Batches(plan)) {
         std::vector<std::string_view> pages;
         for (const std::size_t row : batch) pages.push_back(plan[row].page);
         const std::string titles = MultiValue(pages);
-        if (!AnyOf(plan, batch, AsksForLinks)) {
-            urls.push_back(ApiUrl({
-                {"action", "query"},
-                {"titles", titles},
-                {"prop", AnyOf(plan, batch, AsksForRevision) ? "templates|info" : "templates"},
-                {"tltemplates", templates},
-                {"tllimit", "max"},
-                {"format", "json"},
-            }));
-            continue;
+        const bool links = AnyOf(plan, batch, AsksForLinks);
+        const char* prop = links                                 ? "templates|links|info"
+                           : AnyOf(plan, batch, AsksForRevision) ? "templates|info"
+                                                                 : "templates";
+        std::vector<ApiParameter> parameters = {
+            {"action", "query"},        {"titles", titles}, {"prop", prop},
+            {"tltemplates", templates}, {"tllimit", "max"},
+        };
+        if (links) {
+            parameters.insert(
+                parameters.end(),
+                {{"pltitles", linked}, {"pllimit", "max"}, {"intestactions", "edit"}});
         }
-        urls.push_back(ApiUrl({
-            {"action", "query"},
-            {"titles", titles},
-            {"prop", "templates|links|info"},
-            {"tltemplates", templates},
-            {"tllimit", "max"},
-            {"pltitles", MultiValue({discussion})},
-            {"pllimit", "max"},
-            {"intestactions", "edit"},
-            {"format", "json"},
-        }));
+        parameters.emplace_back("format", "json");
+        urls.push_back(ApiUrl(parameters));
     }
     return urls;
 }

@@ -31,6 +31,21 @@ std::string_view WithoutTrailingSpace(std::string_view text) {
     return text;
 }
 
+std::string_view Trimmed(std::string_view text) {
+    return WithoutLeadingSpace(WithoutTrailingSpace(text));
+}
+
+std::vector<std::string_view> Lines(std::string_view text) {
+    std::vector<std::string_view> lines;
+    while (!text.empty()) {
+        const std::size_t end = std::min(text.find_first_of("\r\n"), text.size());
+        lines.push_back(text.substr(0, end));
+        const bool crlf = end + 1 < text.size() && text[end] == '\r' && text[end + 1] == '\n';
+        text.remove_prefix(std::min(end + (crlf ? 2 : 1), text.size()));
+    }
+    return lines;
+}
+
 std::string Shortened(std::string_view text, std::size_t characters) {
     std::size_t counted = 0;
     for (std::size_t i = 0; i < text.size(); ++i) {

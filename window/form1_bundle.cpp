@@ -33,10 +33,9 @@ void Form1::askFurther() {
     furtherFacts_.clear();
     furtherCheckFailed_ = false;
     if (input_.further.empty()) return;
-    std::vector<std::string> names;
-    for (const FurtherArticle& article : input_.further) names.push_back(article.name);
     furtherCheckTicket_ = ++lastTicket_;
-    view_.requestNominationCheck(*furtherCheckTicket_, FurtherCheckUrl(names));
+    view_.requestNominationCheck(*furtherCheckTicket_,
+                                 FurtherCheckUrl(FurtherNames(input_.further)));
     // The API lists the first revisions of one title a request.
     for (std::size_t i = 0; i < input_.further.size(); ++i) {
         furtherCreatorTickets_[++lastTicket_] = i;
@@ -47,10 +46,8 @@ void Form1::askFurther() {
 bool Form1::furtherCheckEnded(int ticket, const std::string* body) {
     if (furtherCheckTicket_ != ticket) return false;
     furtherCheckTicket_.reset();
-    std::vector<std::string> names;
-    for (const FurtherArticle& article : input_.further) names.push_back(article.name);
     const auto check =
-        body != nullptr ? ReadFurtherCheck(*body, names)
+        body != nullptr ? ReadFurtherCheck(*body, FurtherNames(input_.further))
                         : std::variant<std::vector<NominationFacts>, CheckFailure>(CheckFailure{});
     if (const auto* facts = std::get_if<std::vector<NominationFacts>>(&check)) {
         furtherFacts_ = *facts;

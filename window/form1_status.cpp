@@ -23,9 +23,7 @@ void Form1::refreshStatus() {
     for (const auto& [pane, page] : behind_) facts.behind.push_back({pane, page});
     if (paneNotice_) facts.paneNotice = paneNotice_->second;
     facts.refused = refused_;
-    std::vector<std::string> further;
-    for (const FurtherArticle& article : input_.further) further.push_back(article.name);
-    facts.further = FirstFurtherWarning(further, furtherFacts_);
+    facts.further = FirstFurtherWarning(FurtherNames(input_.further), furtherFacts_);
     facts.furtherCheckFailed = furtherCheckFailed_;
     facts.proposedDeletion = checkOutcome_ && FoundProposedDeletion(*checkOutcome_);
     facts.proposedDeletionRemoved = proposedDeletionRemoved_;
